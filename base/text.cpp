@@ -1,0 +1,45 @@
+#include "base/text.h"
+
+#include <cstdio>
+
+std::string Trim(std::string_view s) {
+    size_t first = 0;
+    size_t last = s.size();
+    while (first < last && static_cast<unsigned char>(s[first]) <= ' ')
+        ++first;
+    while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ')
+        --last;
+    return std::string(s.substr(first, last - first));
+}
+
+std::string WithFinalPeriod(std::string message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        message += '.';
+    return message;
+}
+
+std::string StartupFailureText(std::string_view className, std::string_view moduleName, uintptr_t address,
+                               int digits, std::string_view message) {
+    char hex[2 * sizeof(uintptr_t) + 1];
+    std::snprintf(hex, sizeof hex, "%0*llX", digits, static_cast<unsigned long long>(address));
+    std::string text = "Exception ";
+    text.append(className).append(" in module ").append(moduleName).append(" at ").append(hex);
+    text.append(".\r\n").append(message);
+    if (message.empty() || message.back() != '.')
+        text += '.';
+    text += "\r\n";
+    return text;
+}
+
+std::string_view FileNameOfPath(std::string_view path) {
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string TitleFromModulePath(std::string_view path, LowerCaseFunction lower) {
+    std::string_view name = FileNameOfPath(path);
+    name = name.substr(0, name.find('.'));
+    if (name.empty())
+        return {};
+    return std::string(1, name.front()) + lower(std::string(name.substr(1)));
+}

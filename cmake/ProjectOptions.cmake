@@ -1,0 +1,25 @@
+# Compiler settings shared by every target of the project.
+add_library(orlix_options INTERFACE)
+target_compile_features(orlix_options INTERFACE cxx_std_17)
+target_compile_options(orlix_options INTERFACE -Wall -Wextra)
+target_include_directories(orlix_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(WIN32)
+    # The 8-bit (ANSI) window functions are called by name; nothing relies on the TCHAR mapping.
+    target_compile_definitions(orlix_options INTERFACE
+        WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
+    # One self-contained executable: no MinGW runtime, libstdc++, winpthread or zlib DLL beside it.
+    target_link_options(orlix_options INTERFACE -static -static-libgcc -static-libstdc++)
+endif()
+
+option(ORLIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(ORLIX_SANITIZE AND NOT WIN32)
+    target_compile_options(orlix_options INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer
+        -fno-sanitize-recover=all)
+    target_link_options(orlix_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+    set(ZLIB_USE_STATIC_LIBS ON)
+endif()
+find_package(ZLIB REQUIRED)

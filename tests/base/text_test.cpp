@@ -1,0 +1,57 @@
+#include "base/text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Lower-cases ASCII and the upper-case letters of code page 1252, as CharLower does there.
+std::string LowerCp1252(std::string s) {
+    for (char& c : s) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+            c = static_cast<char>(u + 0x20);
+    }
+    return s;
+}
+
+}  // namespace
+
+TEST(Trim, RemovesControlCharactersAndBlanksAtBothEnds) {
+    EXPECT_EQ(Trim("  jdupont \t"), "jdupont");
+    EXPECT_EQ(Trim(std::string("\x01\x1f x y\r\n", 9)), "x y");
+    EXPECT_EQ(Trim("   "), "");
+    EXPECT_EQ(Trim(""), "");
+    EXPECT_EQ(Trim("\xE9t\xE9 "), "\xE9t\xE9");  // characters above 127 are kept
+}
+
+TEST(WithFinalPeriod, AppendsOnlyAfterCharactersThatSortAfterThePeriod) {
+    EXPECT_EQ(WithFinalPeriod("Interface not supported"), "Interface not supported.");
+    EXPECT_EQ(WithFinalPeriod("Done."), "Done.");
+    EXPECT_EQ(WithFinalPeriod("Stop!"), "Stop!");
+    EXPECT_EQ(WithFinalPeriod("a,"), "a,");
+    EXPECT_EQ(WithFinalPeriod("trailing blank "), "trailing blank ");
+    EXPECT_EQ(WithFinalPeriod("-"), "-");            // '-' sorts before '.'
+    EXPECT_EQ(WithFinalPeriod("code 3"), "code 3.");  // digits sort after '.'
+    EXPECT_EQ(WithFinalPeriod("d\xE9j\xE0"), "d\xE9j\xE0.");
+    EXPECT_EQ(WithFinalPeriod(""), "");
+}
+
+TEST(StartupFailureText, HasTheFixedLayout) {
+    EXPECT_EQ(StartupFailureText("Exception", "ConnexionORLIX.exe", 0x4A1B2C, 8,
+                                 "Only one instance of TWinXP allowed on form"),
+              "Exception Exception in module ConnexionORLIX.exe at 004A1B2C.\r\n"
+              "Only one instance of TWinXP allowed on form.\r\n");
+    EXPECT_EQ(StartupFailureText("EOleSysError", "a.exe", 0xABCDEF12, 8, "Class not registered."),
+              "Exception EOleSysError in module a.exe at ABCDEF12.\r\nClass not registered.\r\n");
+    EXPECT_EQ(StartupFailureText("E", "a.exe", 1, 16, "Stop!"),
+              "Exception E in module a.exe at 0000000000000001.\r\nStop!.\r\n");
+}
+
+TEST(TitleFromModulePath, CutsAtTheFirstDotAndLowersAllButTheFirstCharacter) {
+    EXPECT_EQ(TitleFromModulePath("C:\\Program Files\\ORLIX\\ConnexionORLIX.exe", LowerCp1252), "Connexionorlix");
+    EXPECT_EQ(TitleFromModulePath("C:\\x\\ConnexionORLIX.v2.Beta.exe", LowerCp1252), "Connexionorlix");
+    EXPECT_EQ(TitleFromModulePath("C:\\x\\cONNEXION.exe", LowerCp1252), "connexion");
+    EXPECT_EQ(TitleFromModulePath("C:\\x\\\xC9" "COLE.exe", LowerCp1252), "\xC9" "cole");
+    EXPECT_EQ(TitleFromModulePath("C:\\dir.with.dots\\Prog", LowerCp1252), "Prog");
+    EXPECT_EQ(TitleFromModulePath("C:\\x\\.hidden.exe", LowerCp1252), "");
+}

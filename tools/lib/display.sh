@@ -1,0 +1,55 @@
+# Shared by the project's scripts: a private virtual display and the project's own Wine prefix.
+# Source it; it defines functions only.
+
+orlix_root() { cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd; }
+
+# Starts (or reuses) one Xvfb for this user and exports DISPLAY. The screen is 1024 x 768 at
+# 24 bits, so window positions and sizes in tests do not depend on the machine.
+orlix_private_display() {
+    local state="${TMPDIR:-/tmp}/orlix-xvfb-$(id -u)"
+    local lock="$state.lock"
+    exec {lockfd}>"$lock"
+    flock "$lockfd"
+    if [ -f "$state" ]; then
+        local pid disp
+        read -r pid disp <"$state" || true
+        if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X${disp#:}" ]; then
+            export DISPLAY="$disp"
+            flock -u "$lockfd"
+            return 0
+        fi
+    fi
+    local fifo
+    fifo=$(mktemp -u)
+    mkfifo "$fifo"
+    setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    local pid=$!
+    local num
+    read -r -t 20 num <"$fifo" || { rm -f "$fifo"; echo "Xvfb did not start" >&2; flock -u "$lockfd"; return 1; }
+    rm -f "$fifo"
+    export DISPLAY=":$num"
+    echo "$pid $DISPLAY" >"$state"
+    flock -u "$lockfd"
+}
+
+# Exports WINEPREFIX (the project's own, created on first use) and the Wine settings the
+# project runs with.
+orlix_wine_env() {
+    local root
+    root=$(orlix_root)
+    export WINEPREFIX="${ORLIX_WINEPREFIX:-$root/.wine}"
+    export WINEARCH=win64
+    export WINEDEBUG="${WINEDEBUG:--all}"
+    # No Mono or Gecko download prompts: nothing here needs .NET or a browser engine.
+    export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+    ORLIX_WINE=/usr/lib/wine/wine64
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    exec {prefixfd}>"$WINEPREFIX.lock"
+    flock "$prefixfd"
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "wine: creating the project's prefix in $WINEPREFIX" >&2
+        "$ORLIX_WINE" wineboot -i >/dev/null 2>&1 || true
+        /usr/lib/wine/wineserver -w || true
+    fi
+    flock -u "$prefixfd"
+}

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, what building, running and testing the project needs on Debian 12.
+# Idempotent: packages already present are not touched, and nothing is fetched when all are there.
+set -euo pipefail
+
+packages=(
+    # host build and portable tests
+    cmake ninja-build g++ make pkg-config zlib1g-dev libpng-dev
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    # Windows builds: both targets with POSIX threads, and zlib for each
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
+    # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots
+    wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    echo "setup: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

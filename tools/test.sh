@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, then runs every test of the project.
+#   1. portable code, natively with AddressSanitizer and UndefinedBehaviorSanitizer
+#   2. the PNG reader's fuzz target, for a bounded time
+#   3. the x86_64 program and its Win32 tests, under Wine on a virtual display
+#   4. the shipped i686 product: built and linked (this machine cannot run 32-bit code)
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+./tools/setup.sh
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "native: portable code and its tests"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+step "fuzz: stored-picture reader"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz
+
+step "win64: the program and its Win32 tests under Wine"
+cmake --preset win64 >/dev/null
+cmake --build --preset win64
+ctest --preset win64
+
+step "win32: the shipped i686 product"
+cmake --preset win32 >/dev/null
+cmake --build --preset win32
+ls -l build/win32/app/ConnexionORLIX.exe
+
+step "all tests passed"
