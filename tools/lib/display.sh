@@ -3,10 +3,13 @@
 
 orlix_root() { cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd; }
 
-# Starts (or reuses) one Xvfb for this user and exports DISPLAY. The screen is 1024 x 768 at
-# 24 bits, so window positions and sizes in tests do not depend on the machine.
+# Starts (or reuses) one Xvfb for this checkout and exports DISPLAY. The screen is 1024 x 768
+# at 24 bits, so window positions and sizes in tests do not depend on the machine; checkouts
+# side by side do not share a display, so their focus tests cannot disturb each other.
 orlix_private_display() {
-    local state="${TMPDIR:-/tmp}/orlix-xvfb-$(id -u)"
+    local key
+    key=$(orlix_root | md5sum | cut -c1-8)
+    local state="${TMPDIR:-/tmp}/orlix-xvfb-$(id -u)-$key"
     local lock="$state.lock"
     exec {lockfd}>"$lock"
     flock "$lockfd"
