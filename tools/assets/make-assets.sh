@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Regenerates the program's visual assets in resources/ from drawing commands:
+#   resources/emblem.png      the school's round emblem, 256 x 256 RGBA (for documents and reuse)
+#   resources/MAINICON.ico    the program icon: the emblem at 256, 48, 32 and 16 pixels, 32-bit
+#                             bitmaps with alpha and AND masks (the 256 one not PNG-compressed)
+#   resources/background.png  the sign-in window's background picture, 640 x 427 RGB, written by
+#                             the project's own PNG writer
+# Usage: tools/assets/make-assets.sh        (from anywhere; run it again to get the same bytes)
+#
+# The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size, background.sh draws the
+# picture, and the host tools of this folder (built with the `native` preset) write the icon and
+# the PNG file. The build and the tests only use the committed results, never ImageMagick.
+#
+# Debian packages used: imagemagick (version 6: convert), fonts-dejavu-core (DejaVu Sans and
+# Sans Bold), fonts-dejavu-extra (DejaVu Sans ExtraLight and Sans Condensed Bold), and for the
+# host tools what tools/setup.sh installs (cmake, ninja-build, g++, zlib1g-dev, googletest).
+# Missing packages are installed with apt-get; nothing is fetched when all are present.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+cd "$root"
+
+./tools/setup.sh
+missing=()
+for p in imagemagick fonts-dejavu-core fonts-dejavu-extra; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+if ((${#missing[@]})); then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    echo "make-assets: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cmake --preset native >/dev/null
+cmake --build --preset native --target make_icon
+tools=build/native/tools/assets
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# ImageMagick writes PNG files without time stamps here, so equal pictures give equal bytes.
+png_out() { echo -strip -define png:exclude-chunks=date,time; }
+
+echo "make-assets: emblem and icon"
+"$here/emblem.sh" 256 "$work/emblem256.png"
+convert "$work/emblem256.png" $(png_out) PNG32:resources/emblem.png
+icon_args=()
+for size in 256 48 32 16; do
+    "$here/emblem.sh" "$size" "$work/emblem$size.png"
+    convert "$work/emblem$size.png" -depth 8 "rgba:$work/emblem$size.rgba"
+    icon_args+=("${size}x$size:$work/emblem$size.rgba")
+done
+"$tools/make_icon" resources/MAINICON.ico "${icon_args[@]}"
+
+ls -l resources/emblem.png resources/MAINICON.ico
