@@ -3,17 +3,15 @@
 #   resources/emblem.png      the school's round emblem, 256 x 256 RGBA (for documents and reuse)
 #   resources/MAINICON.ico    the program icon: the emblem at 256, 48, 32 and 16 pixels, 32-bit
 #                             bitmaps with alpha and AND masks (the 256 one not PNG-compressed)
-#   resources/background.png  the sign-in window's background picture, 640 x 427 RGB, written by
-#                             the project's own PNG writer
 # Usage: tools/assets/make-assets.sh        (from anywhere; run it again to get the same bytes)
 #
-# The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size, background.sh draws the
-# picture, and the host tools of this folder (built with the `native` preset) write the icon and
-# the PNG file. The build and the tests only use the committed results, never ImageMagick.
+# The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size, and the host tool make_icon
+# of this folder (built with the `native` preset) writes the icon. The build and the tests only
+# use the committed results, never ImageMagick.
 #
-# Debian packages used: imagemagick (version 6: convert), fonts-dejavu-core (DejaVu Sans and
-# Sans Bold), fonts-dejavu-extra (DejaVu Sans ExtraLight and Sans Condensed Bold), and for the
-# host tools what tools/setup.sh installs (cmake, ninja-build, g++, zlib1g-dev, googletest).
+# Debian packages used: imagemagick (version 6: convert), fonts-dejavu-core and fonts-dejavu-extra
+# (DejaVu Sans Condensed Bold), and for the host tools what tools/setup.sh installs (cmake,
+# ninja-build, g++, zlib1g-dev, googletest).
 # Missing packages are installed with apt-get; nothing is fetched when all are present.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
