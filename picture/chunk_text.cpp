@@ -1,0 +1,12 @@
+#include "picture/chunk_text.h"
+
+#include <algorithm>
+
+std::string TChunktEXt::Keyword() const {
+    return std::string(data_.begin(), std::find(data_.begin(), data_.end(), 0));
+}
+
+std::string TChunktEXt::Text() const {
+    auto zero = std::find(data_.begin(), data_.end(), 0);
+    return zero == data_.end() ? std::string() : std::string(zero + 1, data_.end());
+}

@@ -1,0 +1,23 @@
+#include "picture/chunk_ztxt.h"
+
+#include <algorithm>
+
+#include "picture/zlib_glue.h"
+
+void TChunkzTXt::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length) {
+    ReadData(stream, length);
+    const auto zero = std::find(data_.begin(), data_.end(), 0);
+    keyword_.assign(data_.begin(), zero);
+    text_.clear();
+    if (zero == data_.end() || zero + 1 == data_.end() || zero[1] != 0)
+        return;
+    const size_t start = size_t(zero - data_.begin()) + 2;
+    text_ = InflateLimited(data_.data() + start, data_.size() - start, kMaxTextBytes);
+}
+
+void TChunkzTXt::Assign(const TChunk& source) {
+    TChunk::Assign(source);
+    const auto& s = static_cast<const TChunkzTXt&>(source);
+    keyword_ = s.keyword_;
+    text_ = s.text_;
+}

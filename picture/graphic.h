@@ -1,0 +1,61 @@
+#pragma once
+// The abstract picture kind held by a TPicture, with a small class object per kind (name, parent,
+// factory) so that a kind can be made from its stored class name and a registry can ask whether
+// one kind derives from another.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "picture/byte_reader.h"
+
+class TGraphic;
+
+struct TGraphicClass {
+    const char* name;
+    const TGraphicClass* parent;
+    std::unique_ptr<TGraphic> (*create)(); // nullptr for an abstract kind
+
+    bool InheritsFrom(const TGraphicClass& other) const;
+};
+
+class TGraphic {
+  public:
+    static const TGraphicClass& StaticClass();
+
+    virtual ~TGraphic() = default;
+    TGraphic(const TGraphic&) = delete;
+    TGraphic& operator=(const TGraphic&) = delete;
+
+    virtual const TGraphicClass& Class() const = 0;
+    const char* ClassName() const { return Class().name; }
+
+    virtual bool Empty() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void SetWidth(int width) = 0;
+    virtual void SetHeight(int height) = 0;
+    // Whether drawing leaves some of the destination showing.
+    virtual bool Transparent() const = 0;
+
+    // Reads the graphic's own stream, replacing its content only when the whole stream is valid.
+    virtual void LoadFromStream(TByteReader& stream) = 0;
+    virtual void SaveToStream(std::vector<uint8_t>& out) const = 0;
+    // A new graphic of the same kind with a copy of the content.
+    virtual std::unique_ptr<TGraphic> Clone() const = 0;
+
+    // Called after every change of the content.
+    void SetOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
+
+  protected:
+    TGraphic() = default;
+    void Changed() {
+        if (onChange_)
+            onChange_();
+    }
+
+  private:
+    std::function<void()> onChange_;
+};

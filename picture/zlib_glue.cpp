@@ -1,0 +1,113 @@
+#include "picture/zlib_glue.h"
+
+#include <algorithm>
+
+#include "picture/png_errors.h"
+
+namespace {
+
+constexpr size_t kMaxBlock = 65535;
+
+} // namespace
+
+uint32_t ChunkCrc(const char* name, const uint8_t* data, size_t size) {
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(name), 4);
+    while (size > 0) {
+        const uInt n = uInt(std::min<size_t>(size, 1u << 30));
+        crc = crc32(crc, data, n);
+        data += n;
+        size -= n;
+    }
+    return uint32_t(crc);
+}
+
+TInflater::TInflater() {
+    const int rc = inflateInit(&stream_);
+    if (rc != Z_OK)
+        throw EPNGZLIBError(rc);
+}
+
+TInflater::~TInflater() {
+    inflateEnd(&stream_);
+}
+
+bool TInflater::Inflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_t& outSize) {
+    while (outSize > 0) {
+        stream_.next_in = const_cast<Bytef*>(in);
+        stream_.avail_in = uInt(std::min(inSize, kMaxBlock));
+        stream_.next_out = out;
+        stream_.avail_out = uInt(std::min<size_t>(outSize, 1u << 30));
+        const uInt givenIn = stream_.avail_in;
+        const uInt givenOut = stream_.avail_out;
+        const int rc = inflate(&stream_, Z_NO_FLUSH);
+        in += givenIn - stream_.avail_in;
+        inSize -= givenIn - stream_.avail_in;
+        out += givenOut - stream_.avail_out;
+        outSize -= givenOut - stream_.avail_out;
+        if (rc == Z_STREAM_END)
+            return true;
+        // No progress was possible: zlib needs more input.
+        if (rc == Z_BUF_ERROR)
+            return false;
+        // A preset dictionary is not allowed in PNG data: it is invalid data like any other.
+        if (rc == Z_NEED_DICT)
+            throw EPNGZLIBError(Z_DATA_ERROR);
+        if (rc != Z_OK)
+            throw EPNGZLIBError(rc);
+        if (inSize == 0 && stream_.avail_out != 0)
+            return false;
+    }
+    return false;
+}
+
+TDeflater::TDeflater(int level) {
+    const int rc = deflateInit(&stream_, level);
+    if (rc != Z_OK)
+        throw EPNGZLIBError(rc);
+}
+
+TDeflater::~TDeflater() {
+    deflateEnd(&stream_);
+}
+
+bool TDeflater::Deflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_t& outSize, bool finish) {
+    while (outSize > 0 && (inSize > 0 || finish)) {
+        stream_.next_in = const_cast<Bytef*>(in);
+        stream_.avail_in = uInt(std::min<size_t>(inSize, 1u << 30));
+        stream_.next_out = out;
+        stream_.avail_out = uInt(std::min<size_t>(outSize, 1u << 30));
+        const uInt givenIn = stream_.avail_in;
+        const uInt givenOut = stream_.avail_out;
+        const bool lastPiece = finish && givenIn == inSize;
+        const int rc = deflate(&stream_, lastPiece ? Z_FINISH : Z_NO_FLUSH);
+        in += givenIn - stream_.avail_in;
+        inSize -= givenIn - stream_.avail_in;
+        out += givenOut - stream_.avail_out;
+        outSize -= givenOut - stream_.avail_out;
+        if (rc == Z_STREAM_END)
+            return true;
+        if (rc != Z_OK && rc != Z_BUF_ERROR)
+            throw EPNGZLIBError(rc);
+    }
+    return false;
+}
+
+std::string InflateLimited(const uint8_t* data, size_t size, size_t limit) {
+    TInflater inflater;
+    std::string text;
+    uint8_t block[16384];
+    for (;;) {
+        uint8_t* out = block;
+        size_t room = sizeof block;
+        const bool ended = inflater.Inflate(data, size, out, room);
+        const size_t produced = sizeof block - room;
+        if (produced > limit - text.size())
+            throw EPNGTextTooLarge();
+        text.append(reinterpret_cast<const char*>(block), produced);
+        if (ended)
+            return text;
+        // Stopped with room left: the input ran out before the stream ended.
+        if (room != 0)
+            throw EPNGZLIBError(Z_DATA_ERROR);
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+// zlib behind small RAII wrappers: CRC-32 of chunks, streaming inflate and deflate, and inflating
+// a whole buffer under a size cap. Every zlib failure becomes EPNGZLIBError with zlib's code.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include <zlib.h>
+
+// CRC-32 of a chunk: over the four name bytes, then the data.
+uint32_t ChunkCrc(const char* name, const uint8_t* data, size_t size);
+
+class TInflater {
+  public:
+    TInflater();
+    ~TInflater();
+    TInflater(const TInflater&) = delete;
+    TInflater& operator=(const TInflater&) = delete;
+
+    // Inflates from in/inSize into out/outSize, advancing both; answers true once the zlib stream
+    // has ended. Input is handed to zlib in blocks of at most 65535 bytes.
+    bool Inflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_t& outSize);
+
+  private:
+    z_stream stream_{};
+};
+
+class TDeflater {
+  public:
+    explicit TDeflater(int level);
+    ~TDeflater();
+    TDeflater(const TDeflater&) = delete;
+    TDeflater& operator=(const TDeflater&) = delete;
+
+    // Compresses in (all of it, or finishes the stream with finish) into out/outSize, advancing
+    // them; answers true once a finishing call has written everything.
+    bool Deflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_t& outSize, bool finish);
+
+  private:
+    z_stream stream_{};
+};
+
+// Inflates a complete zlib stream; throws EPNGTextTooLarge when the result would exceed limit
+// bytes and EPNGZLIBError when the data is invalid or ends early.
+std::string InflateLimited(const uint8_t* data, size_t size, size_t limit);
