@@ -3,15 +3,19 @@
 #   resources/emblem.png      the school's round emblem, 256 x 256 RGBA (for documents and reuse)
 #   resources/MAINICON.ico    the program icon: the emblem at 256, 48, 32 and 16 pixels, 32-bit
 #                             bitmaps with alpha and AND masks (the 256 one not PNG-compressed)
+#   resources/background.png  the sign-in window's background picture, 640 x 427 RGB, written by
+#                             the project's own PNG writer (Sub rows, 65535-byte IDAT chunks)
 # Usage: tools/assets/make-assets.sh        (from anywhere; run it again to get the same bytes)
 #
-# The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size, and the host tool make_icon
-# of this folder (built with the `native` preset) writes the icon. The build and the tests only
-# use the committed results, never ImageMagick.
+# The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size; background.sh (with
+# desk_objects.sh and keyboard.awk) draws the background picture as raw RGB samples; the host
+# tools of this folder, built with the `native` preset, write the icon (make_icon) and the PNG
+# file (make_png). The build and the tests only use the committed results, never ImageMagick;
+# the tests of tests/tools/assets check the committed files.
 #
-# Debian packages used: imagemagick (version 6: convert), fonts-dejavu-core and fonts-dejavu-extra
-# (DejaVu Sans Condensed Bold), and for the host tools what tools/setup.sh installs (cmake,
-# ninja-build, g++, zlib1g-dev, googletest).
+# Debian packages used: imagemagick (version 6: convert), fonts-dejavu-core (DejaVu Sans and
+# Serif), fonts-dejavu-extra (DejaVu Sans ExtraLight, DejaVu Sans Condensed Bold), and for the
+# host tools what tools/setup.sh installs (cmake, ninja-build, g++, zlib1g-dev, googletest).
 # Missing packages are installed with apt-get; nothing is fetched when all are present.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -35,7 +39,7 @@ if ((${#missing[@]})); then
 fi
 
 cmake --preset native >/dev/null
-cmake --build --preset native --target make_icon
+cmake --build --preset native --target make_icon make_png
 tools=build/native/tools/assets
 
 work=$(mktemp -d)
@@ -55,4 +59,8 @@ for size in 256 48 32 16; do
 done
 "$tools/make_icon" resources/MAINICON.ico "${icon_args[@]}"
 
-ls -l resources/emblem.png resources/MAINICON.ico
+echo "make-assets: background picture"
+"$here/background.sh" "$work/background.rgb"
+"$tools/make_png" 640 427 "$work/background.rgb" resources/background.png
+
+ls -l resources/emblem.png resources/MAINICON.ico resources/background.png
