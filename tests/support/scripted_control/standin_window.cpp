@@ -1,0 +1,112 @@
+#include "tests/support/scripted_control/standin_window.h"
+
+#include "tests/support/scripted_control/scripted_control.h"
+
+namespace scripted {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"OrlixScriptedRdpControl";
+constexpr wchar_t kControlProperty[] = L"OrlixScriptedRdpControl.Control";
+constexpr wchar_t kTitle[] = L"Bureau \u00e0 distance (contr\u00f4le de d\u00e9veloppement)";
+constexpr wchar_t kConnecting[] = L"Connexion en cours\u2026";
+
+LRESULT CALLBACK StandinWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+HINSTANCE ModuleInstance() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&StandinWindowProc), &module);
+    return module;
+}
+
+bool RegisterClassOnce() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.hInstance = ModuleInstance();
+    if (GetClassInfoExW(wc.hInstance, kClassName, &wc))
+        return true;
+    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = StandinWindowProc;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kClassName;
+    return RegisterClassExW(&wc) != 0;
+}
+
+ScriptedControl* ControlOf(HWND hwnd) {
+    return static_cast<ScriptedControl*>(GetPropW(hwnd, kControlProperty));
+}
+
+void Paint(HWND hwnd, bool connecting) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HBRUSH background = CreateSolidBrush(RGB(0x1E, 0x22, 0x2A));
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0xE0, 0xE4, 0xEA));
+    RECT upper = client;
+    upper.bottom = (client.top + client.bottom) / 2;
+    DrawTextW(dc, kTitle, -1, &upper, DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
+    if (connecting) {
+        RECT lower = client;
+        lower.top = upper.bottom + 4;
+        DrawTextW(dc, kConnecting, -1, &lower, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK StandinWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    ScriptedControl* control = ControlOf(hwnd);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        Paint(hwnd, control && control->Connecting());
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetFocus(hwnd);
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        if (control)
+            control->OnWindowFocus(message == WM_SETFOCUS);
+        return 0;
+    case WM_NCDESTROY:
+        RemovePropW(hwnd, kControlProperty);
+        if (control)
+            control->OnWindowDestroyed();
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+HWND CreateStandinWindow(HWND parent, const RECT& position, ScriptedControl* control) {
+    if (!RegisterClassOnce())
+        return nullptr;
+    HWND hwnd =
+        CreateWindowExW(0, kClassName, kTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                        position.left, position.top, position.right - position.left,
+                        position.bottom - position.top, parent, nullptr, ModuleInstance(), nullptr);
+    if (hwnd && !SetPropW(hwnd, kControlProperty, control)) {
+        DestroyWindow(hwnd);
+        return nullptr;
+    }
+    return hwnd;
+}
+
+void DetachStandinWindow(HWND hwnd) {
+    RemovePropW(hwnd, kControlProperty);
+}
+
+void UnregisterStandinWindowClass() {
+    UnregisterClassW(kClassName, ModuleInstance());
+}
+
+} // namespace scripted

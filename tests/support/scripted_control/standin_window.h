@@ -1,0 +1,19 @@
+#pragma once
+// The scripted control's own child window: a dark area with a line that says what it is, and a
+// second line once it was asked to connect. It reports focus changes and its destruction to
+// the control that created it, found through a window property (not GWLP_USERDATA, which a
+// host that subclasses the window may use for itself).
+
+#include <windows.h>
+
+namespace scripted {
+
+class ScriptedControl;
+
+HWND CreateStandinWindow(HWND parent, const RECT& position, ScriptedControl* control);
+// The window stops calling the control (before the control goes away).
+void DetachStandinWindow(HWND hwnd);
+// Unregisters the window class, when the module that registered it unloads.
+void UnregisterStandinWindowClass();
+
+} // namespace scripted
