@@ -10,7 +10,7 @@
 //   ... create the host ...
 //   auto control = registration.LastInstance();
 //   EXPECT_EQ(control->Calls()[0], "IOleObject::GetMiscStatus(CONTENT)");
-//   control->FireEvent(RdpEvent::OnDisconnected, {Variant::Long(3)});
+//   control->Fire(RdpEvent::OnDisconnected, Variant::Long(3));
 //   ... free the host ...
 //   EXPECT_EQ(control->RefCount(), 0);
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace scripted {
@@ -74,7 +75,14 @@ class ScriptedInstance {
     // Calls IDispatch::Invoke on every sink advised for the events: the arguments are given in
     // declaration order and travel in DISPPARAMS in reverse, as COM requires. Returns the last
     // sink's result, S_FALSE when no sink is advised, E_UNEXPECTED when the control is gone.
-    HRESULT FireEvent(DISPID dispid, std::vector<Variant> args = {});
+    HRESULT FireEvent(DISPID dispid, std::vector<Variant> args);
+    // The same with the arguments listed: Fire(RdpEvent::OnDisconnected, Variant::Long(3)).
+    template <class... Values>
+    HRESULT Fire(DISPID dispid, Values&&... values) {
+        std::vector<Variant> args;
+        (args.push_back(std::forward<Values>(values)), ...);
+        return FireEvent(dispid, std::move(args));
+    }
     // IPropertyNotifySink::OnChanged on every advised property sink; S_FALSE when none is.
     HRESULT NotifyPropertyChanged(DISPID dispid);
     // A property get of an ambient property through the client site's IDispatch.
