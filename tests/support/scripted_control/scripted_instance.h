@@ -44,8 +44,9 @@ class ScriptedInstance {
     std::vector<std::string> Calls() const;
     // The same with every QueryInterface: "IUnknown::QueryInterface(IOleControl) = S_OK".
     std::vector<std::string> CallsWithQueries() const;
-    // The calls received and, prefixed "-> ", the calls the control made into its site and sinks
-    // with their results: "-> IOleInPlaceSite::CanInPlaceActivate() = S_OK".
+    // Everything in order: the calls received, the queries, and, prefixed "-> ", the calls the
+    // control made into its site and sinks with their results:
+    // "-> IOleInPlaceSite::CanInPlaceActivate() = S_OK".
     std::vector<std::string> Trace() const;
     // The number of received calls whose text starts with `prefix`.
     int CountCalls(const std::string& prefix) const;
