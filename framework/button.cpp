@@ -1,0 +1,89 @@
+#include "framework/button.h"
+
+#include "framework/form.h"
+#include "framework/reader.h"
+
+TButton::TButton(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 75, 25);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+}
+
+void TButton::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.style |= WS_TABSTOP | (default_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    p.style &= ~DWORD(WS_CLIPCHILDREN);
+    p.windowClass = {ClassName(), "BUTTON", 0};
+}
+
+void TButton::CreateWnd() {
+    TWinControl::CreateWnd();
+    active_ = default_;
+}
+
+void TButton::SetDefault(bool v) {
+    default_ = v;
+    if (HandleAllocated()) {
+        TForm* form = ParentForm();
+        if (!form || !dynamic_cast<TButton*>(form->ActiveControl())) {
+            active_ = v;
+            SetButtonStyle(v);
+        }
+    }
+}
+
+void TButton::SetButtonStyle(bool active) {
+    if (HandleAllocated())
+        SendMessageA(WindowHandle(), BM_SETSTYLE, active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TButton::WndProc(TMessage& m) {
+    switch (m.msg) {
+    case CN_COMMAND:
+        if (HIWORD(m.wParam) == BN_CLICKED)
+            Click();
+        return;
+    case CM_FOCUSCHANGED: {
+        auto* focused = reinterpret_cast<TWinControl*>(m.lParam);
+        const bool active = dynamic_cast<TButton*>(focused) ? focused == this : default_;
+        if (active != active_) {
+            active_ = active;
+            SetButtonStyle(active);
+        }
+        m.result = 0;
+        return;
+    }
+    case CM_DIALOGKEY: {
+        // Enter and Escape click only without Shift, Ctrl or Alt, and only a button that could
+        // take the focus.
+        const bool modifiers = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || (m.lParam & 0x20000000);
+        const bool key = (m.wParam == VK_RETURN && active_) || (m.wParam == VK_ESCAPE && cancel_);
+        if (key && !modifiers && CanFocus()) {
+            Click();
+            m.result = 1;
+            return;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    TWinControl::WndProc(m);
+}
+
+bool TButton::ReadProperty(TReader& reader, const DescProperty& p) {
+    if (p.name == "Default")
+        SetDefault(reader.Boolean(p));
+    else if (p.name == "Cancel")
+        SetCancel(reader.Boolean(p));
+    else if (p.name == "OnClick")
+        OnClick = reader.Method<TNotifyEvent>(p);
+    else
+        return TWinControl::ReadProperty(reader, p);
+    return true;
+}

@@ -1,0 +1,93 @@
+#include "framework/edit.h"
+
+#include "framework/reader.h"
+
+TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 121, 21);
+    SetColor(clWindow);
+    SetTabStop(true);
+}
+
+void TEdit::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.style |= WS_TABSTOP | ES_AUTOHSCROLL | ES_LEFT;
+    p.style &= ~DWORD(WS_CLIPCHILDREN);
+    if (passwordChar_)
+        p.style |= ES_PASSWORD;
+    if (border_)
+        p.exStyle |= WS_EX_CLIENTEDGE;
+    p.windowClass = {ClassName(), "EDIT", 0};
+}
+
+void TEdit::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (passwordChar_)
+        SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(passwordChar_)), 0);
+}
+
+void TEdit::SetBorderVisible(bool v) {
+    if (v == border_)
+        return;
+    border_ = v;
+    if (HandleAllocated()) {
+        const LONG_PTR ex = GetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE);
+        SetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE, v ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE)));
+        SetWindowPos(WindowHandle(), nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+void TEdit::SetPasswordChar(char c) {
+    if (c == passwordChar_)
+        return;
+    passwordChar_ = c;
+    if (HandleAllocated()) {
+        SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(c)), 0);
+        Invalidate();
+    }
+}
+
+void TEdit::SelectAll() {
+    if (HandleAllocated())
+        SendMessageA(WindowHandle(), EM_SETSEL, 0, -1);
+}
+
+std::pair<int, int> TEdit::Selection() const {
+    DWORD start = 0;
+    DWORD end = 0;
+    if (WindowHandle())
+        SendMessageA(WindowHandle(), EM_GETSEL, WPARAM(&start), LPARAM(&end));
+    return {int(start), int(end)};
+}
+
+void TEdit::DoEnter() {
+    if (autoSelect_ && !(ControlState() & csLButtonDown))
+        SelectAll();
+}
+
+void TEdit::WndProc(TMessage& m) {
+    if (m.msg == CN_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
+        const int n = GetWindowTextLengthA(WindowHandle());
+        std::string text(size_t(n) + 1, '\0');
+        GetWindowTextA(WindowHandle(), text.data(), n + 1);
+        text.resize(size_t(n));
+        StoreText(std::move(text));
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+bool TEdit::ReadProperty(TReader& reader, const DescProperty& p) {
+    if (p.name == "BorderStyle")
+        SetBorderVisible(reader.Enumeration(p, {"bsNone", "bsSingle"}) == 1);
+    else if (p.name == "PasswordChar") {
+        const std::string c = reader.Text(p);
+        if (c.size() > 1)
+            reader.Invalid(p, "One character expected");
+        SetPasswordChar(c.empty() ? '\0' : c[0]);
+    } else if (p.name == "AutoSelect")
+        SetAutoSelect(reader.Boolean(p));
+    else
+        return TWinControl::ReadProperty(reader, p);
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// A single-line entry field: the platform's edit control, optionally borderless or masked, with
+// its whole text selected whenever it receives the focus other than by a left mouse click.
+
+#include "framework/win_control.h"
+
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* owner);
+    const char* ClassName() const override { return "TEdit"; }
+
+    bool BorderVisible() const { return border_; }
+    void SetBorderVisible(bool v);
+    char PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char c);
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool v) { autoSelect_ = v; }
+
+    void SelectAll();
+    // The selected range as character positions (start, end).
+    std::pair<int, int> Selection() const;
+
+    void WndProc(TMessage& m) override;
+    bool ReadProperty(TReader& reader, const DescProperty& prop) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DoEnter() override;
+
+private:
+    bool border_ = true;
+    char passwordChar_ = '\0';
+    bool autoSelect_ = true;
+};

@@ -1,0 +1,370 @@
+#include "framework/form.h"
+
+#include <utility>
+
+#include "base/geometry.h"
+#include "base/mul_div.h"
+#include "base/scaling.h"
+#include "base/win/gdi.h"
+#include "framework/application_services.h"
+#include "framework/reader.h"
+#include "framework/screen.h"
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    SetVisible(false);
+    SetColor(clBtnFace);
+}
+
+TForm::~TForm() {
+    MarkDestroying();
+    DestroyHandle();
+}
+
+void TForm::CreateParams(TCreateParams& p) {
+    TWinControl::CreateParams(p);
+    p.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    p.exStyle = 0;
+    switch (borderStyle_) {
+    case bsNone:
+        p.style |= WS_POPUP;
+        break;
+    case bsSingle:
+    case bsToolWindow:
+        p.style |= WS_CAPTION | WS_SYSMENU | WS_BORDER | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        break;
+    case bsSizeable:
+    case bsSizeToolWin:
+        p.style |= WS_OVERLAPPEDWINDOW;
+        break;
+    case bsDialog:
+        p.style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+        p.exStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+        break;
+    }
+    if (!Enabled())
+        p.style |= WS_DISABLED;
+    p.parent = ApplicationServices() ? ApplicationServices()->OwnerWindow() : nullptr;
+    p.windowClass = {ClassName(), nullptr, CS_DBLCLKS};
+}
+
+void TForm::CreateWnd() {
+    TWinControl::CreateWnd();
+    if (borderStyle_ == bsDialog) {
+        // A dialog frame keeps only Move and Close in its window menu.
+        const HMENU menu = GetSystemMenu(WindowHandle(), FALSE);
+        for (const UINT cmd : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
+            DeleteMenu(menu, cmd, MF_BYCOMMAND);
+    }
+}
+
+TRect TForm::ClientRect() const {
+    if (const HWND h = WindowHandle()) {
+        RECT r;
+        GetClientRect(h, &r);
+        return {0, 0, r.right, r.bottom};
+    }
+    return {0, 0, clientWidth_, clientHeight_};
+}
+
+void TForm::SetClientSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+    UpdateOuterSizeFromClient();
+}
+
+void TForm::UpdateOuterSizeFromClient() {
+    TCreateParams p;
+    CreateParams(p);
+    RECT r{0, 0, clientWidth_, clientHeight_};
+    AdjustWindowRectEx(&r, p.style, FALSE, p.exStyle);
+    SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+    AlignControls();
+}
+
+void TForm::ScaleForScreen(int screenPpi) {
+    if (screenPpi == pixelsPerInch_)
+        return;
+    Font().SetHeight(ScaledFontHeight(Font().Height(), screenPpi, pixelsPerInch_));
+    const int newTextHeight = MeasureTextHeight();
+    if (newTextHeight == textHeight_)
+        return;
+    const int m = newTextHeight;
+    const int d = textHeight_;
+    clientWidth_ = MulDivRound(clientWidth_, m, d);
+    clientHeight_ = MulDivRound(clientHeight_, m, d);
+    for (TControl* c : Controls())
+        c->ChangeScale(m, d);
+    UpdateOuterSizeFromClient();
+    textHeight_ = newTextHeight;
+    pixelsPerInch_ = screenPpi;
+}
+
+int TForm::MeasureTextHeight() {
+    WindowDC dc(nullptr);
+    SelectGuard font(dc.Get(), Font().Handle());
+    SIZE size{};
+    GetTextExtentPoint32A(dc.Get(), "0", 1, &size);
+    return size.cy;
+}
+
+void TForm::SetWindowState(TWindowState state) {
+    if (state == windowState_)
+        return;
+    windowState_ = state;
+    if (Visible() && WindowHandle())
+        ShowForState();
+}
+
+void TForm::ShowForState() {
+    static const int kCommands[] = {SW_SHOWNORMAL, SW_MINIMIZE, SW_SHOWMAXIMIZED};
+    ShowWindow(Handle(), kCommands[windowState_]);
+}
+
+void TForm::Show() {
+    SetVisible(true);
+    if (WindowHandle())
+        SetForegroundWindow(WindowHandle());
+}
+
+void TForm::Hide() { SetVisible(false); }
+
+void TForm::VisibleChanged() {
+    if (Visible()) {
+        HandleNeeded();
+        try {
+            DoShow();
+        } catch (...) {
+            ReportException(this);
+        }
+        if (!positioned_ && position_ == poScreenCenter) {
+            const TPoint p = CenteredPosition(Screen().Width(), Screen().Height(), Width(), Height());
+            SetBounds(p.x, p.y, Width(), Height());
+        }
+        positioned_ = true;
+        UpdateShowing();
+        ShowForState();
+    } else {
+        if (WindowHandle())
+            ShowWindow(WindowHandle(), SW_HIDE);
+        UpdateShowing();
+    }
+    if (IApplicationServices* app = ApplicationServices())
+        app->FormVisibilityChanged(this);
+}
+
+void TForm::DoShow() {
+    if (OnShow)
+        OnShow(this);
+}
+
+bool TForm::CanResize(int& width, int& height) {
+    bool resize = true;
+    if (OnCanResize)
+        OnCanResize(this, width, height, resize);
+    return resize;
+}
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::Close() {
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == caNone)
+        return;
+    IApplicationServices* app = ApplicationServices();
+    if (app && app->IsMainForm(this)) {
+        app->Terminate();
+        return;
+    }
+    if (action == caMinimize)
+        SetWindowState(wsMinimized);
+    else
+        Hide();
+}
+
+void TForm::FocusControl(TWinControl* control) {
+    if (!control->CanFocus())
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    activeControl_ = control;
+    if (Showing() && WindowHandle())
+        ::SetFocus(control->Handle());
+}
+
+void TForm::ControlFocused(TWinControl* control) {
+    if (control == this)
+        return;
+    activeControl_ = control;
+    TWinControl* previous = std::exchange(focusedControl_, control);
+    if (previous != control) {
+        if (previous)
+            previous->Perform(CM_EXIT);
+        control->Perform(CM_ENTER);
+    }
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
+}
+
+void TForm::ControlRemoved(TWinControl* control) {
+    if (activeControl_ == control)
+        activeControl_ = nullptr;
+    if (focusedControl_ == control)
+        focusedControl_ = nullptr;
+}
+
+void TForm::ControlHidden(TWinControl* control) {
+    for (const TControl* c = activeControl_; c; c = c->Parent()) {
+        if (c == control) {
+            const bool hadFocus = activeControl_->Focused();
+            activeControl_ = nullptr;
+            focusedControl_ = nullptr;
+            if (hadFocus && WindowHandle())
+                ::SetFocus(WindowHandle());
+            return;
+        }
+    }
+}
+
+void TForm::SelectFirst() {
+    if (TWinControl* c = FindNextControl(nullptr, true, true, false))
+        c->SetFocus();
+    else if (WindowHandle())
+        ::SetFocus(WindowHandle());
+}
+
+void TForm::ActivateFocus() {
+    if (activeControl_ && activeControl_->CanFocus())
+        ::SetFocus(activeControl_->Handle());
+    else
+        SelectFirst();
+}
+
+void TForm::DialogKey(TMessage& m) {
+    // Nothing is a dialog key while Alt is down.
+    if (GetKeyState(VK_MENU) < 0) {
+        m.result = 0;
+        return;
+    }
+    switch (m.wParam) {
+    case VK_TAB:
+        if (GetKeyState(VK_CONTROL) >= 0) {
+            SelectNext(activeControl_, GetKeyState(VK_SHIFT) >= 0, true);
+            m.result = 1;
+            return;
+        }
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        if (activeControl_ && activeControl_->Parent()) {
+            activeControl_->Parent()->SelectNext(activeControl_, m.wParam == VK_RIGHT || m.wParam == VK_DOWN,
+                                                 false);
+            m.result = 1;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    TWinControl::DialogKey(m);
+}
+
+void TForm::WndProc(TMessage& m) {
+    switch (m.msg) {
+    case WM_ACTIVATE:
+        if (LOWORD(m.wParam) != WA_INACTIVE && !HIWORD(m.wParam)) {
+            ActivateFocus();
+            m.result = 0;
+            return;
+        }
+        break;
+    case WM_SETFOCUS:
+        if (activeControl_ && activeControl_->CanFocus()) {
+            ::SetFocus(activeControl_->Handle());
+            return;
+        }
+        DefaultHandler(m);
+        return;
+    case WM_CLOSE:
+        Close();
+        return;
+    case WM_WINDOWPOSCHANGING: {
+        auto* wp = reinterpret_cast<WINDOWPOS*>(m.lParam);
+        if (!(wp->flags & SWP_NOSIZE) && (wp->cx != Width() || wp->cy != Height())) {
+            int width = wp->cx;
+            int height = wp->cy;
+            if (CanResize(width, height)) {
+                wp->cx = width;
+                wp->cy = height;
+            } else {
+                wp->flags |= SWP_NOSIZE;
+            }
+        }
+        break;
+    }
+    case WM_SIZE:
+        DefaultHandler(m);
+        AlignControls();
+        return;
+    default:
+        break;
+    }
+    TWinControl::WndProc(m);
+}
+
+void TForm::BindField(TComponent* component) {
+    if (const auto it = fields_.find(component->Name()); it != fields_.end())
+        it->second.bind(component);
+}
+
+void TForm::CheckFieldsBound() const {
+    for (const auto& [name, field] : fields_)
+        if (!field.bound())
+            throw Exception("Field " + name + " not found in the window description");
+}
+
+bool TForm::ReadProperty(TReader& reader, const DescProperty& p) {
+    const std::string& n = p.name;
+    if (n == "ClientWidth")
+        SetClientSize(reader.Integer(p), clientHeight_);
+    else if (n == "ClientHeight")
+        SetClientSize(clientWidth_, reader.Integer(p));
+    else if (n == "BorderStyle") {
+        borderStyle_ = TFormBorderStyle(reader.Enumeration(
+            p, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}));
+        UpdateOuterSizeFromClient();
+    } else if (n == "Position")
+        position_ = TPosition(reader.Enumeration(p, {"poDesigned", "poDefault", "poDefaultPosOnly",
+                                                     "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
+                                                     "poMainFormCenter", "poOwnerFormCenter"}));
+    else if (n == "WindowState")
+        windowState_ = TWindowState(reader.Enumeration(p, {"wsNormal", "wsMinimized", "wsMaximized"}));
+    else if (n == "PixelsPerInch")
+        pixelsPerInch_ = reader.Integer(p);
+    else if (n == "TextHeight")
+        textHeight_ = reader.Integer(p);
+    else if (n == "OldCreateOrder")
+        reader.Boolean(p);
+    else if (n == "HorzScrollBar.Visible")
+        HorzScrollBar.visible = reader.Boolean(p);
+    else if (n == "VertScrollBar.Visible")
+        VertScrollBar.visible = reader.Boolean(p);
+    else if (n == "OnShow")
+        OnShow = reader.Method<TNotifyEvent>(p);
+    else if (n == "OnCanResize")
+        OnCanResize = reader.Method<TCanResizeEvent>(p);
+    else if (n == "OnCloseQuery")
+        OnCloseQuery = reader.Method<TCloseQueryEvent>(p);
+    else if (n == "OnClose")
+        OnClose = reader.Method<TCloseEvent>(p);
+    else
+        return TWinControl::ReadProperty(reader, p);
+    return true;
+}

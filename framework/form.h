@@ -1,0 +1,135 @@
+#pragma once
+// A top-level window read from a window description: frame style, position, window state,
+// the focused control and dialog keys, the close request, and scaling to the screen.
+
+#include <functional>
+#include <map>
+
+#include "base/exception.h"
+#include "framework/events.h"
+#include "framework/method_table.h"
+#include "framework/win_control.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
+                 poMainFormCenter, poOwnerFormCenter };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+    const char* ClassName() const noexcept override { return "EInvalidOperation"; }
+};
+
+// A form's scroll bar setting. The framework's forms do not scroll: a form never shows scroll
+// bars, and this setting records whether the form would allow them.
+struct TControlScrollBar {
+    bool visible = true;
+};
+
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+    const char* ClassName() const override { return "TForm"; }
+
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    TPosition Position() const { return position_; }
+    TWindowState WindowState() const { return windowState_; }
+    void SetWindowState(TWindowState state);
+
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+    void SetClientSize(int width, int height);
+    TRect ClientRect() const override;
+
+    TControlScrollBar HorzScrollBar;
+    TControlScrollBar VertScrollBar;
+
+    int DesignPixelsPerInch() const { return pixelsPerInch_; }
+    int DesignTextHeight() const { return textHeight_; }
+    // Scales the form read at its design resolution for the screen's resolution.
+    void ScaleForScreen(int screenPpi);
+    // Height of the digit "0" in the form's font.
+    int MeasureTextHeight();
+
+    void Show();
+    void Hide();
+    // The close request: asks OnCloseQuery, runs OnClose, then ends the program (main form)
+    // or hides the form, as the close action says.
+    void Close();
+    bool CloseQuery();
+
+    TWinControl* ActiveControl() const { return activeControl_; }
+    // Focuses a control of the form, or records it to be focused when the form is activated.
+    void FocusControl(TWinControl* control);
+
+    // Notifications from the form's controls.
+    void ControlFocused(TWinControl* control);
+    void ControlRemoved(TWinControl* control);
+    void ControlHidden(TWinControl* control);
+
+    const MethodTable& Methods() const { return methods_; }
+    // Sets the member field registered under the component's name, if any.
+    void BindField(TComponent* component);
+    // Raises when a registered field has no component of that name in the description.
+    void CheckFieldsBound() const;
+
+    TNotifyEvent OnShow;
+    TCanResizeEvent OnCanResize;
+    TCloseQueryEvent OnCloseQuery;
+    TCloseEvent OnClose;
+
+    void WndProc(TMessage& m) override;
+    bool ReadProperty(TReader& reader, const DescProperty& prop) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    bool ShouldShow() const override { return Visible(); }
+    bool IsTopLevel() const override { return true; }
+    void VisibleChanged() override;
+    void DialogKey(TMessage& m) override;
+    virtual void DoShow();
+    virtual bool CanResize(int& width, int& height);
+
+    template <typename Handler>
+    void RegisterMethod(const char* name, Handler handler) {
+        methods_.Add(name, std::move(handler));
+    }
+
+    template <typename T>
+    void RegisterField(const char* name, T** field) {
+        fields_[name] = {[field](TComponent* c) {
+                             T* typed = dynamic_cast<T*>(c);
+                             if (!typed)
+                                 throw Exception(std::string("Field ") + c->Name() + " has an incompatible type");
+                             *field = typed;
+                         },
+                         [field] { return *field != nullptr; }};
+    }
+
+private:
+    struct Field {
+        std::function<void(TComponent*)> bind;
+        std::function<bool()> bound;
+    };
+
+    void ActivateFocus();
+    void SelectFirst();
+    void ShowForState();
+    void UpdateOuterSizeFromClient();
+
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    TPosition position_ = poDesigned;
+    TWindowState windowState_ = wsNormal;
+    int clientWidth_ = 0;
+    int clientHeight_ = 0;
+    int pixelsPerInch_ = 96;
+    int textHeight_ = 13;
+    bool positioned_ = false;
+    TWinControl* activeControl_ = nullptr;   // focused, or to be focused on activation
+    TWinControl* focusedControl_ = nullptr;  // last to receive the focus: enter and exit
+    MethodTable methods_;
+    std::map<std::string, Field> fields_;
+};

@@ -1,0 +1,95 @@
+#include "framework/window_class.h"
+
+#include <map>
+#include <utility>
+#include <string>
+
+#include "base/exception.h"
+#include "framework/application_services.h"
+#include "framework/win_control.h"
+
+namespace {
+
+thread_local TWinControl* t_creating = nullptr;
+
+const char* ControlPropertyName() { return "ORLIX.Control"; }
+
+std::map<std::string, WNDPROC>& RegisteredClasses() {
+    static std::map<std::string, WNDPROC> classes;
+    return classes;
+}
+
+void Bind(HWND hwnd, TWinControl* control) { SetPropA(hwnd, ControlPropertyName(), control); }
+
+}  // namespace
+
+WNDPROC EnsureWindowClass(const WindowClassInfo& info) {
+    auto& classes = RegisteredClasses();
+    if (const auto it = classes.find(info.name); it != classes.end())
+        return it->second;
+
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    WNDPROC defaultProc = DefWindowProcA;
+    if (info.baseClass) {
+        if (!GetClassInfoExA(nullptr, info.baseClass, &wc))
+            throw Exception(std::string("Cannot find window class ") + info.baseClass);
+        defaultProc = wc.lpfnWndProc;
+        // A global class keeps working when a system DLL registers it under another module.
+        wc.style &= ~CS_GLOBALCLASS;
+    } else {
+        wc.style = info.style;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    }
+    wc.cbSize = sizeof wc;
+    wc.hInstance = instance;
+    wc.lpfnWndProc = FrameworkWindowProc;
+    wc.lpszClassName = info.name;
+    if (!RegisterClassExA(&wc))
+        throw Exception(std::string("Cannot register window class ") + info.name);
+    classes.emplace(info.name, defaultProc);
+    return defaultProc;
+}
+
+void SetCreatingControl(TWinControl* control) { t_creating = control; }
+
+TWinControl* FindControl(HWND hwnd) {
+    if (!hwnd)
+        return nullptr;
+    return static_cast<TWinControl*>(GetPropA(hwnd, ControlPropertyName()));
+}
+
+WNDPROC HookWindow(HWND hwnd, TWinControl* control) {
+    Bind(hwnd, control);
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameworkWindowProc)));
+}
+
+void UnhookWindow(HWND hwnd, WNDPROC previous) {
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    RemovePropA(hwnd, ControlPropertyName());
+}
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TWinControl* control = FindControl(hwnd);
+    if (!control && t_creating) {
+        control = std::exchange(t_creating, nullptr);
+        Bind(hwnd, control);
+        control->AttachHandle(hwnd);
+    }
+    if (!control)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+
+    TMessage m{msg, wParam, lParam, 0};
+    try {
+        control->WndProc(m);
+    } catch (...) {
+        ReportException(control);
+    }
+    if (msg == WM_NCDESTROY) {
+        RemovePropA(hwnd, ControlPropertyName());
+        control->HandleDestroyed(hwnd);
+    }
+    return m.result;
+}

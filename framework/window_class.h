@@ -1,0 +1,33 @@
+#pragma once
+// Window classes of the framework and the one window procedure that binds each window to its
+// control. A class is either the framework's own (default handling by DefWindowProc) or a
+// superclass of a system class such as "EDIT" or "BUTTON", whose procedure then does the
+// default handling. Class names are the control class names ("TEdit", "TPanel", ...).
+
+#include <windows.h>
+
+class TWinControl;
+
+struct WindowClassInfo {
+    const char* name;        // class name to register
+    const char* baseClass;   // system class to superclass, or nullptr for an own class
+    UINT style = 0;          // class style of an own class
+};
+
+// Registers the class once per process and answers the procedure that does default handling.
+WNDPROC EnsureWindowClass(const WindowClassInfo& info);
+
+// Binds the next window created on this thread to `control`; the window procedure completes
+// the binding with the first message the window receives.
+void SetCreatingControl(TWinControl* control);
+
+// The control bound to a window, or nullptr.
+TWinControl* FindControl(HWND hwnd);
+
+// Puts the framework's procedure in front of a window that another component created, such as
+// an embedded ActiveX control's window, and binds it to `control`. Answers the previous procedure.
+WNDPROC HookWindow(HWND hwnd, TWinControl* control);
+// Gives the window its previous procedure back and unbinds it.
+void UnhookWindow(HWND hwnd, WNDPROC previous);
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
