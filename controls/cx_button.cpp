@@ -1,0 +1,116 @@
+#include "controls/cx_button.h"
+
+#include "base/win/gdi.h"
+#include "framework/colors_win.h"
+#include "framework/reader.h"
+
+namespace {
+
+void FillSolid(HDC dc, const RECT& r, TColor color) {
+    BrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
+    FillRect(dc, &r, brush.Get());
+}
+
+void FrameLine(HDC dc, const RECT& r, TColor color) {
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, color);
+    FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
+    FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, color);
+    FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, color);
+}
+
+}  // namespace
+
+TcxButton::TcxButton(TComponent* owner) : TButton(owner) {}
+
+void TcxButton::CreateParams(TCreateParams& p) {
+    TButton::CreateParams(p);
+    p.style = (p.style & ~DWORD(BS_TYPEMASK)) | BS_OWNERDRAW;
+}
+
+void TcxButton::EnabledChanged() {
+    TButton::EnabledChanged();
+    Invalidate();
+}
+
+void TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    const int w = Width();
+    const int h = Height();
+    MemoryDC memory(item.hDC);
+    BitmapHandle bitmap(CreateCompatibleBitmap(item.hDC, w, h));
+    SelectGuard select(memory.Get(), bitmap.Get());
+    const HDC dc = memory.Get();
+
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    TColor face = defaultColor_ == clDefault ? clBtnFace : defaultColor_;
+    TColor frame = clBtnText;
+    TColor caption = Font().Color() == clDefault ? clBtnText : Font().Color();
+    if (!Enabled()) {
+        face = clBtnFace;
+        frame = clBtnShadow;
+        caption = clBtnShadow;
+    } else if (pressed) {
+        face = clHighlight;
+        frame = clHighlight;
+        caption = clHighlightText;
+    }
+    RECT r{0, 0, w, h};
+    FrameLine(dc, r, frame);
+    InflateRect(&r, -1, -1);
+    FillSolid(dc, r, face);
+
+    RECT area{2, 2, w - 2, h - 2};
+    SelectGuard font(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    RECT text{1, 0, area.right - area.left - 2, 0};
+    DrawTextA(dc, Text().c_str(), int(Text().size()), &text, DT_CALCRECT);
+    const int tw = text.right - text.left;
+    const int th = text.bottom - text.top;
+    const int dx = area.left + (area.right - area.left - (tw + 3)) / 2;
+    const int dy = area.top + (area.bottom - area.top - th - 1) / 2;
+    OffsetRect(&text, dx, dy);
+    if (!Enabled()) {
+        RECT emboss = text;
+        OffsetRect(&emboss, 1, 1);
+        SetTextColor(dc, ColorToRGB(clBtnHighlight));
+        DrawTextA(dc, Text().c_str(), int(Text().size()), &emboss, DT_CENTER | DT_VCENTER);
+    }
+    SetTextColor(dc, ColorToRGB(caption));
+    DrawTextA(dc, Text().c_str(), int(Text().size()), &text, DT_CENTER | DT_VCENTER);
+    if (Focused()) {
+        SetTextColor(dc, RGB(0, 0, 0));
+        SetBkColor(dc, RGB(255, 255, 255));
+        RECT focus{3, 3, w - 3, h - 3};
+        DrawFocusRect(dc, &focus);
+    }
+    BitBlt(item.hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+}
+
+void TcxButton::WndProc(TMessage& m) {
+    switch (m.msg) {
+    case CN_DRAWITEM:
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam));
+        m.result = TRUE;
+        return;
+    case WM_ERASEBKGND:
+        m.result = 1;
+        return;
+    default:
+        break;
+    }
+    TButton::WndProc(m);
+}
+
+bool TcxButton::ReadProperty(TReader& reader, const DescProperty& p) {
+    if (p.name == "Colors.Default") {
+        const TColor c = reader.Color(p);
+        defaultColor_ = (c == clNone) ? clDefault : c;
+    } else if (p.name == "LookAndFeel.Kind")
+        kind_ = TcxLookAndFeelKind(reader.Enumeration(p, {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"}));
+    else if (p.name == "LookAndFeel.NativeStyle")
+        nativeStyle_ = reader.Boolean(p);
+    else
+        return TButton::ReadProperty(reader, p);
+    return true;
+}

@@ -1,0 +1,73 @@
+#include "controls/cx_image.h"
+
+#include "base/win/gdi.h"
+#include "controls/parent_backdrop.h"
+#include "framework/colors_win.h"
+#include "framework/reader.h"
+
+TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 140, 100);
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+}
+
+void TcxImage::EraseBackground(HDC) {}
+
+void TcxImage::Paint(HDC target) {
+    const int w = Width();
+    const int h = Height();
+    if (w <= 0 || h <= 0)
+        return;
+    MemoryDC memory(target);
+    BitmapHandle bitmap(CreateCompatibleBitmap(target, w, h));
+    SelectGuard select(memory.Get(), bitmap.Get());
+    const HDC dc = memory.Get();
+    const TRect content = ContentRect();
+    if (transparent_) {
+        PaintParentBackdrop(*this, dc, ClientRect(), true);
+    } else {
+        RECT all{0, 0, w, h};
+        BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+        FillRect(dc, &all, brush.Get());
+    }
+    const TColor frame = Focused() ? clHighlight : clBtnShadow;
+    BrushHandle frameBrush(CreateSolidBrush(ColorToRGB(frame)));
+    RECT line{1, 1, w - 1, h - 1};
+    FrameRect(dc, &line, frameBrush.Get());
+    (void)content;
+    BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+}
+
+void TcxImage::WndProc(TMessage& m) {
+    switch (m.msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (CanFocus() && !Focused())
+            SetFocus();
+        break;
+    default:
+        break;
+    }
+    TWinControl::WndProc(m);
+}
+
+bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
+    const std::string& n = p.name;
+    if (n == "Transparent")
+        transparent_ = reader.Boolean(p);
+    else if (n == "Properties.ReadOnly")
+        readOnly_ = reader.Boolean(p);
+    else if (n == "Properties.Center")
+        center_ = reader.Boolean(p);
+    else if (n == "Properties.Proportional")
+        proportional_ = reader.Boolean(p);
+    else if (n == "Properties.Stretch")
+        stretch_ = reader.Boolean(p);
+    else if (n == "Properties.ShowFocusRect")
+        showFocusRect_ = reader.Boolean(p);
+    else
+        return TWinControl::ReadProperty(reader, p);
+    return true;
+}

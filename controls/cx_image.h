@@ -1,0 +1,37 @@
+#pragma once
+// The picture box: shows a stored picture centred in its content rectangle (its bounds inset by
+// 2 pixels) with a one-pixel frame, over its parent's backdrop when transparent. A click gives
+// it the focus although it is not a tab stop.
+
+#include "framework/win_control.h"
+
+class TcxImage : public TWinControl {
+public:
+    explicit TcxImage(TComponent* owner);
+    const char* ClassName() const override { return "TcxImage"; }
+
+    bool Transparent() const { return transparent_; }
+    bool ReadOnly() const { return readOnly_; }
+    bool Center() const { return center_; }
+    bool Proportional() const { return proportional_; }
+    bool Stretch() const { return stretch_; }
+    bool ShowFocusRect() const { return showFocusRect_; }
+    TRect ContentRect() const { return ClientRect().Inflated(-2); }
+
+    void WndProc(TMessage& m) override;
+    bool ReadProperty(TReader& reader, const DescProperty& prop) override;
+
+protected:
+    void EraseBackground(HDC dc) override;
+    void Paint(HDC dc) override;
+    void DoEnter() override { Invalidate(); }
+    void DoExit() override { Invalidate(); }
+
+private:
+    bool transparent_ = false;
+    bool readOnly_ = false;
+    bool center_ = true;
+    bool proportional_ = true;
+    bool stretch_ = false;
+    bool showFocusRect_ = true;
+};
