@@ -52,6 +52,10 @@ orlix_wine_env() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "wine: creating the project's prefix in $WINEPREFIX" >&2
         "$ORLIX_WINE" wineboot -i >/dev/null 2>&1 || true
+        # Wine draws the windows' frames and captions itself, as Windows would, with no window
+        # manager involved: screenshots show the whole window and tests see Windows' metrics.
+        "$ORLIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+        "$ORLIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
         /usr/lib/wine/wineserver -w || true
     fi
     flock -u "$prefixfd"

@@ -1,0 +1,303 @@
+#include "app/application.h"
+
+#include <new>
+
+#include "app/task_windows.h"
+#include "base/exception.h"
+#include "base/text.h"
+#include "framework/form.h"
+#include "framework/messages.h"
+#include "framework/window_class.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr char kOwnerClass[] = "TApplication";
+// WM_KEYFIRST to here are offered to the focused control first (WM_KEYLAST varies by SDK).
+constexpr UINT kLastKeyMessage = 0x0108;
+
+std::string LowerCase(std::string s) {
+    if (!s.empty())
+        CharLowerBuffA(s.data(), DWORD(s.size()));
+    return s;
+}
+
+std::string ModuleTitle() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    OemToCharA(path, path);
+    return TitleFromModulePath(path, LowerCase);
+}
+
+std::string MessageOf(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Exception& e) {
+        return e.Message();
+    } catch (const std::bad_alloc&) {
+        return "Out of memory";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown exception";
+    }
+}
+
+bool IsAbort(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const EAbort&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+TApplication::TApplication() : TComponent(nullptr) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    icon_ = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON,
+                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
+    smallIcon_ = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    title_ = ModuleTitle();
+    CreateOwnerWindow();
+    Application = this;
+    SetApplicationServices(this);
+}
+
+TApplication::~TApplication() {
+    SetApplicationServices(nullptr);
+    if (Application == this)
+        Application = nullptr;
+    if (handle_)
+        DestroyWindow(handle_);
+    if (icon_)
+        DestroyIcon(icon_);
+    if (smallIcon_)
+        DestroyIcon(smallIcon_);
+}
+
+void TApplication::CreateOwnerWindow() {
+    static const ATOM atom = [] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = OwnerWindowProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.lpszClassName = kOwnerClass;
+        return RegisterClassExA(&wc);
+    }();
+    if (!atom)
+        throw Exception("Cannot register the application window class");
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    handle_ = CreateWindowExA(0, kOwnerClass, title_.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    if (!handle_)
+        throw Exception("Cannot create the application window");
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (icon_)
+        SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    if (smallIcon_)
+        SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    const HMENU menu = GetSystemMenu(handle_, FALSE);
+    for (const UINT cmd : {SC_SIZE, SC_MAXIMIZE, SC_MOVE})
+        DeleteMenu(menu, cmd, MF_BYCOMMAND);
+}
+
+LRESULT CALLBACK TApplication::OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!app)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    try {
+        return app->OwnerWindowMessage(msg, wParam, lParam);
+    } catch (...) {
+        app->HandleException(app, std::current_exception());
+        return 0;
+    }
+}
+
+LRESULT TApplication::OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_SYSCOMMAND:
+        switch (wParam & 0xFFF0) {
+        case SC_MINIMIZE:
+            Minimize();
+            return 0;
+        case SC_RESTORE:
+            Restore();
+            return 0;
+        default:
+            break;
+        }
+        break;
+    case WM_CLOSE:
+        if (mainForm_)
+            mainForm_->Close();
+        return 0;
+    case WM_SETFOCUS:
+        // The owner window passes the focus on to the main form when it is shown.
+        if (mainForm_ && mainForm_->Visible() && mainForm_->WindowHandle() && IsWindowEnabled(mainForm_->WindowHandle())) {
+            SetFocus(mainForm_->WindowHandle());
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(handle_, msg, wParam, lParam);
+}
+
+void TApplication::FormCreated(TForm* form) {
+    if (!mainForm_)
+        mainForm_ = form;
+}
+
+void TApplication::ShowMainForm() {
+    if (!mainForm_)
+        return;
+    if (showCommand_ == SW_SHOWMAXIMIZED)
+        mainForm_->SetWindowState(wsMaximized);
+    else if (showCommand_ == SW_SHOWMINNOACTIVE)
+        mainForm_->SetWindowState(wsMinimized);
+    if (mainForm_->WindowState() == wsMinimized)
+        Minimize();
+    else
+        mainForm_->Show();
+}
+
+void TApplication::Run() {
+    ShowMainForm();
+    RunLoop();
+}
+
+void TApplication::RunLoop() {
+    while (!terminated_)
+        HandleMessage();
+}
+
+void TApplication::HandleMessage() {
+    if (!ProcessMessage())
+        WaitMessage();
+}
+
+void TApplication::ProcessMessages() {
+    while (ProcessMessage()) {
+    }
+}
+
+bool TApplication::ProcessMessage() {
+    MSG msg;
+    // A message for a Unicode window (such as an embedded control's) is taken as Unicode, so
+    // typed characters outside the ANSI code page survive.
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        return false;
+    const bool unicode = msg.hwnd && IsWindowUnicode(msg.hwnd);
+    if (!(unicode ? PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) : PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)))
+        return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    try {
+        if (!IsKeyMessage(msg)) {
+            TranslateMessage(&msg);
+            if (unicode)
+                DispatchMessageW(&msg);
+            else
+                DispatchMessageA(&msg);
+        }
+    } catch (...) {
+        HandleException(FindControl(msg.hwnd), std::current_exception());
+    }
+    return true;
+}
+
+bool TApplication::IsKeyMessage(const MSG& msg) {
+    if (msg.message < WM_KEYFIRST || msg.message > kLastKeyMessage)
+        return false;
+    HWND target = nullptr;
+    if (const HWND capture = GetCapture()) {
+        // A window of another module holding the capture keeps its keys to itself.
+        if (reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(capture, GWLP_HINSTANCE)) != GetModuleHandleA(nullptr))
+            return false;
+        target = capture;
+    } else {
+        target = msg.hwnd;
+        for (HWND h = msg.hwnd; h; h = GetParent(h)) {
+            if (FindControl(h)) {
+                target = h;
+                break;
+            }
+        }
+    }
+    return target && SendMessageA(target, msg.message + CN_BASE, msg.wParam, msg.lParam) != 0;
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::FormVisibilityChanged(TForm* form) {
+    if (!handle_ || form != mainForm_)
+        return;
+    if (form->Visible()) {
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                     SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (!IsIconic(handle_)) {
+        ShowWindow(handle_, SW_HIDE);
+    }
+}
+
+void TApplication::Minimize() {
+    if (IsIconic(handle_))
+        return;
+    if (mainForm_ && mainForm_->Visible())
+        mainForm_->Hide();
+    ShowWindow(handle_, SW_MINIMIZE);
+}
+
+void TApplication::Restore() {
+    if (!IsIconic(handle_))
+        return;
+    ShowWindow(handle_, SW_RESTORE);
+    if (mainForm_ && !mainForm_->Visible()) {
+        if (mainForm_->WindowState() == wsMinimized)
+            mainForm_->SetWindowState(wsNormal);
+        mainForm_->Show();
+    }
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
+    const HWND active = GetActiveWindow();
+    const HWND focus = GetFocus();
+    int result;
+    {
+        DisabledTaskWindows disabled;
+        result = messageBox_(handle_, text.c_str(), caption.c_str(), flags);
+    }
+    if (active && IsWindow(active))
+        SetActiveWindow(active);
+    if (focus && IsWindow(focus))
+        SetFocus(focus);
+    return result;
+}
+
+void TApplication::ShowException(const std::string& message) {
+    MessageBox(WithFinalPeriod(message), title_, MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HandleException(TComponent*, std::exception_ptr error) noexcept {
+    try {
+        if (const HWND capture = GetCapture())
+            SendMessageA(capture, WM_CANCELMODE, 0, 0);
+        if (IsAbort(error))
+            return;
+        ShowException(MessageOf(error));
+    } catch (...) {
+        // Reporting failed too; nothing is left to tell, and nothing may escape a callback.
+        MessageBeep(MB_ICONHAND);
+    }
+}

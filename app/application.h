@@ -1,0 +1,78 @@
+#pragma once
+// The application object: title, icon, the zero-size owner window that carries the program's
+// only taskbar entry, the main form, the message loop with its keyboard step, and the
+// exception handler with its error box.
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/application_services.h"
+#include "framework/component.h"
+
+class TForm;
+
+class TApplication : public TComponent, public IApplicationServices {
+public:
+    using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+    TApplication();
+    ~TApplication() override;
+    const char* ClassName() const override { return "TApplication"; }
+
+    const std::string& Title() const { return title_; }
+    HICON Icon() const { return icon_; }
+    HWND Handle() const { return handle_; }
+    TForm* MainForm() const { return mainForm_; }
+    // The first form created becomes the main form.
+    void FormCreated(TForm* form);
+    bool Terminated() const { return terminated_; }
+
+    // The show command the program was started with (the start-up information's).
+    void SetShowCommand(int command) { showCommand_ = command; }
+    // Shows the main form as the show command asks, then runs the message loop until the
+    // quit message.
+    void Run();
+    void ShowMainForm();
+    void RunLoop();
+    // One pass of the loop: handles the next message, or waits for one when there is none.
+    void HandleMessage();
+
+    void Minimize();
+    void Restore();
+
+    // A message box owned by the owner window while the program's other windows are disabled;
+    // the previously active window and focused control get activation and focus back.
+    int MessageBox(const std::string& text, const std::string& caption, UINT flags);
+    // Shows the error box for a message.
+    void ShowException(const std::string& message);
+    // The platform's MessageBoxA unless replaced (the tests record boxes this way).
+    void SetMessageBoxFunction(MessageBoxFunction f) { messageBox_ = f; }
+
+    // IApplicationServices
+    void HandleException(TComponent* sender, std::exception_ptr error) noexcept override;
+    HWND OwnerWindow() const override { return handle_; }
+    bool IsMainForm(const TForm* form) const override { return form && form == mainForm_; }
+    void Terminate() override;
+    void ProcessMessages() override;
+    void FormVisibilityChanged(TForm* form) override;
+
+private:
+    bool ProcessMessage();
+    bool IsKeyMessage(const MSG& msg);
+    void CreateOwnerWindow();
+    static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::string title_;
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    HWND handle_ = nullptr;
+    TForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    int showCommand_ = SW_SHOWNORMAL;
+    MessageBoxFunction messageBox_ = ::MessageBoxA;
+};
+
+// The one application object of the process, from its construction to its destruction.
+extern TApplication* Application;
