@@ -26,8 +26,7 @@ std::string LowerCase(std::string s) {
 std::string ModuleTitle() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    OemToCharA(path, path);
-    return TitleFromModulePath(path, LowerCase);
+    return ApplicationTitleFromPath(path);
 }
 
 std::string MessageOf(std::exception_ptr error) {
@@ -55,6 +54,11 @@ bool IsAbort(std::exception_ptr error) {
 }
 
 }  // namespace
+
+std::string ApplicationTitleFromPath(std::string path) {
+    OemToCharBuffA(path.data(), path.data(), DWORD(path.size()));
+    return TitleFromModulePath(path, LowerCase);
+}
 
 TApplication::TApplication() : TComponent(nullptr) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);

@@ -74,5 +74,10 @@ private:
     MessageBoxFunction messageBox_ = ::MessageBoxA;
 };
 
+// The title of a program file: its path as GetModuleFileName gives it, read as OEM text and
+// converted to ANSI, then the file name up to its first dot with all but the first character
+// in lower case.
+std::string ApplicationTitleFromPath(std::string path);
+
 // The one application object of the process, from its construction to its destruction.
 extern TApplication* Application;

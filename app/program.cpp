@@ -95,6 +95,8 @@ int RunProgram(const ProgramOptions& options) {
 
     app->SetShowCommand(options.showCommand);
     try {
+        if (options.onCreated)
+            options.onCreated(*app, *form);
         app->ShowMainForm();
         if (options.onRunning)
             options.onRunning(*app, *form);

@@ -16,6 +16,8 @@ struct ProgramOptions {
     const DescObject* description = nullptr;
     // Replaces the platform's MessageBoxA for every box of the program.
     TApplication::MessageBoxFunction messageBox = nullptr;
+    // Runs once the window is created, before it is shown.
+    std::function<void(TApplication&, TFrmConnexionORLIX&)> onCreated;
     // Runs once the window is shown, before the message loop starts.
     std::function<void(TApplication&, TFrmConnexionORLIX&)> onRunning;
 };

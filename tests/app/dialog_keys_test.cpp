@@ -1,0 +1,160 @@
+// Tab order, arrow keys, Enter and Escape on the sign-in window.
+#include <gtest/gtest.h>
+
+#include "app/rdp_placeholder.h"
+#include "controls/cx_button.h"
+#include "controls/cx_image.h"
+#include "framework/edit.h"
+#include "framework/panel.h"
+#include "tests/app/program_runner.h"
+#include "tests/support/ui/ui_driver.h"
+
+namespace {
+
+// Replaces both buttons' click handlers with counters, so that Enter and Escape can be
+// observed without ending the program.
+struct ClickCounter {
+    int login = 0;
+    int cancel = 0;
+    void Attach(TFrmConnexionORLIX& form) {
+        form.btnLogin->OnClick = [this](TComponent*) { ++login; };
+        form.btnCancel->OnClick = [this](TComponent*) { ++cancel; };
+    }
+};
+
+}  // namespace
+
+TEST(DialogKeys, TabCyclesThroughTheTabStopsAndShiftTabBack) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        const std::vector<TWinControl*> cycle = {form.Edit1, form.edit2, form.btnLogin, form.btnCancel, form.msrdp,
+                                                 form.Edit1};
+        ASSERT_EQ(GetFocus(), form.Edit1->Handle());
+        for (size_t i = 1; i < cycle.size(); ++i) {
+            PressKey(VK_TAB);
+            EXPECT_EQ(GetFocus(), cycle[i]->Handle()) << "Tab to " << cycle[i]->Name();
+        }
+        for (size_t i = cycle.size() - 1; i-- > 0;) {
+            PressKey(VK_TAB, kShift);
+            EXPECT_EQ(GetFocus(), cycle[i]->Handle()) << "Shift+Tab to " << cycle[i]->Name();
+        }
+        // Ctrl+Tab and Alt+Tab are not the window's to handle.
+        PressKey(VK_TAB, kCtrl);
+        EXPECT_EQ(GetFocus(), form.Edit1->Handle());
+        PressKey(VK_TAB, kAlt);
+        EXPECT_EQ(GetFocus(), form.Edit1->Handle());
+        form.Close();
+    });
+}
+
+TEST(DialogKeys, ArrowsMoveAmongThePanelsControlsButNotOutOfTheFields) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        PressKey(VK_RIGHT);
+        EXPECT_EQ(GetFocus(), form.Edit1->Handle()) << "the field keeps its arrows";
+        form.btnLogin->SetFocus();
+        Pump();
+        PressKey(VK_LEFT, kAlt);
+        EXPECT_EQ(GetFocus(), form.btnLogin->Handle()) << "no dialog key while Alt is down";
+        PressKey(VK_LEFT);
+        EXPECT_EQ(GetFocus(), form.cxImage1->Handle()) << "Left from the login button reaches the picture";
+        PressKey(VK_RIGHT);
+        EXPECT_EQ(GetFocus(), form.btnLogin->Handle());
+        PressKey(VK_UP);
+        EXPECT_EQ(GetFocus(), form.cxImage1->Handle());
+        form.btnCancel->SetFocus();
+        Pump();
+        PressKey(VK_DOWN);
+        EXPECT_EQ(GetFocus(), form.Edit1->Handle()) << "Down from Annuler wraps to the user-code field";
+        form.Close();
+    });
+}
+
+TEST(DialogKeys, EnterClicksTheActiveButtonAndEscapeTheCancelButton) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        ClickCounter clicks;
+        clicks.Attach(form);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks.login, 1) << "Enter in the user-code field";
+        form.edit2->SetFocus();
+        Pump();
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks.login, 2) << "Enter in the password field";
+        form.cxImage1->SetFocus();
+        Pump();
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks.login, 3) << "Enter on the picture";
+        form.btnCancel->SetFocus();
+        Pump();
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks.login, 3);
+        EXPECT_EQ(clicks.cancel, 1) << "Enter on the focused Annuler button clicks it";
+        form.btnLogin->SetFocus();
+        Pump();
+        PressKey(VK_ESCAPE);
+        EXPECT_EQ(clicks.cancel, 2) << "Escape on the login button";
+        form.Edit1->SetFocus();
+        Pump();
+        PressKey(VK_ESCAPE);
+        EXPECT_EQ(clicks.cancel, 3) << "Escape in a field";
+        EXPECT_EQ(clicks.login, 3);
+        form.Close();
+    });
+}
+
+TEST(DialogKeys, ModifiersAndDisabledButtonsStopEnterAndEscape) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        ClickCounter clicks;
+        clicks.Attach(form);
+        for (const unsigned modifiers : {unsigned(kShift), unsigned(kCtrl), unsigned(kAlt)}) {
+            PressKey(VK_RETURN, modifiers);
+            PressKey(VK_ESCAPE, modifiers);
+        }
+        EXPECT_EQ(clicks.login, 0);
+        EXPECT_EQ(clicks.cancel, 0);
+        form.btnLogin->SetEnabled(false);
+        form.btnCancel->SetEnabled(false);
+        PressKey(VK_RETURN);
+        PressKey(VK_ESCAPE);
+        EXPECT_EQ(clicks.login, 0);
+        EXPECT_EQ(clicks.cancel, 0);
+        form.btnLogin->SetEnabled(true);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks.login, 1);
+        form.Close();
+    });
+}
+
+TEST(DialogKeys, ClickingThePictureFocusesItSoEnterSignsIn) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        ClickCounter clicks;
+        clicks.Attach(form);
+        const HWND picture = form.cxImage1->Handle();
+        PostMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+        PostMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+        Pump();
+        EXPECT_EQ(GetFocus(), picture);
+        PressKey(VK_RETURN);
+        EXPECT_EQ(clicks.login, 1);
+        form.Close();
+    });
+}
+
+TEST(DialogKeys, FieldsSelectTheirTextOnFocusExceptByAClick) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        TypeText("jdupont");
+        PressKey(VK_TAB);
+        TypeText("secret");
+        EXPECT_EQ(form.Edit1->Text(), "jdupont");
+        EXPECT_EQ(form.edit2->Text(), "secret");
+        EXPECT_EQ(WindowText(form.edit2->Handle()), "secret");
+        PressKey(VK_TAB, kShift);
+        EXPECT_EQ(form.Edit1->Selection(), std::make_pair(0, 7));
+        const HWND password = form.edit2->Handle();
+        PostMessageA(password, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        PostMessageA(password, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        Pump();
+        EXPECT_EQ(GetFocus(), password);
+        const auto [start, end] = form.edit2->Selection();
+        EXPECT_EQ(start, end) << "a click places the caret without selecting";
+        form.Close();
+    });
+}

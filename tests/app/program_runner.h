@@ -1,0 +1,20 @@
+#pragma once
+// Runs the whole program in-process, with its boxes recorded, and gives the test the
+// application and the window while the message loop runs.
+
+#include <functional>
+
+#include "app/main.h"
+#include "app/program.h"
+
+struct RunResult {
+    int exitCode;
+    bool timedOut;
+};
+
+using ProgramStep = std::function<void(TApplication&, TFrmConnexionORLIX&)>;
+
+// The program runs until its own close path posts the quit message; a watchdog ends it after
+// ten seconds and reports a time-out. Leftover quit messages are removed afterwards.
+RunResult RunProgramWith(ProgramStep whileRunning, ProgramStep beforeShowing = nullptr,
+                         int showCommand = SW_SHOWNORMAL, const DescObject* description = nullptr);

@@ -1,0 +1,184 @@
+// Start-up: the window's place, frame, owner and taskbar entry, first focus, show commands.
+#include <gtest/gtest.h>
+
+#include "app/main.h"
+#include "app/rdp_placeholder.h"
+#include "controls/cx_button.h"
+#include "controls/cx_image.h"
+#include "controls/cx_label.h"
+#include "framework/edit.h"
+#include "framework/panel.h"
+#include "framework/screen.h"
+#include "tests/app/program_runner.h"
+#include "tests/support/ui/ui_driver.h"
+
+namespace {
+
+TRect WindowRectOf(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+TRect ChildRect(TWinControl& c) {
+    RECT r;
+    GetWindowRect(c.Handle(), &r);
+    MapWindowPoints(nullptr, GetParent(c.Handle()), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+bool HasMenuCommand(HMENU menu, UINT cmd) { return GetMenuState(menu, cmd, MF_BYCOMMAND) != UINT(-1); }
+
+// The caption at the moment the window is first made visible.
+std::string g_captionWhenShown;
+HHOOK g_hook = nullptr;
+
+LRESULT CALLBACK WatchShow(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* cwp = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && cwp->message == WM_SHOWWINDOW && cwp->wParam && g_captionWhenShown.empty()) {
+        char cls[64];
+        GetClassNameA(cwp->hwnd, cls, sizeof cls);
+        if (std::string(cls) == "TFrmConnexionORLIX")
+            g_captionWhenShown = WindowText(cwp->hwnd);
+    }
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
+    g_captionWhenShown.clear();
+    g_hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchShow, nullptr, GetCurrentThreadId());
+    const RunResult run = RunProgramWith([](TApplication& app, TFrmConnexionORLIX& form) {
+        const HWND h = form.Handle();
+        EXPECT_TRUE(IsWindowVisible(h));
+        const TRect outer = WindowRectOf(h);
+        EXPECT_EQ(outer.left, (Screen().Width() - outer.Width()) / 2);
+        EXPECT_EQ(outer.top, (Screen().Height() - outer.Height()) / 2);
+        RECT client;
+        GetClientRect(h, &client);
+        EXPECT_EQ(client.right, 599);
+        EXPECT_EQ(client.bottom, 372);
+        EXPECT_EQ(WindowText(h), "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+        EXPECT_EQ(GetFocus(), form.Edit1->Handle());
+        EXPECT_EQ(form.ActiveControl(), form.Edit1);
+
+        // Dialog frame with a close box only; no taskbar entry of its own.
+        const LONG_PTR style = GetWindowLongPtrA(h, GWL_STYLE);
+        const LONG_PTR exStyle = GetWindowLongPtrA(h, GWL_EXSTYLE);
+        EXPECT_TRUE(style & WS_SYSMENU);
+        EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+        EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME);
+        EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+        const HMENU menu = GetSystemMenu(h, FALSE);
+        EXPECT_TRUE(HasMenuCommand(menu, SC_CLOSE));
+        for (const UINT cmd : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
+            EXPECT_FALSE(HasMenuCommand(menu, cmd)) << cmd;
+
+        // The zero-size owner window carries the taskbar entry under the program's title.
+        EXPECT_EQ(GetWindow(h, GW_OWNER), app.Handle());
+        EXPECT_TRUE(IsWindowVisible(app.Handle()));
+        EXPECT_EQ(WindowText(app.Handle()), app.Title());
+        EXPECT_EQ(app.Title(), "app_tests");
+        const TRect ownerRect = WindowRectOf(app.Handle());
+        EXPECT_EQ(ownerRect.Width(), 0);
+        EXPECT_EQ(ownerRect.left, Screen().Width() / 2);
+        const HMENU ownerMenu = GetSystemMenu(app.Handle(), FALSE);
+        for (const UINT cmd : {SC_SIZE, SC_MAXIMIZE, SC_MOVE})
+            EXPECT_FALSE(HasMenuCommand(ownerMenu, cmd)) << cmd;
+        EXPECT_TRUE(app.Icon() != nullptr);
+
+        PressKey(VK_ESCAPE);
+    });
+    UnhookWindowsHookEx(g_hook);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(g_captionWhenShown, "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+}
+
+TEST(Startup, PlacesEveryControlInStackingOrder) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        struct Expected {
+            TWinControl* control;
+            TRect bounds;
+        };
+        const Expected expected[] = {
+            {form.msrdp, BoundsRect(0, 0, 385, 217)},         {form.Panel1, BoundsRect(0, 0, 599, 372)},
+            {form.cxImage1, BoundsRect(0, -33, 640, 481)},    {form.edit2, BoundsRect(294, 251, 235, 18)},
+            {form.Edit1, BoundsRect(294, 198, 235, 18)},      {form.btnLogin, BoundsRect(311, 301, 96, 29)},
+            {form.btnCancel, BoundsRect(418, 301, 96, 29)},   {form.lblProgress, BoundsRect(320, 353, 283, 17)},
+            {form.cxLabel1, BoundsRect(4, 353, 42, 17)},
+        };
+        for (const Expected& e : expected) {
+            EXPECT_EQ(ChildRect(*e.control), e.bounds) << e.control->Name();
+            EXPECT_EQ(e.control->BoundsRect(), e.bounds) << e.control->Name();
+        }
+        // Top of the stacking order first: a later child lies above an earlier one.
+        EXPECT_EQ(GetWindow(form.Handle(), GW_CHILD), form.Panel1->Handle());
+        EXPECT_EQ(GetWindow(form.Panel1->Handle(), GW_HWNDNEXT), form.msrdp->Handle());
+        std::vector<HWND> panelChildren;
+        for (HWND c = GetWindow(form.Panel1->Handle(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            panelChildren.push_back(c);
+        const std::vector<HWND> expectedOrder = {form.cxLabel1->Handle(), form.lblProgress->Handle(),
+                                                 form.btnCancel->Handle(), form.btnLogin->Handle(),
+                                                 form.Edit1->Handle(),    form.edit2->Handle(),
+                                                 form.cxImage1->Handle()};
+        EXPECT_EQ(panelChildren, expectedOrder);
+
+        EXPECT_FALSE(GetWindowLongPtrA(form.Edit1->Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+        EXPECT_TRUE(GetWindowLongPtrA(form.edit2->Handle(), GWL_STYLE) & ES_PASSWORD);
+        EXPECT_EQ(SendMessageA(form.edit2->Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');
+        EXPECT_EQ(form.Edit1->Font().Name(), "Tahoma");
+        EXPECT_EQ(form.Edit1->Font().Height(), -12);
+        EXPECT_EQ(form.btnLogin->Font().Style(), unsigned(fsBold));
+        EXPECT_EQ(form.Panel1->Color(), clBlack);
+        EXPECT_EQ(form.msrdp->ControlData().size(), 20u);
+        EXPECT_EQ(WindowText(form.btnLogin->Handle()), "Se connecter");
+        EXPECT_EQ(WindowText(form.btnCancel->Handle()), "Annuler");
+        EXPECT_EQ(form.cxLabel1->Text(), "V0.8 Beta");
+        EXPECT_EQ(form.lblProgress->Text(), "");
+        EXPECT_EQ(form.lblProgress->AnchorX(), 603);
+        form.Close();
+    });
+}
+
+TEST(Startup, MaximizedShowCommandMarksTheWindowWithoutResizingIt) {
+    const RunResult run = RunProgramWith(
+        [](TApplication&, TFrmConnexionORLIX& form) {
+            EXPECT_TRUE(IsWindowVisible(form.Handle()));
+            EXPECT_EQ(form.WindowState(), wsMaximized);
+            RECT client;
+            GetClientRect(form.Handle(), &client);
+            EXPECT_EQ(client.right, 599);
+            EXPECT_EQ(client.bottom, 372);
+            form.Close();
+        },
+        nullptr, SW_SHOWMAXIMIZED);
+    EXPECT_EQ(run.exitCode, 0);
+}
+
+TEST(Startup, MinimizedShowCommandShowsTheWindowOnlyWhenRestored) {
+    const RunResult run = RunProgramWith(
+        [](TApplication& app, TFrmConnexionORLIX& form) {
+            EXPECT_FALSE(IsWindowVisible(form.Handle()));
+            EXPECT_TRUE(IsIconic(app.Handle()));
+            SendMessageA(app.Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+            Pump();
+            EXPECT_TRUE(IsWindowVisible(form.Handle()));
+            EXPECT_FALSE(IsIconic(app.Handle()));
+            EXPECT_EQ(form.WindowState(), wsNormal);
+            EXPECT_EQ(WindowText(form.Handle()), "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+            form.Close();
+        },
+        nullptr, SW_SHOWMINNOACTIVE);
+    EXPECT_EQ(run.exitCode, 0);
+}
+
+TEST(ApplicationTitle, ComesFromTheProgramFileName) {
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\ConnexionORLIX.exe"), "Connexionorlix");
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\ConnexionORLIX.test.v2.exe"), "Connexionorlix");
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\cOnNeXiOn.EXE"), "connexion");
+    // OEM 0x82 is "é" in code page 437; after the conversion it is lowered as ANSI text.
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\\x90" "COLE\x82.exe"), "\xC9" "cole\xE9");
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\Programme \x8A" "T\x90.exe"), "Programme \xE8t\xE9");
+}

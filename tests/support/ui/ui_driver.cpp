@@ -1,0 +1,93 @@
+#include "tests/support/ui/ui_driver.h"
+
+#include "app/application.h"
+
+namespace {
+
+void SetModifierState(unsigned modifiers) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    const auto set = [&](int vk, bool down) { state[vk] = down ? 0x80 : 0; };
+    set(VK_SHIFT, modifiers & kShift);
+    set(VK_LSHIFT, modifiers & kShift);
+    set(VK_CONTROL, modifiers & kCtrl);
+    set(VK_LCONTROL, modifiers & kCtrl);
+    set(VK_MENU, modifiers & kAlt);
+    set(VK_LMENU, modifiers & kAlt);
+    SetKeyboardState(state);
+}
+
+}  // namespace
+
+void Pump() {
+    for (int i = 0; i < 5; ++i) {
+        if (Application)
+            Application->ProcessMessages();
+        Sleep(1);
+    }
+}
+
+void PressKey(UINT vk, unsigned modifiers) {
+    SetModifierState(modifiers);
+    const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    const UINT scan = MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    const bool alt = modifiers & kAlt;
+    const LPARAM down = 1 | LPARAM(scan) << 16 | (alt ? LPARAM(1) << 29 : 0);
+    const LPARAM up = down | LPARAM(1) << 30 | LPARAM(1) << 31;
+    PostMessageA(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, down);
+    PostMessageA(target, alt ? WM_SYSKEYUP : WM_KEYUP, vk, up);
+    Pump();
+    SetModifierState(0);
+}
+
+void TypeText(const std::string& text) {
+    for (const char c : text)
+        PostMessageA(GetFocus(), WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
+    Pump();
+}
+
+std::vector<RecordedBox>& RecordedBoxes() {
+    static std::vector<RecordedBox> boxes;
+    return boxes;
+}
+
+int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    RecordedBox box{owner, text ? text : "", caption ? caption : "", type, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd) && !IsWindowEnabled(hwnd))
+                reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&box.disabledWindows));
+    RecordedBoxes().push_back(std::move(box));
+    return IDOK;
+}
+
+HWND FindChildByClass(HWND parent, const char* className) {
+    struct Search {
+        const char* name;
+        HWND found;
+    } search{className, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            char name[64];
+            GetClassNameA(hwnd, name, sizeof name);
+            if (lstrcmpiA(name, s->name) == 0) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND hwnd) {
+    char text[512] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}

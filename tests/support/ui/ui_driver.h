@@ -1,0 +1,38 @@
+#pragma once
+// Driving the program's windows from a test on the user-interface thread: keys delivered
+// through the message queue as the keyboard would deliver them, message boxes recorded instead
+// of shown, and the queue pumped through the application's own loop.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+enum KeyModifier : unsigned { kShift = 1, kCtrl = 2, kAlt = 4 };
+
+// Posts a key press and release to the focused window (WM_SYSKEYDOWN with Alt) with the
+// modifiers held in the thread's keyboard state, and pumps the queue through the application's
+// message loop so the keyboard step sees them.
+void PressKey(UINT vk, unsigned modifiers = 0);
+// Posts typed characters to the focused window and pumps the queue.
+void TypeText(const std::string& text);
+// Runs the application's loop until the queue is empty, a few times, so that messages posted
+// while handling others are handled too.
+void Pump();
+
+struct RecordedBox {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+    // Top-level windows of the thread that were disabled while the box showed.
+    std::vector<HWND> disabledWindows;
+};
+
+// A replacement for MessageBoxA that records each box and answers IDOK.
+int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+std::vector<RecordedBox>& RecordedBoxes();
+
+// The first descendant window of `parent` with the given class name, or nullptr.
+HWND FindChildByClass(HWND parent, const char* className);
+std::string WindowText(HWND hwnd);
