@@ -198,9 +198,17 @@ void TForm::FocusControl(TWinControl* control) {
         ::SetFocus(control->Handle());
 }
 
+void TForm::SetActiveOleControl(TWinControl* control) {
+    TWinControl* previous = std::exchange(activeOleControl_, control);
+    if (previous && control && previous != control)
+        previous->Perform(CM_UIDEACTIVATE);
+}
+
 void TForm::ControlFocused(TWinControl* control) {
     if (control == this)
         return;
+    if (activeOleControl_ && activeOleControl_ != control)
+        activeOleControl_->Perform(CM_UIDEACTIVATE);
     activeControl_ = control;
     TWinControl* previous = std::exchange(focusedControl_, control);
     if (previous != control) {
@@ -216,6 +224,8 @@ void TForm::ControlRemoved(TWinControl* control) {
         activeControl_ = nullptr;
     if (focusedControl_ == control)
         focusedControl_ = nullptr;
+    if (activeOleControl_ == control)
+        activeOleControl_ = nullptr;
 }
 
 void TForm::ControlHidden(TWinControl* control) {
@@ -243,6 +253,14 @@ void TForm::ActivateFocus() {
         ::SetFocus(activeControl_->Handle());
     else
         SelectFirst();
+    UIActivateFocusedControl();
+}
+
+void TForm::UIActivateFocusedControl() {
+    // An embedded control that lost its UI activation while the form was inactive gets it back
+    // with the focus; other controls ignore the message.
+    if (activeControl_ && activeControl_ != activeOleControl_)
+        activeControl_->Perform(CM_UIACTIVATE);
 }
 
 void TForm::DialogKey(TMessage& m) {
@@ -288,6 +306,7 @@ void TForm::WndProc(TMessage& m) {
     case WM_SETFOCUS:
         if (activeControl_ && activeControl_->CanFocus()) {
             ::SetFocus(activeControl_->Handle());
+            UIActivateFocusedControl();
             return;
         }
         DefaultHandler(m);

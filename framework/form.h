@@ -64,6 +64,11 @@ public:
     // Focuses a control of the form, or records it to be focused when the form is activated.
     void FocusControl(TWinControl* control);
 
+    // The embedded ActiveX control's host that is UI-active in this form; at most one is.
+    // Recording another one UI-deactivates the previous one (CM_UIDEACTIVATE); nullptr clears.
+    TWinControl* ActiveOleControl() const { return activeOleControl_; }
+    void SetActiveOleControl(TWinControl* control);
+
     // Notifications from the form's controls.
     void ControlFocused(TWinControl* control);
     void ControlRemoved(TWinControl* control);
@@ -116,6 +121,7 @@ private:
     };
 
     void ActivateFocus();
+    void UIActivateFocusedControl();
     void SelectFirst();
     void ShowForState();
     void UpdateOuterSizeFromClient();
@@ -130,6 +136,7 @@ private:
     bool positioned_ = false;
     TWinControl* activeControl_ = nullptr;   // focused, or to be focused on activation
     TWinControl* focusedControl_ = nullptr;  // last to receive the focus: enter and exit
+    TWinControl* activeOleControl_ = nullptr;
     MethodTable methods_;
     std::map<std::string, Field> fields_;
 };

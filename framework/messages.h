@@ -21,7 +21,10 @@ constexpr UINT CM_COLORCHANGED = CM_BASE + 12;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 13;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 14;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 15;
+// An embedded ActiveX control's host: become UI-active again (the form got the focus back with
+// the host focused), or stop being UI-active (the focus moved to another control).
 constexpr UINT CM_UIACTIVATE = CM_BASE + 16;
+constexpr UINT CM_UIDEACTIVATE = CM_BASE + 17;
 
 // Messages reflected to the control they concern: the message loop's keyboard step sends
 // CN_KEYDOWN and its kin to the focused control; a parent sends CN_COMMAND, CN_DRAWITEM and
