@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -81,6 +82,11 @@ class ControlScript {
     // A property write of a stock property (-501, -512, -513, -514) calls
     // IPropertyNotifySink::OnChanged before it returns, as controls do.
     bool NotifyOnStockPropertyWrite = false;
+    // The control makes itself UI-active when its window gets the focus, as controls do.
+    bool UIActivateOnFocus = true;
+    // Called with the text of every call the control receives, once it is recorded: a test can
+    // look at what the host holds at that moment (its references, its window).
+    std::function<void(const std::string& call)> Observer;
 
   private:
     std::vector<Rule> rules_;

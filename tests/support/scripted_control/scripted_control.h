@@ -177,6 +177,8 @@ class ScriptedControl final : public IMsRdpClient6,
 
     // From the control's window procedure.
     void OnWindowFocus(bool gained) noexcept;
+    // An OCM_ message: a notification the window sent its parent, reflected back by the host.
+    void OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void OnWindowDestroyed() { hwnd_ = nullptr; }
 
   private:

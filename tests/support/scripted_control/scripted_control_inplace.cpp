@@ -141,12 +141,19 @@ void ScriptedControl::DeactivateInPlace() {
 
 void ScriptedControl::OnWindowFocus(bool gained) noexcept {
     Boundary([&] {
-        if (gained && inPlaceActive_ && !uiActive_)
+        if (gained && inPlaceActive_ && !uiActive_ && instance_->Script().UIActivateOnFocus)
             ActivateUI();
         if (ComPtr<IOleControlSite> controlSite = clientSite_.As<IOleControlSite>()) {
             const HRESULT hr = controlSite->OnFocus(gained);
             RecordSite(std::string("IOleControlSite::OnFocus(") + (gained ? "TRUE" : "FALSE") + ")", hr);
         }
+        return S_OK;
+    });
+}
+
+void ScriptedControl::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    Boundary([&] {
+        instance_->Enter("Window::Reflected(" + Hex(message) + ", " + Hex(wParam) + ", " + Hex(lParam) + ")");
         return S_OK;
     });
 }

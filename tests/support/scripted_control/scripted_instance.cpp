@@ -127,6 +127,8 @@ HRESULT ScriptedInstance::ReadAmbient(DISPID dispid, Variant& value) {
 
 std::optional<HRESULT> ScriptedInstance::Enter(const std::string& call, EXCEPINFO* excepInfo) {
     record_.push_back({Kind::Call, call});
+    if (script_->Observer)
+        script_->Observer(call);
     const auto rule = script_->Match(call);
     if (!rule)
         return std::nullopt;

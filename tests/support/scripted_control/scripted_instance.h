@@ -41,6 +41,7 @@ class ScriptedInstance {
     //   IOleObject::DoVerb(INPLACEACTIVATE, msg null, site, 0, 0x1A2B, (0,0,385,217))
     //   IMsRdpClientAdvancedSettings::put_RDPPort(4123)
     //   IMsTscAx::Connect()
+    //   Window::Reflected(0x2111, 0x1, 0x1A2B)         (an OCM_ message reached its window)
     std::vector<std::string> Calls() const;
     // The same with every QueryInterface: "IUnknown::QueryInterface(IOleControl) = S_OK".
     std::vector<std::string> CallsWithQueries() const;

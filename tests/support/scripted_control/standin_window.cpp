@@ -62,6 +62,8 @@ void Paint(HWND hwnd, bool connecting) {
 
 LRESULT CALLBACK StandinWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ScriptedControl* control = ControlOf(hwnd);
+    if (control && message >= OCM__BASE && message < OCM__BASE + WM_USER)
+        control->OnReflectedMessage(message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
