@@ -1,7 +1,6 @@
 #include "app/main.h"
 
 #include "app/application.h"
-#include "app/rdp_placeholder.h"
 #include "app/resource_strings.h"
 #include "controls/cx_button.h"
 #include "controls/cx_image.h"
@@ -11,6 +10,7 @@
 #include "framework/form_reader.h"
 #include "framework/panel.h"
 #include "resources/resource_ids.h"
+#include "session/msrdp_client.h"
 
 TFrmConnexionORLIX* FrmConnexionORLIX = nullptr;
 

@@ -6,11 +6,11 @@
 #include <objbase.h>
 
 #include "app/main.h"
-#include "app/rdp_placeholder.h"
 #include "base/text.h"
 #include "controls/register_controls.h"
 #include "framework/component_registry.h"
 #include "framework/description/description.h"
+#include "session/register_session.h"
 
 namespace {
 

@@ -12,7 +12,7 @@ source tools/lib/display.sh
 
 cmake --preset win64 >/dev/null
 targets=(ConnexionORLIX)
-standin=build/win64/tests/support/scripted_control/ScriptedRdpControl.dll
+standin=build/win64/tests/support/ScriptedRdpControl.dll
 if [ -x tools/register-standin.sh ]; then
     targets+=(ScriptedRdpControl)
 fi

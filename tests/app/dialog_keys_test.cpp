@@ -1,11 +1,11 @@
 // Tab order, arrow keys, Enter and Escape on the sign-in window.
 #include <gtest/gtest.h>
 
-#include "app/rdp_placeholder.h"
 #include "controls/cx_button.h"
 #include "controls/cx_image.h"
 #include "framework/edit.h"
 #include "framework/panel.h"
+#include "session/msrdp_client.h"
 #include "tests/app/program_runner.h"
 #include "tests/support/ui/ui_driver.h"
 

@@ -2,13 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "app/main.h"
-#include "app/rdp_placeholder.h"
 #include "controls/cx_button.h"
 #include "controls/cx_image.h"
 #include "controls/cx_label.h"
 #include "framework/edit.h"
 #include "framework/panel.h"
 #include "framework/screen.h"
+#include "session/msrdp_client.h"
+#include "session/msrdp_client_data.h"
+#include "tests/app/scripted_host.h"
 #include "tests/app/program_runner.h"
 #include "tests/support/ui/ui_driver.h"
 
@@ -132,7 +134,12 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
         EXPECT_EQ(form.Edit1->Font().Height(), -12);
         EXPECT_EQ(form.btnLogin->Font().Style(), unsigned(fsBold));
         EXPECT_EQ(form.Panel1->Color(), clBlack);
-        EXPECT_EQ(form.msrdp->ControlData().size(), 20u);
+        // The control started with the 20 stored bytes, and the host let go of its copy.
+        const auto control = HostedControl().LastInstance();
+        ASSERT_TRUE(control);
+        EXPECT_EQ(control->LoadedState(), std::vector<uint8_t>(kMsRdpClientStoredState,
+                                                               kMsRdpClientStoredState + kMsRdpClientStoredStateSize));
+        EXPECT_FALSE(form.msrdp->HasStoredState());
         EXPECT_EQ(WindowText(form.btnLogin->Handle()), "Se connecter");
         EXPECT_EQ(WindowText(form.btnCancel->Handle()), "Annuler");
         EXPECT_EQ(form.cxLabel1->Text(), "V0.8 Beta");

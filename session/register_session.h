@@ -1,0 +1,4 @@
+#pragma once
+// Makes the session's classes known to the window description reader.
+
+void RegisterSessionClasses();
