@@ -7,7 +7,6 @@ void TChunkgAMA::LoadFromStream(TPNGState& state, TByteReader& stream, uint32_t 
 }
 
 void TChunkgAMA::SetGamma(TPNGState& state, uint32_t gamma) {
-    data_.clear();
-    AppendU32BE(data_, gamma);
+    data_ = {uint8_t(gamma >> 24), uint8_t(gamma >> 16), uint8_t(gamma >> 8), uint8_t(gamma)};
     state.gamma.Apply(gamma);
 }

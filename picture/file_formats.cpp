@@ -22,7 +22,7 @@ const TGraphicClass* TFileFormatsList::FindClassName(std::string_view tag) const
 
 std::string TFileFormatsList::DefaultExtension(const TGraphicClass& graphicClass) const {
     for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
-        if (it->graphicClass == &graphicClass)
+        if (it->graphicClass == &graphicClass && !it->extension.empty())
             return it->extension;
     return "";
 }

@@ -28,7 +28,7 @@ class TFileFormatsList {
     // back to the first; nullptr when none does.
     const TGraphicClass* FindClassName(std::string_view tag) const;
 
-    // The extension of the last entry of exactly this class, or "".
+    // The extension of the last entry of exactly this class that has one, or "".
     std::string DefaultExtension(const TGraphicClass& graphicClass) const;
 
     // The file-dialog filter of a class: every entry, last to first, whose class is the class or

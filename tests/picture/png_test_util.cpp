@@ -61,7 +61,8 @@ void AppendChunk(TBytes& out, const std::string& name, const TBytes& data) {
     out.insert(out.end(), name.begin(), name.end());
     out.insert(out.end(), data.begin(), data.end());
     uLong crc = crc32(0, reinterpret_cast<const Bytef*>(name.data()), 4);
-    crc = crc32(crc, data.data(), uInt(data.size()));
+    if (!data.empty()) // crc32 answers 0 for a null buffer
+        crc = crc32(crc, data.data(), uInt(data.size()));
     const TBytes c = U32BE(uint32_t(crc));
     out.insert(out.end(), c.begin(), c.end());
 }

@@ -1,0 +1,104 @@
+#include "picture/win/png_draw.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <vector>
+
+#include "picture/png_errors.h"
+#include "picture/transparent_draw.h"
+
+static_assert(sizeof(TBitmapInfoHeader) == sizeof(BITMAPINFOHEADER), "bitmap header layout");
+static_assert(offsetof(TBitmapInfo, colors) == offsetof(BITMAPINFO, bmiColors), "colour table offset");
+static_assert(offsetof(TBitmapInfoHeader, biClrUsed) == offsetof(BITMAPINFOHEADER, biClrUsed),
+              "header fields");
+
+namespace {
+
+// Mask or blend the visible part of rect through a 32-bit copy of the destination.
+void DrawTransparent(HDC dc, const TRect& rect, const TPNGObject& png) {
+    RECT clip;
+    if (GetClipBox(dc, &clip) == ERROR)
+        return;
+    const TRect visible = {std::max(rect.left, int(clip.left)), std::max(rect.top, int(clip.top)),
+                           std::min(rect.right, int(clip.right)), std::min(rect.bottom, int(clip.bottom))};
+    if (visible.IsEmpty())
+        return;
+    const int width = visible.Width();
+    const int height = visible.Height();
+
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    TMemoryDC memory(dc);
+    TGdiObject<HBITMAP> surfaceBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !surfaceBitmap || !bits)
+        throw EPNGOutMemory();
+    TSelectObject select(memory.Get(), surfaceBitmap.Get());
+    if (!select.Selected())
+        throw EPNGOutMemory();
+
+    BitBlt(memory.Get(), 0, 0, width, height, dc, visible.left, visible.top, SRCCOPY);
+    GdiFlush(); // the DIB's bits are read directly next
+    TBgrxSurface surface = {static_cast<uint8_t*>(bits), width, height, size_t(width) * 4};
+    DrawOnSurface(png.Image(), png.TransparencyMode(), rect.Offset(-visible.left, -visible.top), surface);
+    BitBlt(dc, visible.left, visible.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+} // namespace
+
+void DrawPNG(HDC dc, const TRect& rect, const TPNGObject& png) {
+    if (png.Empty() || rect.IsEmpty())
+        return;
+    if (png.TransparencyMode() != TTransparencyMode::None) {
+        DrawTransparent(dc, rect, png);
+        return;
+    }
+    const TDecodedImage& image = png.Image();
+    // Shrinking with the default BLACKONWHITE mode would AND colour rows together.
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, int(image.Width()),
+                  int(image.Height()), image.Bits(), reinterpret_cast<const BITMAPINFO*>(&image.Info()),
+                  DIB_RGB_COLORS, SRCCOPY);
+    if (previousMode)
+        SetStretchBltMode(dc, previousMode);
+}
+
+TPNGBitmap RenderPNGToBitmap(const TPNGObject& png) {
+    const TDecodedImage& image = png.Image();
+    const int width = int(image.Width());
+    const int height = int(image.Height());
+    TScreenDC screen;
+    TPNGBitmap result;
+    result.bitmap = TGdiObject<HBITMAP>(CreateCompatibleBitmap(screen.Get(), width, height));
+    TMemoryDC memory(screen.Get());
+    if (!result.bitmap || !memory)
+        throw EPNGOutMemory();
+    {
+        TSelectObject select(memory.Get(), result.bitmap.Get());
+        if (!select.Selected())
+            throw EPNGOutMemory();
+        PatBlt(memory.Get(), 0, 0, width, height, WHITENESS);
+        DrawPNG(memory.Get(), {0, 0, width, height}, png);
+    }
+    if (image.BitCount() > 8)
+        return result;
+
+    const uint32_t count = image.Info().header.biClrUsed;
+    std::vector<uint8_t> storage(offsetof(LOGPALETTE, palPalEntry) + count * sizeof(PALETTEENTRY));
+    auto* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
+    palette->palVersion = 0x300;
+    palette->palNumEntries = WORD(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        const TRGBQuad& c = image.Info().colors[i];
+        palette->palPalEntry[i] = {c.rgbRed, c.rgbGreen, c.rgbBlue, 0};
+    }
+    result.palette = TGdiObject<HPALETTE>(CreatePalette(palette));
+    if (!result.palette)
+        throw EPNGOutMemory();
+    return result;
+}

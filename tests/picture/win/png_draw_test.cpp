@@ -1,0 +1,188 @@
+// Drawing PNG pictures into a 32-bit DIB section and rendering them into bitmaps, checked pixel by
+// pixel against the decoded image and the portable blending arithmetic.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "picture/png_errors.h"
+#include "picture/png_rgb.h"
+#include "picture/transparent_draw.h"
+#include "picture/win/png_draw.h"
+#include "../png_test_util.h"
+
+namespace {
+
+// A top-down 32-bit DIB section selected into a memory DC, filled with one colour.
+class TCanvas {
+  public:
+    TCanvas(int width, int height, COLORREF fill) : width_(width), height_(height), dc_(nullptr) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap_ = TGdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        select_ = std::make_unique<TSelectObject>(dc_.Get(), bitmap_.Get());
+        TGdiObject<HBRUSH> brush(CreateSolidBrush(fill));
+        RECT all = {0, 0, width, height};
+        FillRect(dc_.Get(), &all, brush.Get());
+        GdiFlush();
+    }
+    HDC Dc() const { return dc_.Get(); }
+    // Red, green, blue at (x, y).
+    std::vector<int> At(int x, int y) const {
+        GdiFlush();
+        const uint8_t* p = static_cast<const uint8_t*>(bits_) + (size_t(y) * width_ + x) * 4;
+        return {p[2], p[1], p[0]};
+    }
+
+  private:
+    int width_, height_;
+    TMemoryDC dc_;
+    void* bits_ = nullptr;
+    TGdiObject<HBITMAP> bitmap_;
+    std::unique_ptr<TSelectObject> select_;
+};
+
+std::vector<int> Rgb(const TRGBQuad& c) {
+    return {c.rgbRed, c.rgbGreen, c.rgbBlue};
+}
+
+const std::vector<int> kGrey = {100, 100, 100};
+
+// Every pixel inside the picture's place shows the picture; the canvas around it is untouched.
+void ExpectDrawnAt(const TCanvas& canvas, const TDecodedImage& image, int left, int top, int scale) {
+    for (int y = 0; y < int(image.Height()) * scale; ++y)
+        for (int x = 0; x < int(image.Width()) * scale; ++x)
+            ASSERT_EQ(canvas.At(left + x, top + y),
+                      Rgb(image.Pixel(uint32_t(x / scale), uint32_t(y / scale))))
+                << x << "," << y;
+    EXPECT_EQ(canvas.At(left - 1, top), kGrey);
+    EXPECT_EQ(canvas.At(left, top - 1), kGrey);
+}
+
+class OpaqueDrawing : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(OpaqueDrawing, CopiesEveryPixelAtItsSizeAndStretched) {
+    const auto png = LoadPng(PngSuiteFile(GetParam()));
+    ASSERT_EQ(png->TransparencyMode(), TTransparencyMode::None);
+    const TDecodedImage& image = png->Image();
+    TCanvas canvas(80, 80, RGB(100, 100, 100));
+    DrawPNG(canvas.Dc(), BoundsRect(3, 2, int(image.Width()), int(image.Height())), *png);
+    ExpectDrawnAt(canvas, image, 3, 2, 1);
+
+    TCanvas twice(80, 80, RGB(100, 100, 100));
+    DrawPNG(twice.Dc(), BoundsRect(5, 7, 2 * int(image.Width()), 2 * int(image.Height())), *png);
+    ExpectDrawnAt(twice, image, 5, 7, 2);
+}
+
+// RGB, palette of 8, 4 and 2 bits, grey of 1, 2, 8 and 16 bits.
+INSTANTIATE_TEST_SUITE_P(PngSuite, OpaqueDrawing,
+                         ::testing::Values("basn2c08.png", "basn3p08.png", "basn3p04.png", "basn3p02.png",
+                                           "basn0g01.png", "basn0g02.png", "basn0g08.png", "basn0g16.png",
+                                           "basi2c16.png"));
+
+TEST(TransparentDrawing, SingleColourLeavesTheDestinationUnderTransparentPixels) {
+    const auto png = LoadPng(PngSuiteFile("tbrn2c08.png"));
+    ASSERT_EQ(png->TransparencyMode(), TTransparencyMode::SingleColor);
+    const TDecodedImage& image = png->Image();
+    TCanvas canvas(40, 40, RGB(100, 100, 100));
+    DrawPNG(canvas.Dc(), BoundsRect(4, 4, 32, 32), *png);
+    int transparent = 0;
+    for (uint32_t y = 0; y < 32; ++y)
+        for (uint32_t x = 0; x < 32; ++x) {
+            const bool clear = image.Alpha(x, y) == 0;
+            transparent += clear;
+            ASSERT_EQ(canvas.At(4 + int(x), 4 + int(y)), clear ? kGrey : Rgb(image.Pixel(x, y)))
+                << x << "," << y;
+        }
+    EXPECT_GT(transparent, 0);
+    EXPECT_EQ(canvas.At(3, 4), kGrey);
+}
+
+TEST(TransparentDrawing, PerPixelBlendsOverTheDestinationInsideTheClip) {
+    const auto png = LoadPng(PngSuiteFile("basn6a08.png"));
+    ASSERT_EQ(png->TransparencyMode(), TTransparencyMode::PerPixel);
+    const TDecodedImage& image = png->Image();
+    TCanvas canvas(40, 40, RGB(100, 100, 100));
+    IntersectClipRect(canvas.Dc(), 0, 0, 20, 40);
+    DrawPNG(canvas.Dc(), BoundsRect(4, 4, 32, 32), *png);
+    for (uint32_t y = 0; y < 32; ++y)
+        for (uint32_t x = 0; x < 32; ++x) {
+            const TRGBQuad c = image.Pixel(x, y);
+            const uint8_t a = image.Alpha(x, y);
+            const std::vector<int> blended = {BlendChannel(c.rgbRed, 100, a),
+                                              BlendChannel(c.rgbGreen, 100, a),
+                                              BlendChannel(c.rgbBlue, 100, a)};
+            ASSERT_EQ(canvas.At(4 + int(x), 4 + int(y)), 4 + x < 20 ? blended : kGrey) << x << "," << y;
+        }
+}
+
+TEST(Drawing, ThePicturesOwnLayoutIsCopiedUnchanged) {
+    std::vector<uint8_t> rgb(640 * 427 * 3);
+    for (size_t i = 0; i < rgb.size(); ++i)
+        rgb[i] = uint8_t(i * 7 + i / 1920);
+    std::vector<uint8_t> file;
+    CreateRGBPNG(640, 427, rgb.data())->SaveToStream(file);
+    const auto png = LoadPng(file);
+    TCanvas canvas(640, 427, RGB(0, 0, 0));
+    DrawPNG(canvas.Dc(), {0, 0, 640, 427}, *png);
+    for (int y = 0; y < 427; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const uint8_t* s = &rgb[(size_t(y) * 640 + x) * 3];
+            ASSERT_EQ(canvas.At(x, y), (std::vector<int>{s[0], s[1], s[2]})) << x << "," << y;
+        }
+}
+
+TEST(Drawing, EmptyPictureDrawsNothingAndHasNoBitmap) {
+    TPNGObject empty;
+    TCanvas canvas(4, 4, RGB(100, 100, 100));
+    DrawPNG(canvas.Dc(), {0, 0, 4, 4}, empty);
+    EXPECT_EQ(canvas.At(1, 1), kGrey);
+    EXPECT_THROW(RenderPNGToBitmap(empty), EPNGHeaderNotPresent);
+}
+
+std::vector<uint8_t> BitmapPixels(HBITMAP bitmap, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<uint8_t> bits(size_t(width) * height * 4);
+    TScreenDC screen;
+    EXPECT_EQ(GetDIBits(screen.Get(), bitmap, 0, UINT(height), bits.data(), &info, DIB_RGB_COLORS), height);
+    return bits;
+}
+
+TEST(RenderToBitmap, GivesABitmapOfItsOwnSizeAndThePaletteOfPaletteImages) {
+    const auto rgb = LoadPng(PngSuiteFile("basn2c08.png"));
+    TPNGBitmap rendered = RenderPNGToBitmap(*rgb);
+    ASSERT_TRUE(rendered.bitmap);
+    EXPECT_FALSE(rendered.palette);
+    BITMAP info;
+    ASSERT_EQ(GetObject(rendered.bitmap.Get(), sizeof info, &info), int(sizeof info));
+    EXPECT_EQ(info.bmWidth, 32);
+    EXPECT_EQ(info.bmHeight, 32);
+    const std::vector<uint8_t> bits = BitmapPixels(rendered.bitmap.Get(), 32, 32);
+    for (uint32_t y = 0; y < 32; ++y)
+        for (uint32_t x = 0; x < 32; ++x) {
+            const uint8_t* p = &bits[(y * 32 + x) * 4];
+            ASSERT_EQ((std::vector<int>{p[2], p[1], p[0]}), Rgb(rgb->Image().Pixel(x, y)));
+        }
+
+    const auto indexed = LoadPng(PngSuiteFile("basn3p04.png"));
+    TPNGBitmap withPalette = RenderPNGToBitmap(*indexed);
+    ASSERT_TRUE(withPalette.palette);
+    PALETTEENTRY entries[16];
+    ASSERT_EQ(GetPaletteEntries(withPalette.palette.Get(), 0, 16, entries), 16u);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ((std::vector<int>{entries[i].peRed, entries[i].peGreen, entries[i].peBlue}),
+                  Rgb(indexed->Image().Info().colors[i]));
+
+    // Transparent pixels show white.
+    const auto keyed = LoadPng(PngSuiteFile("tbrn2c08.png"));
+    const std::vector<uint8_t> over = BitmapPixels(RenderPNGToBitmap(*keyed).bitmap.Get(), 32, 32);
+    for (uint32_t y = 0; y < 32; ++y)
+        for (uint32_t x = 0; x < 32; ++x)
+            if (keyed->Image().Alpha(x, y) == 0) {
+                const uint8_t* p = &over[(y * 32 + x) * 4];
+                ASSERT_EQ((std::vector<int>{p[2], p[1], p[0]}), (std::vector<int>{255, 255, 255}));
+            }
+}
+
+} // namespace
