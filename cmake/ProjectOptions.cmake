@@ -19,6 +19,13 @@ if(ORLIX_SANITIZE AND NOT WIN32)
     target_link_options(orlix_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# The fuzz build: every library instrumented for libFuzzer's coverage, with both sanitizers.
+if(ORLIX_FUZZ)
+    target_compile_options(orlix_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+        -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(orlix_options INTERFACE -fsanitize=address,undefined)
+endif()
+
 if(WIN32)
     set(ZLIB_USE_STATIC_LIBS ON)
 endif()

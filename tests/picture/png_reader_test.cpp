@@ -1,6 +1,7 @@
 // The reader's errors, each with its trigger and exact message, its limits, and the chunks it
 // passes over or keeps.
 
+#include <filesystem>
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "picture/chunk_text.h"
 #include "picture/chunk_time.h"
 #include "picture/chunk_ztxt.h"
+#include "picture/picture.h"
 #include "picture/png_errors.h"
 #include "png_test_util.h"
 
@@ -400,6 +402,29 @@ TEST(ReaderLimits, LargestAllowedHeaderPassesTheSizeCheck) {
     // fails on the missing rows, not on the size.
     EXPECT_THROW(LoadPng(With(0, {"IHDR", IhdrData(4096, 4095, 8, 2)}, true)), EPNGMissingMultipleIDAT);
     EXPECT_THROW(LoadPng(With(0, {"IHDR", IhdrData(4096, 4097, 8, 2)}, true)), EPNGImageTooLarge);
+}
+
+} // namespace
+
+namespace {
+
+// Inputs that once crashed or exhausted memory, or were made to: each must fail cleanly, with a
+// PNG error or as an empty picture.
+TEST(FuzzRegressions, EveryInputFailsCleanly) {
+    int inputs = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ORLIX_FUZZ_REGRESSIONS_DIR)) {
+        SCOPED_TRACE(entry.path().filename().string());
+        const TBytes value = ReadFileBytes(entry.path().string());
+        TPicture picture;
+        try {
+            picture.ReadData(value.data(), value.size());
+            EXPECT_TRUE(picture.Empty());
+        } catch (const EPngError&) {
+            EXPECT_TRUE(picture.Empty());
+        }
+        ++inputs;
+    }
+    EXPECT_GE(inputs, 5);
 }
 
 } // namespace
