@@ -10,7 +10,6 @@ class TByteReader {
     TByteReader(const uint8_t* data, size_t size) : data_(data), remaining_(size) {}
 
     size_t Remaining() const { return remaining_; }
-    const uint8_t* Current() const { return data_; }
 
     // The next n bytes, or nullptr (and the cursor unmoved) when fewer remain.
     const uint8_t* Take(size_t n) {
