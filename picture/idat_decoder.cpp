@@ -137,7 +137,7 @@ void TImageDataReader::Read(const uint8_t* data, uint32_t length) {
             continue;
         if (inSize_ == 0)
             NextChunk();
-        else if (produced == 0 && inSize_ == inBefore)
+        else if (produced == 0 && inSize_ == inBefore) // zlib took nothing and gave nothing
             throw EPNGZLIBError(Z_BUF_ERROR);
     }
 }
