@@ -5,6 +5,7 @@
 #                             bitmaps with alpha and AND masks (the 256 one not PNG-compressed)
 #   resources/background.png  the sign-in window's background picture, 640 x 427 RGB, written by
 #                             the project's own PNG writer (Sub rows, 65535-byte IDAT chunks)
+#   resources/FrmConnexionORLIX.desc  its Picture.Data value: the tag "TPNGObject" and that file
 # Usage: tools/assets/make-assets.sh        (from anywhere; run it again to get the same bytes)
 #
 # The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size; background.sh (with
@@ -39,7 +40,7 @@ if ((${#missing[@]})); then
 fi
 
 cmake --preset native >/dev/null
-cmake --build --preset native --target make_icon make_png
+cmake --build --preset native --target make_icon make_png set_picture_data
 tools=build/native/tools/assets
 
 work=$(mktemp -d)
@@ -62,5 +63,6 @@ done
 echo "make-assets: background picture"
 "$here/background.sh" "$work/background.rgb"
 "$tools/make_png" 640 427 "$work/background.rgb" resources/background.png
+"$tools/set_picture_data" resources/FrmConnexionORLIX.desc cxImage1 resources/background.png
 
 ls -l resources/emblem.png resources/MAINICON.ico resources/background.png
