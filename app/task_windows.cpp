@@ -1,17 +1,26 @@
 #include "app/task_windows.h"
 
+namespace {
+
+struct Collector {
+    std::vector<HWND>* windows;
+    HWND except;
+};
+
+BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM param) {
+    const auto* c = reinterpret_cast<const Collector*>(param);
+    if (hwnd != c->except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+        c->windows->push_back(hwnd);
+        EnableWindow(hwnd, FALSE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 DisabledTaskWindows::DisabledTaskWindows(HWND except) : except_(except) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* self = reinterpret_cast<DisabledTaskWindows*>(param);
-            if (hwnd != self->except_ && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
-                self->windows_.push_back(hwnd);
-                EnableWindow(hwnd, FALSE);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(this));
+    Collector collector{&windows_, except_};
+    EnumThreadWindows(GetCurrentThreadId(), DisableWindow, reinterpret_cast<LPARAM>(&collector));
 }
 
 DisabledTaskWindows::~DisabledTaskWindows() {

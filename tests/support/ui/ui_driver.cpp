@@ -17,6 +17,28 @@ void SetModifierState(unsigned modifiers) {
     SetKeyboardState(state);
 }
 
+BOOL CALLBACK CollectDisabled(HWND hwnd, LPARAM param) {
+    if (IsWindowVisible(hwnd) && !IsWindowEnabled(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    return TRUE;
+}
+
+struct ClassSearch {
+    const char* name;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND hwnd, LPARAM param) {
+    auto* s = reinterpret_cast<ClassSearch*>(param);
+    char name[64];
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpiA(name, s->name) == 0) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 void Pump() {
@@ -53,36 +75,14 @@ std::vector<RecordedBox>& RecordedBoxes() {
 
 int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     RecordedBox box{owner, text ? text : "", caption ? caption : "", type, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            if (IsWindowVisible(hwnd) && !IsWindowEnabled(hwnd))
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&box.disabledWindows));
+    EnumThreadWindows(GetCurrentThreadId(), CollectDisabled, reinterpret_cast<LPARAM>(&box.disabledWindows));
     RecordedBoxes().push_back(std::move(box));
     return IDOK;
 }
 
 HWND FindChildByClass(HWND parent, const char* className) {
-    struct Search {
-        const char* name;
-        HWND found;
-    } search{className, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            char name[64];
-            GetClassNameA(hwnd, name, sizeof name);
-            if (lstrcmpiA(name, s->name) == 0) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ClassSearch search{className, nullptr};
+    EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
