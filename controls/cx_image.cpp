@@ -4,12 +4,25 @@
 #include "controls/parent_backdrop.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
+#include "picture/png_object.h"
+#include "picture/win/png_draw.h"
 
 TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 140, 100);
     SetTabStop(true);
     SetParentColor(false);
     SetColor(clWindow);
+    picture_.SetOnChange([this] { PictureChanged(); });
+}
+
+void TcxImage::PictureChanged() { Invalidate(); }
+
+TRect TcxImage::PictureRect() const {
+    PicturePlacement how;
+    how.stretch = stretch_;
+    how.proportional = proportional_;
+    how.center = center_;
+    return PlacePicture(ContentRect(), picture_.Width(), picture_.Height(), how);
 }
 
 void TcxImage::EraseBackground(HDC) {}
@@ -35,7 +48,11 @@ void TcxImage::Paint(HDC target) {
     BrushHandle frameBrush(CreateSolidBrush(ColorToRGB(frame)));
     RECT line{1, 1, w - 1, h - 1};
     FrameRect(dc, &line, frameBrush.Get());
-    (void)content;
+    if (const auto* png = dynamic_cast<const TPNGObject*>(picture_.Graphic())) {
+        SavedDCState clip(dc);
+        IntersectClipRect(dc, content.left, content.top, content.right, content.bottom);
+        DrawPNG(dc, PictureRect(), *png);
+    }
     BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
 }
 
@@ -65,7 +82,10 @@ bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
         proportional_ = reader.Boolean(p);
     else if (n == "Properties.Stretch")
         stretch_ = reader.Boolean(p);
-    else if (n == "Properties.ShowFocusRect")
+    else if (n == "Picture.Data") {
+        const std::vector<uint8_t>& data = reader.Bytes(p);
+        picture_.ReadData(data.data(), data.size());
+    } else if (n == "Properties.ShowFocusRect")
         showFocusRect_ = reader.Boolean(p);
     else
         return TWinControl::ReadProperty(reader, p);

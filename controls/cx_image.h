@@ -3,7 +3,9 @@
 // 2 pixels) with a one-pixel frame, over its parent's backdrop when transparent. A click gives
 // it the focus although it is not a tab stop.
 
+#include "base/picture_placement.h"
 #include "framework/win_control.h"
+#include "picture/picture.h"
 
 class TcxImage : public TWinControl {
 public:
@@ -17,6 +19,9 @@ public:
     bool Stretch() const { return stretch_; }
     bool ShowFocusRect() const { return showFocusRect_; }
     TRect ContentRect() const { return ClientRect().Inflated(-2); }
+    TPicture& Picture() { return picture_; }
+    // Where the picture is drawn, in the box's client coordinates.
+    TRect PictureRect() const;
 
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
@@ -28,6 +33,9 @@ protected:
     void DoExit() override { Invalidate(); }
 
 private:
+    void PictureChanged();
+
+    TPicture picture_;
     bool transparent_ = false;
     bool readOnly_ = false;
     bool center_ = true;

@@ -5,9 +5,11 @@
 #include "controls/cx_button.h"
 #include "controls/cx_image.h"
 #include "controls/cx_label.h"
+#include "base/win/gdi.h"
 #include "framework/edit.h"
 #include "framework/panel.h"
 #include "framework/screen.h"
+#include "picture/png_object.h"
 #include "session/msrdp_client.h"
 #include "session/msrdp_client_data.h"
 #include "tests/app/scripted_host.h"
@@ -145,6 +147,30 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
         EXPECT_EQ(form.cxLabel1->Text(), "V0.8 Beta");
         EXPECT_EQ(form.lblProgress->Text(), "");
         EXPECT_EQ(form.lblProgress->AnchorX(), 603);
+        form.Close();
+    });
+}
+
+TEST(Startup, TheBackgroundPictureLiesSixRowsAboveThePanel) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        const auto* png = dynamic_cast<const TPNGObject*>(form.cxImage1->Picture().Graphic());
+        ASSERT_NE(png, nullptr);
+        EXPECT_EQ(png->Width(), 640);
+        EXPECT_EQ(png->Height(), 427);
+        EXPECT_EQ(form.cxImage1->PictureRect(), (TRect{0, 27, 640, 454}));
+        UpdateWindow(form.Handle());
+        RedrawWindow(form.Panel1->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        WindowDC dc(form.Panel1->Handle());
+        const auto shown = [&](int x, int y) { return GetPixel(dc.Get(), x, y); };
+        const auto stored = [&](int x, int y) {
+            const TRGBQuad q = png->Image().Pixel(uint32_t(x), uint32_t(y));
+            return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+        };
+        // Window pixel (x, y) shows picture pixel (x, y + 6), exactly as stored.
+        for (const auto& [x, y] : {std::pair{2, 0}, {100, 100}, {598, 371}, {560, 37}, {250, 130}})
+            EXPECT_EQ(shown(x, y), stored(x, y + 6)) << x << "," << y;
+        EXPECT_EQ(shown(300, 186), RGB(255, 255, 255)) << "inside the first white entry bar";
+        EXPECT_EQ(shown(0, 100), RGB(0, 0, 0)) << "the panel shows through the box's outer ring";
         form.Close();
     });
 }
