@@ -116,7 +116,8 @@ void TOleControl::StockPropertyChanged(DISPID dispid) {
 }
 
 void TOleControl::PullStockProperty(DISPID dispid) {
-    // A failed read keeps the host's value.
+    // A control that fails the read leaves the host's value as it was; only OLE errors are
+    // expected here, anything else goes on to the caller.
     try {
         switch (dispid) {
         case DISPID_BACKCOLOR:

@@ -82,6 +82,8 @@ class ControlScript {
     // A property write of a stock property (-501, -512, -513, -514) calls
     // IPropertyNotifySink::OnChanged before it returns, as controls do.
     bool NotifyOnStockPropertyWrite = false;
+    // The status RequestClose reports: 0 the close can proceed, 1 wait for the events.
+    int CloseStatus = 0;
     // The control makes itself UI-active when its window gets the focus, as controls do.
     bool UIActivateOnFocus = true;
     // Called with the text of every call the control receives, once it is recorded: a test can

@@ -170,6 +170,7 @@ class ScriptedControl final : public IMsRdpClient6,
     HRESULT NotifyPropertyChanged(DISPID dispid);
     HRESULT ReadAmbient(DISPID dispid, Variant& value);
     HWND Window() const { return hwnd_; }
+    std::vector<ComPtr<IUnknown>> EventSinks() const { return events_.Sinks(); }
     bool InPlaceActive() const { return inPlaceActive_; }
     bool UIActive() const { return uiActive_; }
     bool Connecting() const { return connecting_; }

@@ -241,7 +241,10 @@ HRESULT ScriptedControl::GetVirtualChannelOptions(BSTR name, long* options) {
 HRESULT ScriptedControl::RequestClose(ControlCloseStatus* status) {
     if (status)
         *status = controlCloseCanProceed;
-    return Plain("IMsRdpClient::RequestClose", status ? S_OK : E_POINTER);
+    const HRESULT hr = Plain("IMsRdpClient::RequestClose", status ? S_OK : E_POINTER);
+    if (hr == S_OK)
+        *status = static_cast<ControlCloseStatus>(instance_->Script().CloseStatus);
+    return hr;
 }
 
 HRESULT ScriptedControl::get_AdvancedSettings3(IMsRdpClientAdvancedSettings2** v) {

@@ -113,6 +113,10 @@ ComPtr<IUnknown> ScriptedInstance::Object() const {
     return control_ ? ComPtr<IUnknown>(static_cast<IOleObject*>(control_)) : ComPtr<IUnknown>();
 }
 
+std::vector<ComPtr<IUnknown>> ScriptedInstance::EventSinks() const {
+    return control_ ? control_->EventSinks() : std::vector<ComPtr<IUnknown>>();
+}
+
 HRESULT ScriptedInstance::FireEvent(DISPID dispid, std::vector<Variant> args) {
     return control_ ? control_->FireEvent(dispid, args) : E_UNEXPECTED;
 }

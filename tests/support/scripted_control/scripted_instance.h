@@ -73,6 +73,8 @@ class ScriptedInstance {
     ComPtr<IOleClientSite> ClientSite() const;
     // The control's own IUnknown, empty once it is destroyed.
     ComPtr<IUnknown> Object() const;
+    // The sinks advised for the events, as the connection point asked them for the events IID.
+    std::vector<ComPtr<IUnknown>> EventSinks() const;
 
     // Calls IDispatch::Invoke on every sink advised for the events: the arguments are given in
     // declaration order and travel in DISPPARAMS in reverse, as COM requires. Returns the last

@@ -1,0 +1,247 @@
+// How each failing call of the control surfaces: the exception class and message the host
+// raises, or the silence it keeps, and what the host still holds afterwards.
+
+#include "tests/session/host_fixture.h"
+
+#include "base/win/ansi.h"
+#include "session/ole_errors.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+constexpr HRESULT kCodeWithoutText = static_cast<HRESULT>(0x8ABCDEF0);
+
+struct ScriptStep {
+    const char* name;
+    std::function<void(scripted::ControlScript&)> prepare;
+    HRESULT code;
+};
+
+void ExpectSysError(const EOleSysError* e, HRESULT code) {
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->ClassName(), "EOleSysError");
+    EXPECT_EQ(e->ErrorCode(), code);
+    EXPECT_EQ(e->Message(), OleErrorMessage(code));
+}
+
+} // namespace
+
+TEST_F(HostTest, AFailureWhileCreatingRaisesFromTheCodeAndLeavesNoHostAndNoReference) {
+    const ScriptStep steps[] = {
+        {"CoCreateInstance", [](auto& s) { s.Withhold(IID_IOleObject); }, E_NOINTERFACE},
+        {"GetMiscStatus", [](auto& s) { s.Answer("IOleObject::GetMiscStatus", E_FAIL); }, E_FAIL},
+        {"SetClientSite", [](auto& s) { s.Answer("IOleObject::SetClientSite(site)", E_ACCESSDENIED); },
+         E_ACCESSDENIED},
+        {"layout request", [](auto& s) { s.Answer("IOleObject::GetExtent", kCodeWithoutText); },
+         kCodeWithoutText},
+        {"IPersistStreamInit", [](auto& s) { s.Withhold(IID_IPersistStreamInit); }, E_NOINTERFACE},
+    };
+    for (const ScriptStep& step : steps) {
+        SCOPED_TRACE(step.name);
+        Script() = scripted::ControlScript();
+        step.prepare(Script());
+        const int before = registration.InstancesCreated();
+        ExpectSysError(Raised<EOleSysError>([&] { new ProbeHost(form.get()); }).get(), step.code);
+        EXPECT_TRUE(form->Components().empty()) << "the host is not created";
+        ASSERT_EQ(registration.InstancesCreated(), before + 1);
+        EXPECT_FALSE(Control()->Alive()) << "the control is released";
+        EXPECT_FALSE(Control()->ClientSite()) << "and holds no site";
+    }
+    EXPECT_EQ(OleErrorMessage(kCodeWithoutText), "OLE error 8ABCDEF0");
+}
+
+TEST_F(HostTest, AFailureWhileStartingRaisesFromTheCodeAfterReleasingWhatWasObtained) {
+    const ScriptStep steps[] = {
+        {"SetClientSite",
+         [](auto& s) {
+             s.Answer("IOleObject::GetClientSite", E_FAIL);
+             s.Answer("IOleObject::SetClientSite(site)", E_ACCESSDENIED);
+         },
+         E_ACCESSDENIED},
+        {"Load", [](auto& s) { s.Answer("IPersistStreamInit::Load", STG_E_READFAULT); }, STG_E_READFAULT},
+        {"IOleControl", [](auto& s) { s.Withhold(IID_IOleControl); }, E_NOINTERFACE},
+        {"IDispatch", [](auto& s) { s.Withhold(IID_IDispatch); }, E_NOINTERFACE},
+    };
+    for (const ScriptStep& step : steps) {
+        SCOPED_TRACE(step.name);
+        Script() = scripted::ControlScript();
+        CreateHost();
+        auto control = Control();
+        const long held = control->RefCount();
+        step.prepare(Script());
+        ExpectSysError(Raised<EOleSysError>([&] { host->EnsureRunning(); }).get(), step.code);
+        EXPECT_FALSE(host->Running());
+        EXPECT_EQ(control->RefCount(), held) << "interfaces obtained so far are released";
+        EXPECT_EQ(control->CountCalls("IConnectionPoint::Advise"), 0);
+        FreeHost();
+        EXPECT_FALSE(control->Alive());
+    }
+}
+
+TEST_F(HostTest, AFailedLoadKeepsTheStoredStateForTheNextStart) {
+    CreateHost();
+    Script().Answer("IPersistStreamInit::Load", E_FAIL, 1);
+    EXPECT_TRUE(Raised<EOleSysError>([&] { host->EnsureRunning(); }));
+    EXPECT_TRUE(host->HasStoredState());
+    host->EnsureRunning();
+    EXPECT_TRUE(host->Running());
+    EXPECT_FALSE(host->HasStoredState());
+    EXPECT_TRUE(Control()->LoadedState());
+}
+
+TEST_F(HostTest, AFailedFreshStartRaisesFromTheCode) {
+    CreateHost(false);
+    Script().Answer("IPersistStreamInit::InitNew", E_OUTOFMEMORY);
+    ExpectSysError(Raised<EOleSysError>([&] { host->EnsureRunning(); }).get(), E_OUTOFMEMORY);
+}
+
+TEST_F(HostTest, OptionalInterfacesAndConnectionsThatAreMissingAreIgnored) {
+    const struct {
+        const char* name;
+        std::function<void(scripted::ControlScript&)> prepare;
+        int advised; // connections made, each undone at teardown
+    } steps[] = {
+        {"no IPerPropertyBrowsing", [](auto& s) { s.Withhold(IID_IPerPropertyBrowsing); }, 2},
+        {"no connection points", [](auto& s) { s.Withhold(IID_IConnectionPointContainer); }, 0},
+        {"no property notifications", [](auto& s) { s.WithholdConnectionPoint(IID_IPropertyNotifySink); }, 1},
+        {"no events", [](auto& s) { s.WithholdConnectionPoint(DIID_IMsTscAxEvents); }, 1},
+        {"Advise refused", [](auto& s) { s.Answer("IConnectionPoint::Advise", CONNECT_E_ADVISELIMIT); }, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        Script() = scripted::ControlScript();
+        step.prepare(Script());
+        CreateHost();
+        ShowForm();
+        EXPECT_TRUE(host->Running());
+        EXPECT_TRUE(host->InPlaceActive());
+        EXPECT_EQ(host->Connected(), 0);
+        EXPECT_GT(host->SiteRefCount(), 0) << "the control holds the site";
+        auto control = Control();
+        FreeHost();
+        EXPECT_EQ(control->CountCalls("IConnectionPoint::Unadvise"), step.advised);
+        EXPECT_FALSE(control->Alive());
+    }
+}
+
+TEST_F(HostTest, ActivationWithoutAnInPlaceObjectOrAWindowRaisesTheActivationErrors) {
+    const struct {
+        const char* name;
+        std::function<void(scripted::ControlScript&)> prepare;
+        const char* message;
+    } steps[] = {
+        {"no IOleInPlaceObject", [](auto& s) { s.Withhold(IID_IOleInPlaceObject); },
+         "OLE control activation failed"},
+        {"no window", [](auto& s) { s.Answer("IOleWindow::GetWindow", E_FAIL); },
+         "Could not obtain OLE control window handle"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        Script() = scripted::ControlScript();
+        step.prepare(Script());
+        CreateHost();
+        const auto e = Raised<EOleError>([&] { host->HandleNeeded(); });
+        ASSERT_TRUE(e);
+        EXPECT_STREQ(e->ClassName(), "EOleError");
+        EXPECT_EQ(e->Message(), step.message);
+        EXPECT_FALSE(host->HandleAllocated());
+        auto control = Control();
+        FreeHost();
+        EXPECT_FALSE(control->Alive());
+    }
+}
+
+TEST_F(HostTest, PropertyAccessRaisesTheControlsExceptionOrTheCode) {
+    CreateHost();
+    scripted::ExcepInfoScript info;
+    info.scode = static_cast<HRESULT>(0x80041234);
+    info.description = L"Adresse du serveur invalide.\r\n ";
+    info.source = L"MsTscAx";
+    info.helpFile = L"mstsc.hlp";
+    info.helpContext = 42;
+    Script().FailWithExcepInfo("IDispatch::Invoke(1, PUT", info, 1);
+    auto e = Raised<EOleException>([&] { host->SetServer(L"10.0.0.1"); });
+    ASSERT_TRUE(e);
+    EXPECT_STREQ(e->ClassName(), "EOleException");
+    EXPECT_EQ(e->Message(), "Adresse du serveur invalide");
+    EXPECT_EQ(e->ErrorCode(), info.scode);
+    EXPECT_EQ(e->Source(), "MsTscAx");
+    EXPECT_EQ(e->HelpFile(), "mstsc.hlp");
+    EXPECT_EQ(e->HelpContext(), 42u);
+
+    // Filled in only when asked, and without a description: the message comes from scode.
+    info.deferred = true;
+    info.description = L" .";
+    info.scode = E_ACCESSDENIED;
+    Script().FailWithExcepInfo("IDispatch::Invoke(6, GET", info, 1);
+    e = Raised<EOleException>([&] { host->Connected(); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Message(), OleErrorMessage(E_ACCESSDENIED));
+    EXPECT_EQ(e->ErrorCode(), E_ACCESSDENIED);
+
+    for (const HRESULT code : {DISP_E_TYPEMISMATCH, S_FALSE}) {
+        Script().Answer("IDispatch::Invoke(3, PUT", code, 1);
+        ExpectSysError(Raised<EOleSysError>([&] { host->SetUserName(L"jdupont"); }).get(), code);
+    }
+}
+
+TEST_F(HostTest, CallsThroughTheDefaultInterfaceRaiseFromTheThreadsErrorObject) {
+    CreateHost();
+    scripted::ErrorInfoScript info{L"Connexion refus\u00e9e.\r\n", L"MsTscAx.MsTscAx", L"mstsc.chm", 7};
+    Script().FailWithErrorInfo("IMsTscAx::Connect", E_FAIL, info, 1);
+    auto e = Raised<EOleException>([&] { host->Connect(); });
+    ASSERT_TRUE(e);
+    EXPECT_EQ(e->Message(), WideToAnsi(L"Connexion refus\u00e9e"));
+    EXPECT_EQ(e->ErrorCode(), E_FAIL);
+    EXPECT_EQ(e->Source(), "MsTscAx.MsTscAx");
+    EXPECT_EQ(e->HelpFile(), "mstsc.chm");
+    EXPECT_EQ(e->HelpContext(), 7u);
+
+    const struct {
+        const char* call;
+        std::function<void()> run;
+    } calls[] = {
+        {"IMsRdpClient::get_AdvancedSettings2", [&] { host->AdvancedSettings2(); }},
+        {"IMsRdpClient6::get_AdvancedSettings7", [&] { host->AdvancedSettings7(); }},
+        {"IMsTscAx::Connect", [&] { host->Connect(); }},
+        {"IMsRdpClient::RequestClose", [&] { host->RequestClose(); }},
+    };
+    for (const auto& call : calls) {
+        SCOPED_TRACE(call.call);
+        SetErrorInfo(0, nullptr);
+        Script().Answer(call.call, kCodeWithoutText, 1);
+        e = Raised<EOleException>(call.run);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->Message(), "OLE error 8ABCDEF0");
+        EXPECT_EQ(e->ErrorCode(), kCodeWithoutText);
+        EXPECT_EQ(e->Source(), "");
+    }
+
+    // Only negative codes are failures.
+    Script().Answer("IMsTscAx::Connect", S_FALSE, 1);
+    EXPECT_NO_THROW(host->Connect());
+    Script().CloseStatus = 1;
+    EXPECT_EQ(host->RequestClose(), controlCloseWaitForEvents);
+}
+
+TEST_F(HostTest, AControlWithoutTheDefaultInterfaceRaisesInterfaceNotSupported) {
+    Script().Withhold(__uuidof(IMsRdpClient6));
+    CreateHost();
+    for (const auto& run :
+         std::vector<std::function<void()>>{[&] { host->ClientInterface(); }, [&] { host->Connect(); },
+                                            [&] { host->AdvancedSettings2(); }}) {
+        const auto e = Raised<EIntfCastError>(run);
+        ASSERT_TRUE(e);
+        EXPECT_STREQ(e->ClassName(), "EIntfCastError");
+        EXPECT_EQ(e->Message(), "Interface not supported");
+    }
+    EXPECT_TRUE(host->Running()) << "the control was started to be asked";
+}
+
+TEST_F(HostTest, ASettingsGetterThatAnswersWithoutAnObjectRaisesInsteadOfHandingOutNull) {
+    CreateHost();
+    Script().Answer("IMsRdpClient::get_AdvancedSettings2", S_OK, 1);
+    EXPECT_TRUE(Raised<EIntfCastError>([&] { host->AdvancedSettings2(); }));
+    EXPECT_TRUE(host->AdvancedSettings2());
+}
