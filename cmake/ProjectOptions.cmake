@@ -10,6 +10,8 @@ if(WIN32)
         WIN32_LEAN_AND_MEAN NOMINMAX STRICT _WIN32_WINNT=0x0601 WINVER=0x0601)
     # One self-contained executable: no MinGW runtime, libstdc++, winpthread or zlib DLL beside it.
     target_link_options(orlix_options INTERFACE -static -static-libgcc -static-libstdc++)
+    # The shipped build carries no debugging information (the static runtime brings some).
+    target_link_options(orlix_options INTERFACE $<$<CONFIG:Release>:-s>)
 endif()
 
 option(ORLIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)

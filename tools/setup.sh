@@ -11,7 +11,7 @@ packages=(
     # Windows builds: both targets with POSIX threads, and zlib for each
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
     # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots
-    wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick
+    wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick file
 )
 
 missing=()
