@@ -2,6 +2,7 @@
 # Installs, with apt-get, what building, running and testing the project needs on Debian 12.
 # Idempotent: packages already present are not touched, and nothing is fetched when all are there.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib/apt.sh"
 
 packages=(
     # host build and portable tests
@@ -13,19 +14,4 @@ packages=(
     # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots
     wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick file
 )
-
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-
-if ((${#missing[@]})); then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    echo "setup: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+orlix_apt_install "${packages[@]}"

@@ -53,6 +53,7 @@ public:
             ReleaseDC(hwnd_, dc_);
     }
     HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
 
 private:
     HWND hwnd_;
@@ -70,6 +71,7 @@ public:
             DeleteDC(dc_);
     }
     HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
 
 private:
     HDC dc_;
@@ -99,9 +101,11 @@ public:
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
     ~SelectGuard() {
-        if (previous_)
+        if (Selected())
             SelectObject(dc_, previous_);
     }
+    // Whether the object went into the DC (a bitmap of another format, for one, does not).
+    bool Selected() const { return previous_ && previous_ != HGDI_ERROR; }
 
 private:
     HDC dc_;

@@ -34,11 +34,11 @@ void DrawTransparent(HDC dc, const TRect& rect, const TPNGObject& png) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    TMemoryDC memory(dc);
-    TGdiObject<HBITMAP> surfaceBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDC memory(dc);
+    GdiObject<HBITMAP> surfaceBitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!memory || !surfaceBitmap || !bits)
         throw EPNGOutMemory();
-    TSelectObject select(memory.Get(), surfaceBitmap.Get());
+    SelectGuard select(memory.Get(), surfaceBitmap.Get());
     if (!select.Selected())
         throw EPNGOutMemory();
 
@@ -72,14 +72,14 @@ TPNGBitmap RenderPNGToBitmap(const TPNGObject& png) {
     const TDecodedImage& image = png.Image();
     const int width = int(image.Width());
     const int height = int(image.Height());
-    TScreenDC screen;
+    WindowDC screen(nullptr);
     TPNGBitmap result;
-    result.bitmap = TGdiObject<HBITMAP>(CreateCompatibleBitmap(screen.Get(), width, height));
-    TMemoryDC memory(screen.Get());
+    result.bitmap = GdiObject<HBITMAP>(CreateCompatibleBitmap(screen.Get(), width, height));
+    MemoryDC memory(screen.Get());
     if (!result.bitmap || !memory)
         throw EPNGOutMemory();
     {
-        TSelectObject select(memory.Get(), result.bitmap.Get());
+        SelectGuard select(memory.Get(), result.bitmap.Get());
         if (!select.Selected())
             throw EPNGOutMemory();
         PatBlt(memory.Get(), 0, 0, width, height, WHITENESS);
@@ -97,7 +97,7 @@ TPNGBitmap RenderPNGToBitmap(const TPNGObject& png) {
         const TRGBQuad& c = image.Info().colors[i];
         palette->palPalEntry[i] = {c.rgbRed, c.rgbGreen, c.rgbBlue, 0};
     }
-    result.palette = TGdiObject<HPALETTE>(CreatePalette(palette));
+    result.palette = GdiObject<HPALETTE>(CreatePalette(palette));
     if (!result.palette)
         throw EPNGOutMemory();
     return result;

@@ -5,7 +5,7 @@
 
 #include "base/geometry.h"
 #include "picture/png_object.h"
-#include "picture/win/gdi_guards.h"
+#include "base/win/gdi.h"
 
 // Draws the picture stretched to rect (logical coordinates, MM_TEXT). Nothing for a picture
 // without a header. Without transparency the decoded bitmap goes to StretchDIBits as it is, with
@@ -18,7 +18,7 @@ void DrawPNG(HDC dc, const TRect& rect, const TPNGObject& png);
 // clipboard as CF_BITMAP and CF_PALETTE. EPNGHeaderNotPresent for a picture without a header,
 // EPNGOutMemory when the bitmap or the palette cannot be created.
 struct TPNGBitmap {
-    TGdiObject<HBITMAP> bitmap;
-    TGdiObject<HPALETTE> palette;
+    GdiObject<HBITMAP> bitmap;
+    GdiObject<HPALETTE> palette;
 };
 TPNGBitmap RenderPNGToBitmap(const TPNGObject& png);

@@ -24,20 +24,8 @@ root=$(cd "$here/../.." && pwd)
 cd "$root"
 
 ./tools/setup.sh
-missing=()
-for p in imagemagick fonts-dejavu-core fonts-dejavu-extra; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-if ((${#missing[@]})); then
-    sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-    echo "make-assets: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+source tools/lib/apt.sh
+orlix_apt_install imagemagick fonts-dejavu-core fonts-dejavu-extra
 
 cmake --preset native >/dev/null
 cmake --build --preset native --target make_icon make_png set_picture_data

@@ -19,9 +19,9 @@ class TCanvas {
     TCanvas(int width, int height, COLORREF fill) : width_(width), height_(height), dc_(nullptr) {
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        bitmap_ = TGdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        select_ = std::make_unique<TSelectObject>(dc_.Get(), bitmap_.Get());
-        TGdiObject<HBRUSH> brush(CreateSolidBrush(fill));
+        bitmap_ = GdiObject<HBITMAP>(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+        select_ = std::make_unique<SelectGuard>(dc_.Get(), bitmap_.Get());
+        GdiObject<HBRUSH> brush(CreateSolidBrush(fill));
         RECT all = {0, 0, width, height};
         FillRect(dc_.Get(), &all, brush.Get());
         GdiFlush();
@@ -36,10 +36,10 @@ class TCanvas {
 
   private:
     int width_, height_;
-    TMemoryDC dc_;
+    MemoryDC dc_;
     void* bits_ = nullptr;
-    TGdiObject<HBITMAP> bitmap_;
-    std::unique_ptr<TSelectObject> select_;
+    GdiObject<HBITMAP> bitmap_;
+    std::unique_ptr<SelectGuard> select_;
 };
 
 std::vector<int> Rgb(const TRGBQuad& c) {
@@ -144,7 +144,7 @@ std::vector<uint8_t> BitmapPixels(HBITMAP bitmap, int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     std::vector<uint8_t> bits(size_t(width) * height * 4);
-    TScreenDC screen;
+    WindowDC screen(nullptr);
     EXPECT_EQ(GetDIBits(screen.Get(), bitmap, 0, UINT(height), bits.data(), &info, DIB_RGB_COLORS), height);
     return bits;
 }
