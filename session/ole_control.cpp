@@ -51,6 +51,9 @@ void TOleControl::InitializeControl() {
 
 TOleControl::~TOleControl() {
     DestroyControl();
+    // Leaves the parent while still a windowed control, so that the form forgets it as its
+    // focused control and the parent drops it from its tab order.
+    SetParent(nullptr);
 }
 
 void TOleControl::DestroyControl() noexcept {

@@ -203,3 +203,18 @@ TEST_F(HostTest, AHiddenHostHidesTheControlsWindow) {
     form->Show();
     EXPECT_TRUE(IsWindowVisible(host->WindowHandle()));
 }
+
+TEST_F(HostTest, FreeingTheFocusedHostAloneLeavesNothingOfItInTheForm) {
+    CreateHost();
+    ShowForm();
+    ASSERT_EQ(form->ActiveControl(), host);
+    ASSERT_EQ(form->ActiveOleControl(), host);
+    FreeHost();
+    EXPECT_EQ(form->ActiveControl(), nullptr);
+    EXPECT_EQ(form->ActiveOleControl(), nullptr);
+    std::vector<TWinControl*> tabOrder;
+    form->GetTabOrderList(tabOrder);
+    EXPECT_TRUE(tabOrder.empty());
+    // The form coming back to the foreground has nothing to focus.
+    SendMessageA(form->Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
+}
