@@ -98,8 +98,10 @@ class TOleControl : public TWinControl {
     // control-data record) with the event's arguments; the wrapper supplies the slots.
     virtual void InvokeEvent(int slot, const TEventArguments& args);
 
-    // Closes and releases the control in the documented order. Safe to run twice: the wrapper
-    // runs it before releasing its own interface, the host's destructor again.
+    // Closes the control without saving, then undoes the connections, releases its interfaces
+    // and stored state, takes back the client site and frees the sink, in that order. Safe to
+    // run twice: the wrapper runs it before releasing its own interface, the host's destructor
+    // again.
     void DestroyControl() noexcept;
 
     // Activates the control in place and takes its window as the host's.
@@ -115,7 +117,6 @@ class TOleControl : public TWinControl {
 
   private:
     class TSite;
-    friend class TSite;
     friend class TEventDispatch;
 
     // Creation steps after CoCreateInstance; the constructor undoes them on failure.
