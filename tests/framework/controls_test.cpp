@@ -124,6 +124,24 @@ TEST(ControlTree, TheActiveButtonFollowsTheFocus) {
     form.Hide();
 }
 
+TEST(ControlTree, AControlFreedOnItsOwnLeavesNoTraceInItsForm) {
+    TTreeForm form(nullptr);
+    auto* a = Add<TEdit>(form, &form);
+    auto* b = Add<TEdit>(form, &form);
+    form.Show();
+    b->SetFocus();
+    PumpMessages();
+    ASSERT_EQ(form.ActiveControl(), b);
+    delete b;
+    EXPECT_EQ(form.ActiveControl(), nullptr);
+    std::vector<TWinControl*> order;
+    form.GetTabOrderList(order);
+    EXPECT_EQ(order, std::vector<TWinControl*>{a});
+    EXPECT_EQ(form.Controls().size(), 1u);
+    EXPECT_EQ(form.FindNextControl(a, true, true, false), a);
+    form.Hide();
+}
+
 TEST(ControlTree, DestroyingTheFormFreesEveryControl) {
     struct Counted : TEdit {
         int* alive;

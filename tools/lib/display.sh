@@ -56,6 +56,9 @@ orlix_wine_env() {
         # manager involved: screenshots show the whole window and tests see Windows' metrics.
         "$ORLIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
         "$ORLIX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+        # A crashing program ends at once instead of waiting in the debugger, so a test run
+        # reports the crash rather than hanging: the debugger named here does not exist.
+        "$ORLIX_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d no-debugger /f >/dev/null 2>&1 || true
         /usr/lib/wine/wineserver -w || true
     fi
     flock -u "$prefixfd"
