@@ -264,7 +264,8 @@ void TWinControl::DefaultHandler(TMessage& m) {
     if (!handle_ || (m.msg >= CM_BASE && m.msg < CN_BASE + 0x400)) {
         return;
     }
-    m.result = CallWindowProcA(defProc_, handle_, m.msg, m.wParam, m.lParam);
+    m.result = IsWindowUnicode(handle_) ? CallWindowProcW(defProc_, handle_, m.msg, m.wParam, m.lParam)
+                                        : CallWindowProcA(defProc_, handle_, m.msg, m.wParam, m.lParam);
 }
 
 void TWinControl::EraseBackground(HDC dc) {

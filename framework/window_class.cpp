@@ -62,16 +62,26 @@ TWinControl* FindControl(HWND hwnd) {
 
 WNDPROC HookWindow(HWND hwnd, TWinControl* control) {
     Bind(hwnd, control);
+    // A Unicode window stays Unicode: an ANSI procedure in front of it would turn its
+    // characters into the ANSI code page and back.
+    if (IsWindowUnicode(hwnd))
+        return reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameworkWindowProcW)));
     return reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameworkWindowProc)));
 }
 
 void UnhookWindow(HWND hwnd, WNDPROC previous) {
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    if (IsWindowUnicode(hwnd))
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    else
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropA(hwnd, ControlPropertyName());
 }
 
-LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbound) {
     TWinControl* control = FindControl(hwnd);
     if (!control && t_creating) {
         control = std::exchange(t_creating, nullptr);
@@ -79,7 +89,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         control->AttachHandle(hwnd);
     }
     if (!control)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+        return unbound(hwnd, msg, wParam, lParam);
 
     TMessage m{msg, wParam, lParam, 0};
     try {
@@ -92,4 +102,14 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         control->HandleDestroyed(hwnd);
     }
     return m.result;
+}
+
+}  // namespace
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcA);
+}
+
+LRESULT CALLBACK FrameworkWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcW);
 }

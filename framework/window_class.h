@@ -30,4 +30,7 @@ WNDPROC HookWindow(HWND hwnd, TWinControl* control);
 // Gives the window its previous procedure back and unbinds it.
 void UnhookWindow(HWND hwnd, WNDPROC previous);
 
+// The window procedure of the framework's windows, and its Unicode twin for hooked Unicode
+// windows (whose messages then reach the control with UTF-16 text).
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK FrameworkWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -224,3 +224,18 @@ TEST_F(KeyboardTest, OneEmbeddedControlPerFormIsUIActive) {
     delete first;
     EXPECT_EQ(form->ActiveOleControl(), nullptr);
 }
+
+TEST_F(KeyboardTest, TheControlsUnicodeWindowStaysUnicodeAndGetsCharactersOutsideTheAnsiCodePage) {
+    CreateHost();
+    ShowForm();
+    const HWND window = host->WindowHandle();
+    ASSERT_EQ(window, Control()->Window());
+    EXPECT_TRUE(IsWindowUnicode(window));
+    // U+0142 and U+20AC: one has no place in code page 1252, the other moves within it.
+    PostMessageW(window, WM_CHAR, 0x0142, 1);
+    PostMessageW(window, WM_CHAR, 0x20AC, 1);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+    EXPECT_EQ(Control()->TypedText(), L"\u0142\u20AC");
+}

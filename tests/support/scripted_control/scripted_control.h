@@ -181,6 +181,9 @@ class ScriptedControl final : public IMsRdpClient6,
     // An OCM_ message: a notification the window sent its parent, reflected back by the host.
     void OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     void OnWindowDestroyed() { hwnd_ = nullptr; }
+    // A character the window received (WM_CHAR), as UTF-16.
+    void OnWindowCharacter(wchar_t c) { typed_ += c; }
+    const std::wstring& TypedText() const { return typed_; }
 
   private:
     ~ScriptedControl();
@@ -209,6 +212,7 @@ class ScriptedControl final : public IMsRdpClient6,
     ComPtr<IOleInPlaceSite> inPlaceSite_;
     ComPtr<IOleInPlaceFrame> frame_;
     HWND hwnd_ = nullptr;
+    std::wstring typed_;
     HACCEL accelerators_ = nullptr;
     SIZEL extent_;
     bool initialised_ = false;

@@ -95,6 +95,9 @@ const VARIANT& ScriptedInstance::Setting(const std::string& name) const {
 HWND ScriptedInstance::Window() const {
     return control_ ? control_->Window() : nullptr;
 }
+std::wstring ScriptedInstance::TypedText() const {
+    return control_ ? control_->TypedText() : std::wstring();
+}
 bool ScriptedInstance::InPlaceActive() const {
     return control_ && control_->InPlaceActive();
 }

@@ -67,6 +67,8 @@ class ScriptedInstance {
     const VARIANT& Setting(const std::string& name) const;
 
     HWND Window() const;
+    // The characters the control's window received, as UTF-16.
+    std::wstring TypedText() const;
     bool InPlaceActive() const;
     bool UIActive() const;
     bool Connecting() const;

@@ -73,6 +73,10 @@ LRESULT CALLBACK StandinWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
         return 0;
+    case WM_CHAR:
+        if (control)
+            control->OnWindowCharacter(wchar_t(wParam));
+        return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         if (control)
