@@ -19,7 +19,7 @@ public:
     virtual const char* ClassName() const { return "TComponent"; }
 
     const std::string& Name() const { return name_; }
-    void SetName(std::string name) { name_ = std::move(name); }
+    virtual void SetName(std::string name) { name_ = std::move(name); }
     TComponent* Owner() const { return owner_; }
     const std::vector<TComponent*>& Components() const { return components_; }
     TComponent* FindComponent(std::string_view name) const;

@@ -20,8 +20,8 @@ void ReadChildren(TReader& reader, TForm& form, TWinControl* parent, const DescO
                   std::vector<TComponent*>& created) {
     for (const DescObject& child : desc.children) {
         TComponent* c = CreateComponent(child.className, &form);
-        c->SetName(child.name);
         c->BeginLoading();
+        c->SetName(child.name);
         created.push_back(c);
         if (auto* control = dynamic_cast<TControl*>(c)) {
             if (!parent)
@@ -41,8 +41,8 @@ void ReadForm(TForm& form, const DescObject& desc) {
     if (desc.className != form.ClassName())
         throw EReadError("Error reading " + desc.name + ": the description is of class " + desc.className +
                          ", not " + form.ClassName());
-    form.SetName(desc.name);
     form.BeginLoading();
+    form.SetName(desc.name);
     TReader reader(&form, form.Methods());
     ReadProperties(reader, form, desc);
     std::vector<TComponent*> created;

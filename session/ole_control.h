@@ -87,6 +87,9 @@ class TOleControl : public TWinControl {
     TOleMouseEvent OnMouseMove;
     TOleMouseEvent OnMouseUp;
 
+    // A new name is the control's new display name; a caption or text that still showed the
+    // old name follows it, for records that ask for it.
+    void SetName(std::string name) override;
     void SetBounds(int left, int top, int width, int height) override;
     void SetParent(TWinControl* parent) override;
     void WndProc(TMessage& m) override;

@@ -3,6 +3,8 @@
 
 #include "session/ole_control.h"
 
+#include "base/win/ansi.h"
+
 #include "session/ole_check.h"
 #include "session/ole_errors.h"
 #include "session/ole_font.h"
@@ -185,6 +187,19 @@ void TOleControl::EnabledChanged() {
         ReentryGuard guard(updatingEnabled_);
         SetWordBoolProp(DISPID_ENABLED, Enabled());
     }
+}
+
+void TOleControl::SetName(std::string name) {
+    const std::string old = Name();
+    TWinControl::SetName(std::move(name));
+    if (old == Name() || Loading())
+        return;
+    for (const auto& [flag, dispid] : {std::pair{cdCaption, DISPID_CAPTION}, std::pair{cdText, DISPID_TEXT}}) {
+        if ((controlData_.Flags & flag) && GetWideStringProp(dispid) == AnsiToWide(old))
+            SetWideStringProp(dispid, AnsiToWide(Name()));
+    }
+    if (Running())
+        AmbientPropertyChanged(DISPID_AMBIENT_DISPLAYNAME);
 }
 
 void TOleControl::AmbientPropertyChanged(DISPID dispid) noexcept {

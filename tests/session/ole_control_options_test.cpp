@@ -99,3 +99,35 @@ TEST_F(HostTest, FlaggedStockPropertiesArePulledAtStartAndPushedWhenTheHostChang
     EXPECT_EQ(control->CountCalls("IDispatch::Invoke(-513, GET"), 0);
     delete generic;
 }
+
+TEST_F(HostTest, RenamingTheHostTellsTheControlAndMovesACaptionThatShowedTheOldName) {
+    const TControlData record = Record(cdCaption | cdText, 0);
+    auto* generic = new GenericHost(form.get(), record);
+    generic->SetParent(form.get());
+    generic->SetName("Viewer1");
+    generic->EnsureRunning();
+    auto control = Control();
+    generic->SetWideStringProp(DISPID_CAPTION, L"Viewer1");
+    generic->SetWideStringProp(DISPID_TEXT, L"typed by the user");
+    control->ClearRecord();
+    generic->SetName("Viewer2");
+    EXPECT_EQ(generic->GetWideStringProp(DISPID_CAPTION), L"Viewer2") << "still showed the old name";
+    EXPECT_EQ(generic->GetWideStringProp(DISPID_TEXT), L"typed by the user");
+    EXPECT_EQ(control->CountCalls("IOleControl::OnAmbientPropertyChange(-702)"), 1);
+    control->ClearRecord();
+    generic->SetName("Viewer2");
+    EXPECT_TRUE(control->Calls().empty()) << "the same name changes nothing";
+    delete generic;
+}
+
+TEST_F(HostTest, TheRemoteDesktopControlsHostOnlyTellsTheControlItsNewName) {
+    CreateHost();
+    host->EnsureRunning();
+    auto control = Control();
+    control->ClearRecord();
+    host->SetName("session");
+    EXPECT_THAT(control->Calls(), testing::ElementsAre("IOleControl::OnAmbientPropertyChange(-702)"));
+    Variant name;
+    ASSERT_EQ(control->ReadAmbient(DISPID_AMBIENT_DISPLAYNAME, name), S_OK);
+    EXPECT_EQ(std::wstring(name.Get().bstrVal), L"session");
+}

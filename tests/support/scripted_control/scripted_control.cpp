@@ -35,6 +35,8 @@ constexpr PropertyInfo kProperties[] = {
     {DISPID_FONT, VT_DISPATCH, false},
     {DISPID_FORECOLOR, VT_I4, false},
     {DISPID_ENABLED, VT_BOOL, false},
+    {DISPID_CAPTION, VT_BSTR, false},
+    {DISPID_TEXT, VT_BSTR, false},
 };
 
 const PropertyInfo* FindProperty(DISPID dispid) {
