@@ -9,10 +9,15 @@ struct Collector {
 
 BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM param) {
     const auto* c = reinterpret_cast<const Collector*>(param);
-    if (hwnd != c->except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+    if (hwnd == c->except || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd))
+        return TRUE;
+    // Only a window that will be enabled again is disabled; out of memory ends the walk.
+    try {
         c->windows->push_back(hwnd);
-        EnableWindow(hwnd, FALSE);
+    } catch (...) {
+        return FALSE;
     }
+    EnableWindow(hwnd, FALSE);
     return TRUE;
 }
 

@@ -86,7 +86,11 @@ LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbo
     if (!control && t_creating) {
         control = std::exchange(t_creating, nullptr);
         Bind(hwnd, control);
-        control->AttachHandle(hwnd);
+        try {
+            control->AttachHandle(hwnd);
+        } catch (...) {
+            ReportException(control);
+        }
     }
     if (!control)
         return unbound(hwnd, msg, wParam, lParam);
@@ -99,7 +103,11 @@ LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbo
     }
     if (msg == WM_NCDESTROY) {
         RemovePropA(hwnd, ControlPropertyName());
-        control->HandleDestroyed(hwnd);
+        try {
+            control->HandleDestroyed(hwnd);
+        } catch (...) {
+            ReportException(control);
+        }
     }
     return m.result;
 }
