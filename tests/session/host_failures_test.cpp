@@ -161,7 +161,7 @@ TEST_F(HostTest, PropertyAccessRaisesTheControlsExceptionOrTheCode) {
     info.helpFile = L"mstsc.hlp";
     info.helpContext = 42;
     Script().FailWithExcepInfo("IDispatch::Invoke(1, PUT", info, 1);
-    auto e = Raised<EOleException>([&] { host->SetServer(L"10.0.0.1"); });
+    auto e = Raised<EOleException>([&] { host->SetServer(L"127.0.0.2"); });
     ASSERT_TRUE(e);
     EXPECT_STREQ(e->ClassName(), "EOleException");
     EXPECT_EQ(e->Message(), "Adresse du serveur invalide");

@@ -48,13 +48,13 @@ TEST_F(HostTest, TheSixteenBitReadTakesTheLowBitsOfWhateverTheControlAnswers) {
 TEST_F(HostTest, TextWritesSendABstrAndEmptyTextTheNullBstr) {
     CreateHost();
     auto control = Control();
-    host->SetServer(L"192.0.2.10");
-    EXPECT_EQ(control->Calls().back(), "IDispatch::Invoke(1, PUT, [BSTR \"192.0.2.10\"], named [-3])");
+    host->SetServer(L"127.0.2.10");
+    EXPECT_EQ(control->Calls().back(), "IDispatch::Invoke(1, PUT, [BSTR \"127.0.2.10\"], named [-3])");
     host->SetUserName(L"");
     EXPECT_EQ(control->Calls().back(), "IDispatch::Invoke(3, PUT, [BSTR null], named [-3])");
     host->SetUserName(L"jdupont");
     EXPECT_EQ(host->UserName(), L"jdupont");
-    EXPECT_EQ(host->Server(), L"192.0.2.10");
+    EXPECT_EQ(host->Server(), L"127.0.2.10");
 }
 
 TEST_F(HostTest, TypedPropertiesGoToTheirDispids) {

@@ -149,17 +149,17 @@ TEST_F(ScriptedControlTest, DispatchPropertiesKeepWhatIsWrittenAndRecordTheVaria
     auto control = registration.LastInstance();
     auto dispatch = object.As<IDispatch>();
     control->ClearRecord();
-    EXPECT_EQ(Put(dispatch.Get(), RdpDispId::Server, Variant::Text(L"10.20.30.40")), S_OK);
+    EXPECT_EQ(Put(dispatch.Get(), RdpDispId::Server, Variant::Text(L"127.20.30.40")), S_OK);
     EXPECT_EQ(Put(dispatch.Get(), RdpDispId::UserName, Variant::Text(L"")), S_OK);
     EXPECT_EQ(Put(dispatch.Get(), RdpDispId::Server, Variant::Text(L"x"), false), DISP_E_PARAMNOTFOUND);
     EXPECT_EQ(Put(dispatch.Get(), RdpDispId::Connected, Variant::Short(1)), DISP_E_MEMBERNOTFOUND);
     Variant read;
     EXPECT_EQ(Get(dispatch.Get(), RdpDispId::Server, read), S_OK);
-    EXPECT_EQ(std::wstring_view(read.Get().bstrVal), L"10.20.30.40");
+    EXPECT_EQ(std::wstring_view(read.Get().bstrVal), L"127.20.30.40");
     EXPECT_EQ(Get(dispatch.Get(), RdpDispId::Connected, read), S_OK);
     EXPECT_EQ(read.Type(), VT_I2);
     EXPECT_EQ(Get(dispatch.Get(), 999, read), DISP_E_MEMBERNOTFOUND);
-    EXPECT_THAT(control->Calls(), ElementsAre("IDispatch::Invoke(1, PUT, [BSTR \"10.20.30.40\"], named [-3])",
+    EXPECT_THAT(control->Calls(), ElementsAre("IDispatch::Invoke(1, PUT, [BSTR \"127.20.30.40\"], named [-3])",
                                               "IDispatch::Invoke(3, PUT, [BSTR null], named [-3])",
                                               "IDispatch::Invoke(1, PUT, [BSTR \"x\"], named [])",
                                               "IDispatch::Invoke(6, PUT, [I2 1], named [-3])",
@@ -170,7 +170,7 @@ TEST_F(ScriptedControlTest, DispatchPropertiesKeepWhatIsWrittenAndRecordTheVaria
     // The vtable properties share the values.
     Bstr server;
     EXPECT_EQ(object.As<IMsRdpClient6>()->get_Server(server.Put()), S_OK);
-    EXPECT_EQ(server.View(), L"10.20.30.40");
+    EXPECT_EQ(server.View(), L"127.20.30.40");
 }
 
 TEST_F(ScriptedControlTest, PropertyReadCanReturnAnyVariant) {

@@ -55,9 +55,9 @@ TEST(Variant, TypedConstructors) {
     EXPECT_EQ(u.Get().ulVal, 0xFFFFFFFFu);
     EXPECT_EQ(Variant::Bool(true).Get().boolVal, VARIANT_TRUE);
     EXPECT_EQ(Variant::Bool(false).Get().boolVal, VARIANT_FALSE);
-    const Variant text = Variant::Text(L"10.0.0.1");
+    const Variant text = Variant::Text(L"127.0.0.2");
     EXPECT_EQ(text.Type(), VT_BSTR);
-    EXPECT_EQ(std::wstring_view(text.Get().bstrVal), L"10.0.0.1");
+    EXPECT_EQ(std::wstring_view(text.Get().bstrVal), L"127.0.0.2");
     const Variant empty = Variant::Text(L"");
     EXPECT_EQ(empty.Type(), VT_BSTR);
     EXPECT_EQ(empty.Get().bstrVal, nullptr);

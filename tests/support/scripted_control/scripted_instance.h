@@ -36,7 +36,7 @@ class ScriptedInstance {
     //   IOleObject::GetMiscStatus(CONTENT)
     //   IOleObject::SetClientSite(site)                 (or "(null)")
     //   IPersistStreamInit::Load(00 03 00 00 08 00 ...)  (the bytes read from the stream)
-    //   IDispatch::Invoke(1, PUT, [BSTR "10.0.0.1"], named [-3])
+    //   IDispatch::Invoke(1, PUT, [BSTR "127.0.0.2"], named [-3])
     //   IDispatch::Invoke(6, GET, [], named [])
     //   IOleObject::DoVerb(INPLACEACTIVATE, msg null, site, 0, 0x1A2B, (0,0,385,217))
     //   IMsRdpClientAdvancedSettings::put_RDPPort(4123)
