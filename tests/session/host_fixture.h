@@ -6,6 +6,7 @@
 #include "framework/application_services.h"
 #include "framework/form.h"
 #include "session/msrdp_client.h"
+#include "tests/session/raised.h"
 #include "tests/support/scripted_control/registration.h"
 
 #include <gtest/gtest.h>
@@ -61,22 +62,6 @@ class HostTest : public testing::Test {
 
 // Runs the thread's messages until the queue is empty.
 void Pump();
-
-// The exception `f` raises, checked to be exactly of class E; null (and a test failure) when it
-// raises nothing or something else.
-template <class E, class F>
-std::unique_ptr<E> Raised(F&& f) {
-    try {
-        f();
-    } catch (const E& e) {
-        return std::make_unique<E>(e);
-    } catch (const std::exception& e) {
-        ADD_FAILURE() << "wrong exception: " << e.what();
-        return nullptr;
-    }
-    ADD_FAILURE() << "nothing raised";
-    return nullptr;
-}
 
 // The 20 bytes of stored state as the scripted control records a Load of them.
 extern const char* const kStoredStateText;

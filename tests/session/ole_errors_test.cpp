@@ -1,5 +1,6 @@
 #include "session/ole_check.h"
 #include "session/ole_errors.h"
+#include "tests/session/raised.h"
 
 #include "base/win/ansi.h"
 #include "base/win/com_ptr.h"
@@ -16,20 +17,6 @@ namespace {
 constexpr HRESULT kCodeWithText = E_NOTIMPL;
 constexpr const char* kTextOfCode = "Not implemented";
 constexpr HRESULT kCodeWithoutText = static_cast<HRESULT>(0x8ABCDEF0);
-
-template <class E, class F>
-std::unique_ptr<E> Catch(F f) {
-    try {
-        f();
-    } catch (const E& e) {
-        return std::make_unique<E>(e);
-    } catch (const std::exception& e) {
-        ADD_FAILURE() << "wrong exception: " << e.what();
-        return nullptr;
-    }
-    ADD_FAILURE() << "nothing raised";
-    return nullptr;
-}
 
 void ClearErrorInfo() {
     SetErrorInfo(0, nullptr);
@@ -96,7 +83,7 @@ TEST(OleExceptions, ClassNamesAndHierarchy) {
 TEST(OleCheck, RaisesEOleSysErrorForFailuresOnly) {
     OleCheck(S_OK);
     OleCheck(S_FALSE);
-    auto e = Catch<EOleSysError>([] { OleCheck(kCodeWithText); });
+    auto e = Raised<EOleSysError>([] { OleCheck(kCodeWithText); });
     ASSERT_TRUE(e);
     EXPECT_STREQ(e->ClassName(), "EOleSysError");
     EXPECT_EQ(e->ErrorCode(), kCodeWithText);
@@ -107,7 +94,7 @@ TEST(DispatchInvokeCheck, AnythingButSOkRaisesEOleSysError) {
     EXCEPINFO none{};
     DispatchInvokeCheck(S_OK, none);
     for (HRESULT hr : {S_FALSE, DISP_E_MEMBERNOTFOUND, kCodeWithText}) {
-        auto e = Catch<EOleSysError>([&] { DispatchInvokeCheck(hr, none); });
+        auto e = Raised<EOleSysError>([&] { DispatchInvokeCheck(hr, none); });
         ASSERT_TRUE(e);
         EXPECT_STREQ(e->ClassName(), "EOleSysError");
         EXPECT_EQ(e->ErrorCode(), hr);
@@ -117,7 +104,7 @@ TEST(DispatchInvokeCheck, AnythingButSOkRaisesEOleSysError) {
 
 TEST(DispatchInvokeCheck, ExceptionInfoBecomesEOleException) {
     EXCEPINFO info = ExcepInfo(L"Le serveur a refus\u00e9 la connexion.\r\n", kCodeWithText);
-    auto e = Catch<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
+    auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
     ASSERT_TRUE(e);
     EXPECT_STREQ(e->ClassName(), "EOleException");
     EXPECT_EQ(e->Message(), WideToAnsi(L"Le serveur a refus\u00e9 la connexion"));
@@ -134,7 +121,7 @@ TEST(DispatchInvokeCheck, ExceptionInfoBecomesEOleException) {
 TEST(DispatchInvokeCheck, DescriptionThatTrimsToNothingGivesTheMessageOfScode) {
     for (const wchar_t* description : {static_cast<const wchar_t*>(nullptr), L"", L". \r\n"}) {
         EXCEPINFO info = ExcepInfo(description, kCodeWithText);
-        auto e = Catch<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
+        auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
         ASSERT_TRUE(e);
         EXPECT_EQ(e->Message(), kTextOfCode);
         EXPECT_EQ(e->ErrorCode(), kCodeWithText);
@@ -145,7 +132,7 @@ TEST(DispatchInvokeCheck, DeferredFillInRunsOnceBeforeReading) {
     EXCEPINFO info = ExcepInfo(nullptr, 0);
     info.pfnDeferredFillIn = FillInLater;
     deferredCalls = 0;
-    auto e = Catch<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
+    auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
     ASSERT_TRUE(e);
     EXPECT_EQ(deferredCalls, 1);
     EXPECT_EQ(e->Message(), "Filled in later");
@@ -158,7 +145,7 @@ TEST(DispatchInvokeCheck, DeferredFillInRunsOnceBeforeReading) {
 TEST(DispatchInvokeCheck, ZeroScodeBecomesDispEException) {
     EXCEPINFO info = ExcepInfo(nullptr, 0);
     info.wCode = 1001;
-    auto e = Catch<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
+    auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->ErrorCode(), DISP_E_EXCEPTION);
     EXPECT_EQ(e->Message(), "OLE error 80020009");
@@ -172,7 +159,7 @@ TEST(SafeCallCheck, SuccessCodesPass) {
 
 TEST(SafeCallCheck, ErrorObjectDescribesTheFailureAndIsConsumed) {
     SetThreadErrorInfo(L"Connexion impossible.\r\n", L"MsTscAx", L"mstsc.chm", 42);
-    auto e = Catch<EOleException>([] { SafeCallCheck(kCodeWithoutText); });
+    auto e = Raised<EOleException>([] { SafeCallCheck(kCodeWithoutText); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Message(), "Connexion impossible");
     EXPECT_EQ(e->ErrorCode(), kCodeWithoutText);
@@ -185,7 +172,7 @@ TEST(SafeCallCheck, ErrorObjectDescribesTheFailureAndIsConsumed) {
 
 TEST(SafeCallCheck, WithoutErrorObjectTheMessageComesFromTheCode) {
     ClearErrorInfo();
-    auto e = Catch<EOleException>([] { SafeCallCheck(kCodeWithText); });
+    auto e = Raised<EOleException>([] { SafeCallCheck(kCodeWithText); });
     ASSERT_TRUE(e);
     EXPECT_STREQ(e->ClassName(), "EOleException");
     EXPECT_EQ(e->Message(), kTextOfCode);
@@ -196,7 +183,7 @@ TEST(SafeCallCheck, WithoutErrorObjectTheMessageComesFromTheCode) {
 
 TEST(SafeCallCheck, ErrorObjectWithoutDescriptionGivesTheMessageOfTheCode) {
     SetThreadErrorInfo(L" .", L"MsTscAx", L"", 0);
-    auto e = Catch<EOleException>([] { SafeCallCheck(kCodeWithoutText); });
+    auto e = Raised<EOleException>([] { SafeCallCheck(kCodeWithoutText); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Message(), "OLE error 8ABCDEF0");
     EXPECT_EQ(e->Source(), "MsTscAx");
