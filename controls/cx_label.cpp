@@ -116,8 +116,11 @@ bool TcxLabel::ReadProperty(TReader& reader, const DescProperty& p) {
         anchorX_ = reader.Integer(p);
     else if (n == "AnchorY")
         anchorY_ = reader.Integer(p);
-    else if (n == "Style.IsFontAssigned")
-        reader.Boolean(p);
+    else if (n == "Style.IsFontAssigned") {
+        // A style font that is not the label's own gives way to the parent's.
+        if (!reader.Boolean(p))
+            SetParentFont(true);
+    }
     else if (n.rfind("Style.Font.", 0) == 0) {
         DescProperty font = p;
         font.name = n.substr(6);

@@ -126,6 +126,30 @@ TEST(FormReader, AControlCannotLieInANonVisualComponent) {
     EXPECT_EQ(ReadError(text), "Error reading Stray: a control must lie in a windowed control");
 }
 
+TEST(FormReader, ALabelsStyleFontIsItsOwnOnlyWhenMarkedAssigned) {
+    const std::string labels = Replace(kForm, "    object Ok: TButton\n",
+                                       "    object Own: TcxLabel\n"
+                                       "      Style.Font.Name = 'Tahoma'\n"
+                                       "      Style.Font.Color = clWhite\n"
+                                       "      Style.IsFontAssigned = True\n"
+                                       "    end\n"
+                                       "    object Parents: TcxLabel\n"
+                                       "      Style.Font.Name = 'Tahoma'\n"
+                                       "      Style.IsFontAssigned = False\n"
+                                       "    end\n"
+                                       "    object Ok: TButton\n");
+    TTestForm form(nullptr);
+    ReadForm(form, ReadDescription(labels));
+    const auto* own = dynamic_cast<TControl*>(form.FindComponent("Own"));
+    const auto* parents = dynamic_cast<TControl*>(form.FindComponent("Parents"));
+    ASSERT_TRUE(own && parents);
+    EXPECT_EQ(own->Font().Name(), "Tahoma");
+    EXPECT_EQ(own->Font().Color(), clWhite);
+    EXPECT_FALSE(own->ParentFont());
+    EXPECT_EQ(parents->Font().Name(), "MS Sans Serif");
+    EXPECT_TRUE(parents->ParentFont());
+}
+
 TEST(WinXP, RequiresAFormAsOwnerAndOnlyOneOnIt) {
     TTestForm form(nullptr);
     TPanel panel(&form);
