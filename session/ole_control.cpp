@@ -1,6 +1,7 @@
 // The host's control object: creation, stored state, starting and teardown.
 
 #include "session/ole_control.h"
+#include "session/ole_host_platform.h"
 
 #include "framework/form.h"
 #include "framework/reader.h"
@@ -93,7 +94,7 @@ HWND TOleControl::ParentHandle() {
 void TOleControl::SetControlData(const std::vector<uint8_t>& bytes) {
     storedState_.Reset();
     // A block that cannot be allocated drops the state: the control then starts fresh.
-    storedState_ = GlobalMemory::FromBytes(bytes.data(), bytes.size());
+    storedState_ = OleHostPlatform().copyToGlobalMemory(bytes.data(), bytes.size());
 }
 
 bool TOleControl::ReadProperty(TReader& reader, const DescProperty& p) {
@@ -150,7 +151,7 @@ void TOleControl::LoadStoredState() {
     }
     // The stream only reads the block; the host frees it once the control has loaded it.
     ComPtr<IStream> stream;
-    OleCheck(CreateStreamOnHGlobal(storedState_.Get(), FALSE, stream.Put()));
+    OleCheck(OleHostPlatform().createStreamOnHGlobal(storedState_.Get(), FALSE, stream.Put()));
     OleCheck(persistStream_->Load(stream.Get()));
     stream.Reset();
     storedState_.Reset();

@@ -5,6 +5,7 @@
 
 #include "base/win/ansi.h"
 #include "session/ole_errors.h"
+#include "session/ole_host_platform.h"
 
 #include <gmock/gmock.h>
 
@@ -88,6 +89,50 @@ TEST_F(HostTest, AFailedLoadKeepsTheStoredStateForTheNextStart) {
     EXPECT_TRUE(host->Running());
     EXPECT_FALSE(host->HasStoredState());
     EXPECT_TRUE(Control()->LoadedState());
+}
+
+namespace {
+
+// Replaces the host's platform calls for the life of the object.
+class PlatformOverride {
+  public:
+    PlatformOverride() : saved_(OleHostPlatform()) {}
+    ~PlatformOverride() { OleHostPlatform() = saved_; }
+
+  private:
+    TOleHostPlatform saved_;
+};
+
+HRESULT WINAPI FailToCreateStream(HGLOBAL, BOOL, IStream** stream) {
+    *stream = nullptr;
+    return E_OUTOFMEMORY;
+}
+
+} // namespace
+
+TEST_F(HostTest, StoredStateThatCannotBeCopiedIsDroppedSilentlyAndTheControlStartsFresh) {
+    PlatformOverride restore;
+    OleHostPlatform().copyToGlobalMemory = [](const void*, size_t) noexcept { return GlobalMemory(); };
+    CreateHost();
+    EXPECT_FALSE(host->HasStoredState());
+    host->EnsureRunning();
+    EXPECT_TRUE(host->Running());
+    EXPECT_EQ(Control()->CountCalls("IPersistStreamInit::InitNew()"), 1);
+    EXPECT_FALSE(Control()->LoadedState());
+    EXPECT_TRUE(app.reports.empty());
+}
+
+TEST_F(HostTest, AStreamThatCannotBeMadeOnTheStoredStateRaisesFromTheCode) {
+    PlatformOverride restore;
+    OleHostPlatform().createStreamOnHGlobal = FailToCreateStream;
+    CreateHost();
+    auto control = Control();
+    const long held = control->RefCount();
+    ExpectSysError(Raised<EOleSysError>([&] { host->EnsureRunning(); }).get(), E_OUTOFMEMORY);
+    EXPECT_FALSE(host->Running());
+    EXPECT_TRUE(host->HasStoredState()) << "kept for the next start";
+    EXPECT_EQ(control->CountCalls("IPersistStreamInit::Load"), 0);
+    EXPECT_EQ(control->RefCount(), held);
 }
 
 TEST_F(HostTest, AFailedFreshStartRaisesFromTheCode) {
