@@ -91,8 +91,10 @@ void TChunkIHDR::Assign(const TChunk& source) {
     std::copy(s.transparentColor_, s.transparentColor_ + 3, transparentColor_);
 }
 
-uint32_t TChunkIHDR::Channels() const {
-    switch (colorType_) {
+uint32_t TChunkIHDR::Channels() const { return ChannelsOfColorType(colorType_); }
+
+uint32_t ChannelsOfColorType(uint8_t colorType) {
+    switch (colorType) {
     case 2:
         return 3;
     case 4:

@@ -20,6 +20,9 @@
 // pixel by pixel with its alpha.
 enum class TTransparencyMode { None, SingleColor, PerPixel };
 
+// Samples per pixel of a PNG colour type: grey 1, RGB 3, palette 1, grey with alpha 2, RGBA 4.
+uint32_t ChannelsOfColorType(uint8_t colorType);
+
 class TChunkIHDR : public TChunk {
   public:
     TChunkIHDR() : TChunk("IHDR") {}

@@ -1,21 +1,10 @@
 #include "picture/row_packer.h"
 
+#include "picture/chunk_ihdr.h"
+
 #include <cstring>
 
 namespace {
-
-uint32_t ChannelsOf(uint8_t colorType) {
-    switch (colorType) {
-    case 2:
-        return 3;
-    case 4:
-        return 2;
-    case 6:
-        return 4;
-    default:
-        return 1;
-    }
-}
 
 inline uint8_t* Put(uint8_t* d, uint16_t v, bool wide) {
     if (wide) {
@@ -32,7 +21,7 @@ inline uint8_t* Put(uint8_t* d, uint16_t v, bool wide) {
 TRowPacker::TRowPacker(uint8_t colorType, uint8_t bitDepth, uint8_t writtenDepth, const TGammaTables& gamma,
                        const uint16_t* transparent, const TDecodedImage& image)
     : colorType_(colorType), bitDepth_(bitDepth), writtenDepth_(writtenDepth),
-      bitsPerPixel_(ChannelsOf(colorType) * writtenDepth), gamma_(gamma),
+      bitsPerPixel_(ChannelsOfColorType(colorType) * writtenDepth), gamma_(gamma),
       hasTransparent_(transparent != nullptr), image_(image) {
     if (!transparent)
         return;
