@@ -16,7 +16,7 @@ void TEdit::CreateParams(TCreateParams& p) {
         p.style |= ES_PASSWORD;
     if (border_)
         p.exStyle |= WS_EX_CLIENTEDGE;
-    p.windowClass = {ClassName(), "EDIT", 0};
+    p.windowClass = {ClassName(), "EDIT", 0, true};
 }
 
 void TEdit::CreateWnd() {
@@ -67,11 +67,14 @@ void TEdit::DoEnter() {
 
 void TEdit::WndProc(TMessage& m) {
     if (m.msg == CN_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
-        const int n = GetWindowTextLengthA(WindowHandle());
-        std::string text(size_t(n) + 1, '\0');
-        GetWindowTextA(WindowHandle(), text.data(), n + 1);
-        text.resize(size_t(n));
-        StoreText(std::move(text));
+        // A masked field keeps no copy of its text: the password stays in the window alone.
+        if (!passwordChar_) {
+            const int n = GetWindowTextLengthA(WindowHandle());
+            std::string text(size_t(n) + 1, '\0');
+            GetWindowTextA(WindowHandle(), text.data(), n + 1);
+            text.resize(size_t(n));
+            StoreText(std::move(text));
+        }
         return;
     }
     TWinControl::WndProc(m);

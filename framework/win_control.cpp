@@ -1,7 +1,9 @@
 #include "framework/win_control.h"
 
 #include <algorithm>
+#include <exception>
 
+#include "base/win/ansi.h"
 #include "framework/colors_win.h"
 #include "framework/form.h"
 #include "framework/reader.h"
@@ -61,8 +63,12 @@ void TWinControl::CreateWnd() {
     CreateParams(p);
     defProc_ = EnsureWindowClass(p.windowClass);
     SetCreatingControl(this);
-    const HWND h = CreateWindowExA(p.exStyle, p.windowClass.name, p.caption.c_str(), p.style, p.x, p.y, p.width,
-                                   p.height, p.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND h = p.windowClass.unicode
+                       ? CreateWindowExW(p.exStyle, AnsiToWide(p.windowClass.name).c_str(),
+                                         AnsiToWide(p.caption).c_str(), p.style, p.x, p.y, p.width, p.height,
+                                         p.parent, nullptr, GetModuleHandleA(nullptr), nullptr)
+                       : CreateWindowExA(p.exStyle, p.windowClass.name, p.caption.c_str(), p.style, p.x, p.y,
+                                         p.width, p.height, p.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetCreatingControl(nullptr);
     if (!h)
         throw Exception("Error creating window " + Name() + " (" + std::to_string(GetLastError()) + ")");

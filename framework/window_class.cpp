@@ -1,5 +1,6 @@
 #include "framework/window_class.h"
 
+#include <cstring>
 #include <map>
 #include <utility>
 #include <string>
@@ -21,6 +22,32 @@ std::map<std::string, WNDPROC>& RegisteredClasses() {
 
 void Bind(HWND hwnd, TWinControl* control) { SetPropA(hwnd, ControlPropertyName(), control); }
 
+std::wstring WideName(const char* name) { return std::wstring(name, name + strlen(name)); }
+
+// The Unicode twin of a class: the framework's Unicode procedure in front of the base class's.
+WNDPROC RegisterUnicodeClass(const WindowClassInfo& info, HINSTANCE instance) {
+    const std::wstring name = WideName(info.name);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    WNDPROC defaultProc = DefWindowProcW;
+    if (info.baseClass) {
+        if (!GetClassInfoExW(nullptr, WideName(info.baseClass).c_str(), &wc))
+            throw Exception(std::string("Cannot find window class ") + info.baseClass);
+        defaultProc = wc.lpfnWndProc;
+        wc.style &= ~CS_GLOBALCLASS;
+    } else {
+        wc.style = info.style;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    }
+    wc.cbSize = sizeof wc;
+    wc.hInstance = instance;
+    wc.lpfnWndProc = FrameworkWindowProcW;
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExW(&wc))
+        throw Exception(std::string("Cannot register window class ") + info.name);
+    return defaultProc;
+}
+
 }  // namespace
 
 WNDPROC EnsureWindowClass(const WindowClassInfo& info) {
@@ -29,6 +56,11 @@ WNDPROC EnsureWindowClass(const WindowClassInfo& info) {
         return it->second;
 
     const HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (info.unicode) {
+        const WNDPROC defaultProc = RegisterUnicodeClass(info, instance);
+        classes.emplace(info.name, defaultProc);
+        return defaultProc;
+    }
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     WNDPROC defaultProc = DefWindowProcA;
