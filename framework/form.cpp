@@ -57,6 +57,11 @@ void TForm::CreateWnd() {
     }
 }
 
+void TForm::SetBorderStyle(TFormBorderStyle style) {
+    borderStyle_ = style;
+    UpdateOuterSizeFromClient();
+}
+
 TRect TForm::ClientRect() const {
     if (const HWND h = WindowHandle()) {
         RECT r;
@@ -356,9 +361,8 @@ bool TForm::ReadProperty(TReader& reader, const DescProperty& p) {
     else if (n == "ClientHeight")
         SetClientSize(clientWidth_, reader.Integer(p));
     else if (n == "BorderStyle") {
-        borderStyle_ = TFormBorderStyle(reader.Enumeration(
-            p, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}));
-        UpdateOuterSizeFromClient();
+        SetBorderStyle(TFormBorderStyle(reader.Enumeration(
+            p, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})));
     } else if (n == "Position")
         position_ = TPosition(reader.Enumeration(p, {"poDesigned", "poDefault", "poDefaultPosOnly",
                                                      "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",

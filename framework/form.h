@@ -34,7 +34,9 @@ public:
     const char* ClassName() const override { return "TForm"; }
 
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
     TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
     TWindowState WindowState() const { return windowState_; }
     void SetWindowState(TWindowState state);
 
@@ -87,6 +89,12 @@ public:
 
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
+
+    // Sees every key press of the form's controls before they do; true when the form used it.
+    virtual bool PreviewKey(WPARAM key) {
+        (void)key;
+        return false;
+    }
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -383,6 +383,10 @@ void TWinControl::WndProc(TMessage& m) {
 }
 
 void TWinControl::KeyDownNotification(TMessage& m) {
+    if (TForm* form = ParentForm(); form && m.msg == CN_KEYDOWN && form->PreviewKey(m.wParam)) {
+        m.result = 1;
+        return;
+    }
     UINT mask = 0;
     switch (m.wParam) {
     case VK_TAB:
