@@ -1,7 +1,12 @@
 #include "app/main.h"
 
 #include "app/application.h"
+#include "app/message_form.h"
 #include "app/resource_strings.h"
+#include "app/server_settings.h"
+#include "app/sign_in_texts.h"
+#include "base/text.h"
+#include "base/win/secret_text.h"
 #include "controls/cx_button.h"
 #include "controls/cx_image.h"
 #include "controls/cx_label.h"
@@ -9,8 +14,12 @@
 #include "framework/edit.h"
 #include "framework/form_reader.h"
 #include "framework/panel.h"
+#include "framework/screen.h"
 #include "resources/resource_ids.h"
 #include "session/msrdp_client.h"
+#include "session/ole_check.h"
+#include "framework/application_services.h"
+#include "session/rdp_settings.h"
 
 TFrmConnexionORLIX* FrmConnexionORLIX = nullptr;
 
@@ -29,13 +38,14 @@ TFrmConnexionORLIX::TFrmConnexionORLIX(TComponent* owner, const DescObject& desc
     RegisterMethod<TNotifyEvent>("FormShow", [this](TComponent* s) { FormShow(s); });
     RegisterMethod<TCanResizeEvent>(
         "FormCanResize", [this](TComponent* s, int& w, int& h, bool& r) { FormCanResize(s, w, h, r); });
-    RegisterMethod<TCloseQueryEvent>("FormCloseQuery", [this](TComponent* s, bool& c) { FormCloseQuery(s, c); });
+    RegisterMethod<TCloseQueryEvent>("FormCloseQuery",
+                                     [this](TComponent* s, bool& c) { FormCloseQuery(s, c); });
     RegisterMethod<TCloseEvent>("FormClose", [this](TComponent* s, TCloseAction& a) { FormClose(s, a); });
     RegisterMethod<TNotifyEvent>("btnCancelClick", [this](TComponent* s) { btnCancelClick(s); });
     RegisterMethod<TNotifyEvent>("btnLoginClick", [this](TComponent* s) { btnLoginClick(s); });
     RegisterMethod<TNotifyEvent>("msrdpConnected", [this](TComponent* s) { msrdpConnected(s); });
-    RegisterMethod<TDisconnectedEvent>("msrdpDisconnected",
-                                       [this](TComponent* s, int32_t reason) { msrdpDisconnected(s, reason); });
+    RegisterMethod<TDisconnectedEvent>(
+        "msrdpDisconnected", [this](TComponent* s, int32_t reason) { msrdpDisconnected(s, reason); });
     RegisterMethod<TNotifyEvent>("msrdpAuthenticationWarningDisplayed",
                                  [this](TComponent* s) { msrdpAuthenticationWarningDisplayed(s); });
 
@@ -53,18 +63,93 @@ void TFrmConnexionORLIX::FormShow(TComponent*) {
     SetText(LoadResourceString(IDS_FORM_CAPTION));
 }
 
-void TFrmConnexionORLIX::FormCanResize(TComponent*, int&, int&, bool& Resize) { Resize = !Panel1->Visible(); }
+void TFrmConnexionORLIX::FormCanResize(TComponent*, int&, int&, bool& Resize) {
+    Resize = !Panel1->Visible();
+}
 
 void TFrmConnexionORLIX::FormCloseQuery(TComponent*, bool&) {}
 
-void TFrmConnexionORLIX::FormClose(TComponent*, TCloseAction& Action) { Action = caFree; }
+void TFrmConnexionORLIX::FormClose(TComponent*, TCloseAction& Action) {
+    // A live session is asked to end. Whatever happens, the window still closes: a control that
+    // fails here must not keep the user in a window that can never be closed.
+    try {
+        // A control that never started holds no session.
+        if (msrdp->Running() && msrdp->Connected() == 1)
+            msrdp->RequestClose();
+    } catch (...) {
+        ReportException(this);
+    }
+    closing_ = true;
+    Action = caFree;
+}
 
-void TFrmConnexionORLIX::btnCancelClick(TComponent*) { Close(); }
+void TFrmConnexionORLIX::btnCancelClick(TComponent*) {
+    Close();
+}
 
-void TFrmConnexionORLIX::btnLoginClick(TComponent*) {}
+void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
+    const SecretText userCode = SecretText::FromWindow(Edit1->Handle());
+    const std::wstring_view user = TrimmedView(userCode.View());
+    if (user.empty()) {
+        ShowWarning(SignInText(kUserCodeRequired));
+        Edit1->SetFocus();
+        return;
+    }
+    if (TrimmedView(SecretText::FromWindow(edit2->Handle()).View()).empty()) {
+        ShowWarning(SignInText(kPasswordRequired));
+        edit2->SetFocus();
+        return;
+    }
+    lblProgress->SetText(SignInText(kConnecting));
+    btnLogin->SetEnabled(false);
+    btnCancel->SetEnabled(false);
 
-void TFrmConnexionORLIX::msrdpConnected(TComponent*) {}
+    msrdp->SetServer(kServerAddress);
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_RDPPort(kServerPort));
+    msrdp->SetUserName(user);
+    {
+        // The password goes to the control as typed; our copies are wiped as soon as it has it.
+        const SecretText password = SecretText::FromWindow(edit2->Handle());
+        const SecretBstr value(password.View());
+        SafeCallCheck(msrdp->AdvancedSettings2()->put_ClearTextPassword(value.Get()));
+    }
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_DisableCtrlAltDel(1));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_MaximizeShell(0));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_GrabFocusOnConnect(VARIANT_TRUE));
+    SafeCallCheck(msrdp->AdvancedSettings7()->put_EnableCredSspSupport(VARIANT_TRUE));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_PerformanceFlags(4));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_SmartSizing(VARIANT_TRUE));
 
-void TFrmConnexionORLIX::msrdpDisconnected(TComponent*, int32_t) {}
+    msrdp->SetWidth(Screen().Width());
+    msrdp->SetHeight(Screen().Height());
+    msrdp->SetFocus();
+    if (IApplicationServices* app = ApplicationServices())
+        app->ProcessMessages();
+    // The user closed the window meanwhile: the credentials are not sent.
+    if (closing_)
+        return;
+    msrdp->Connect();
+}
 
-void TFrmConnexionORLIX::msrdpAuthenticationWarningDisplayed(TComponent*) {}
+void TFrmConnexionORLIX::msrdpConnected(TComponent*) {
+    // The panel goes first: while it shows, the window refuses every change of size.
+    Panel1->SetVisible(false);
+    FrmConnexionORLIX->SetWindowState(wsMaximized);
+    msrdp->SetVisible(true);
+    // The remote desktop fills the client area and follows it, so none of it lies out of
+    // sight; the control scales the session to that size.
+    msrdp->SetAlign(alClient);
+}
+
+void TFrmConnexionORLIX::msrdpDisconnected(TComponent*, int32_t discReason) {
+    btnLogin->SetEnabled(true);
+    btnCancel->SetEnabled(true);
+    lblProgress->SetText("");
+    if (discReason != 1 && discReason != 2)
+        ShowWarning(DisconnectedText(discReason));
+    Close();
+}
+
+void TFrmConnexionORLIX::msrdpAuthenticationWarningDisplayed(TComponent*) {
+    ShowWarning(SignInText(kCredentialsRefused));
+}

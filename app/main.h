@@ -14,7 +14,7 @@ class TcxLabel;
 class TMsRdpClient6NotSafeForScripting;
 
 class TFrmConnexionORLIX : public TForm {
-public:
+  public:
     // Reads the window from its description; the first form becomes the application's main one.
     TFrmConnexionORLIX(TComponent* owner, const DescObject& description);
     const char* ClassName() const override { return "TFrmConnexionORLIX"; }
@@ -39,6 +39,10 @@ public:
     void msrdpConnected(TComponent* Sender);
     void msrdpDisconnected(TComponent* Sender, int32_t discReason);
     void msrdpAuthenticationWarningDisplayed(TComponent* Sender);
+
+  private:
+    // A close request went through: a sign-in still under way must not connect.
+    bool closing_ = false;
 };
 
 // The one sign-in window of the program, while it exists.

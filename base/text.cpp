@@ -2,16 +2,6 @@
 
 #include <cstdio>
 
-std::string Trim(std::string_view s) {
-    size_t first = 0;
-    size_t last = s.size();
-    while (first < last && static_cast<unsigned char>(s[first]) <= ' ')
-        ++first;
-    while (last > first && static_cast<unsigned char>(s[last - 1]) <= ' ')
-        --last;
-    return std::string(s.substr(first, last - first));
-}
-
 std::string WithFinalPeriod(std::string message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         message += '.';

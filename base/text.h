@@ -4,9 +4,23 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
-// Removes leading and trailing characters with codes 0 to 32.
-std::string Trim(std::string_view s);
+// The text without its leading and trailing characters with codes 0 to 32; for 8-bit text and
+// for UTF-16 alike (code units, so no character outside that range is touched).
+template <class Char>
+std::basic_string_view<Char> TrimmedView(std::basic_string_view<Char> s) {
+    const auto blank = [](Char c) { return static_cast<std::make_unsigned_t<Char>>(c) <= 32; };
+    size_t first = 0;
+    size_t last = s.size();
+    while (first < last && blank(s[first]))
+        ++first;
+    while (last > first && blank(s[last - 1]))
+        --last;
+    return s.substr(first, last - first);
+}
+
+inline std::string Trim(std::string_view s) { return std::string(TrimmedView(s)); }
 
 // The error box's punctuation: "." is appended when the message is not empty and its last
 // character sorts after "." (so a message ending in ".", "!", "," or a blank gets nothing).

@@ -146,7 +146,13 @@ void TForm::VisibleChanged() {
             SetBounds(p.x, p.y, Width(), Height());
         }
         positioned_ = true;
-        UpdateShowing();
+        // Whatever fails while the controls are first shown is reported, and the window is
+        // shown all the same: the user can see it and close it.
+        try {
+            UpdateShowing();
+        } catch (...) {
+            ReportException(this);
+        }
         ShowForState();
     } else {
         if (WindowHandle())

@@ -101,9 +101,21 @@ void TWinControl::UpdateShowing() {
     if (show == showing_)
         return;
     showing_ = show;
-    for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c))
-            w->UpdateShowing();
+    // A child that cannot be shown (an embedded control that fails to start) keeps its
+    // siblings from nothing: they all show, then the first failure is raised.
+    std::exception_ptr failure;
+    for (TControl* c : controls_) {
+        if (auto* w = dynamic_cast<TWinControl*>(c)) {
+            try {
+                w->UpdateShowing();
+            } catch (...) {
+                if (!failure)
+                    failure = std::current_exception();
+            }
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TWinControl::UpdateZOrder() {

@@ -27,11 +27,6 @@ TEST(SessionHost, TheControlIsActiveInPlaceUnderThePanelWithTheWindowsHandlers) 
         EXPECT_TRUE(form.msrdp->OnDisconnected);
         EXPECT_TRUE(form.msrdp->OnAuthenticationWarningDisplayed);
         EXPECT_FALSE(form.msrdp->OnConnecting);
-        // The window's handlers are empty for now; the events reach them without a report.
-        EXPECT_EQ(control->Fire(RdpEvent::OnConnected), S_OK);
-        EXPECT_EQ(control->Fire(RdpEvent::OnDisconnected, Variant::Long(1)), S_OK);
-        EXPECT_EQ(control->Fire(RdpEvent::OnAuthenticationWarningDisplayed), S_OK);
-        EXPECT_TRUE(RecordedBoxes().empty());
         form.Close();
     });
     EXPECT_EQ(run.exitCode, 0);

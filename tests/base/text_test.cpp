@@ -55,3 +55,9 @@ TEST(TitleFromModulePath, CutsAtTheFirstDotAndLowersAllButTheFirstCharacter) {
     EXPECT_EQ(TitleFromModulePath("C:\\dir.with.dots\\Prog", LowerCp1252), "Prog");
     EXPECT_EQ(TitleFromModulePath("C:\\x\\.hidden.exe", LowerCp1252), "");
 }
+
+TEST(Trim, WorksOnUtf16CodeUnits) {
+    EXPECT_EQ(TrimmedView(std::wstring_view(L" \t\u0141ukasz\u00A0 \r\n")), L"\u0141ukasz\u00A0");
+    EXPECT_EQ(TrimmedView(std::wstring_view(L"\u2003")), L"\u2003") << "only codes 0 to 32 are blanks";
+    EXPECT_EQ(TrimmedView(std::wstring_view(L" \x01 ")), L"");
+}
