@@ -1,0 +1,49 @@
+// Drives the built program end to end: sign-in window, development accounts of the stand-in
+// control, warning boxes and exit codes. Usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "tests/e2e/scenarios.h"
+
+namespace {
+
+// The stand-in control in this prefix, as the run command registers it.
+bool RegisterStandin(const wchar_t* dll) {
+    const HMODULE module = LoadLibraryW(dll);
+    if (!module)
+        return false;
+    using Register = HRESULT(STDAPICALLTYPE*)();
+    const auto reg =
+        reinterpret_cast<Register>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
+    const bool ok = reg && SUCCEEDED(reg());
+    FreeLibrary(module);
+    return ok;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR\n");
+        return 2;
+    }
+    if (!RegisterStandin(argv[2])) {
+        std::fprintf(stderr, "sign_in_e2e: cannot register the stand-in control %ls\n", argv[2]);
+        return 2;
+    }
+    CreateDirectoryW(argv[3], nullptr);
+    int passed = 0;
+    int failed = 0;
+    for (const e2e::Scenario& s : e2e::Scenarios()) {
+        e2e::Run run{argv[1], argv[3], {}};
+        s.walk(run);
+        std::printf("%s: %s\n", run.failures.empty() ? "PASS" : "FAIL", s.name);
+        for (const std::string& f : run.failures)
+            std::printf("    failed: %s\n", f.c_str());
+        (run.failures.empty() ? passed : failed) += 1;
+    }
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

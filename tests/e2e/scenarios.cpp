@@ -1,0 +1,192 @@
+#include "tests/e2e/scenarios.h"
+
+#include "tests/e2e/desktop.h"
+
+namespace e2e {
+
+namespace {
+
+constexpr char kForm[] = "TFrmConnexionORLIX";
+constexpr char kBox[] = "TMessageForm";
+constexpr wchar_t kDisconnected[] = L"Votre session a \u00e9t\u00e9 d\u00e9connect\u00e9e du serveur.\r\n\r\n"
+                                    L"Code Syst\u00e8me : ";
+constexpr wchar_t kAdvice[] = L"\r\n\r\nEn cas de probl\u00e8me r\u00e9current veuillez contacter votre "
+                              L"responsable informatique";
+
+std::wstring DisconnectedText(const wchar_t* reason) {
+    return kDisconnected + std::wstring(reason) + kAdvice;
+}
+
+// The sign-in window, shown and in the foreground.
+HWND SignInWindow(Run& run, Program& program) {
+    HWND form = nullptr;
+    const bool shown = WaitFor([&] {
+        form = program.Window(kForm);
+        return form && GetForegroundWindow() == form;
+    });
+    run.Check(program.Started() && shown, "the sign-in window appears in the foreground");
+    return shown ? form : nullptr;
+}
+
+void SignIn(const std::wstring& user, const std::wstring& password) {
+    Type(user);
+    Press(VK_TAB);
+    Type(password);
+    Press(VK_RETURN);
+}
+
+// Waits for a warning box, checks its caption and message, saves it, and closes it with `key`.
+void ExpectBox(Run& run, Program& program, const std::wstring& message, const wchar_t* shot,
+               WORD key = VK_RETURN, DWORD wait = 5000) {
+    HWND box = nullptr;
+    if (!WaitFor([&] { return (box = program.Window(kBox)) != nullptr && GetForegroundWindow() == box; },
+                 wait)) {
+        run.Check(false, "a warning box appears");
+        return;
+    }
+    Sleep(200); // its first paint
+    run.Check(TextOf(box) == L"Avertissement", "the box's caption is Avertissement");
+    run.Check(BoxMessage(box) == message, "the box shows its message");
+    RECT r;
+    GetWindowRect(box, &r);
+    run.Check(Screenshot().Save(run.shots + L"\\" + shot + L".bmp", r), "the box's screenshot is saved");
+    Press(key);
+    run.Check(WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }), "the box closes");
+}
+
+void ExpectExit(Run& run, Program& program) {
+    DWORD code = 0;
+    const bool ended = program.WaitForExit(10000, code);
+    run.Check(ended, "the program ends");
+    run.Check(ended && code == 0, "the program ends with exit code 0");
+}
+
+// The remote desktop control's window: the form's child that is not the panel.
+HWND RemoteDesktop(HWND form) {
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child))
+            return child;
+    return nullptr;
+}
+
+// Connected: the window is maximized and the simulated remote desktop fills its client area.
+HWND ExpectSession(Run& run, HWND form) {
+    HWND desktop = nullptr;
+    const bool filled = WaitFor(
+        [&] {
+            desktop = RemoteDesktop(form);
+            if (!IsZoomed(form) || !desktop)
+                return false;
+            RECT d;
+            GetWindowRect(desktop, &d);
+            const RECT c = ClientRectOnScreen(form);
+            return EqualRect(&d, &c) != 0;
+        },
+        10000);
+    run.Check(filled, "the window is maximized and the remote desktop fills its client area");
+    if (!filled)
+        return nullptr;
+    Sleep(300);
+    const RECT c = ClientRectOnScreen(form);
+    const Screenshot shot;
+    run.Check(shot.Save(run.shots + L"\\session.bmp", c), "the session's screenshot is saved");
+    // No sign-in panel is left anywhere: the client area's corners show the remote desktop's
+    // own background, not the panel's black.
+    const uint32_t background = shot.Pixel(c.left + 2, c.top + 2);
+    run.Check(background != 0, "the remote desktop is drawn, not the black panel");
+    run.Check(shot.Pixel(c.right - 3, c.bottom - 3) == background &&
+                  shot.Pixel(c.right - 3, c.top + 2) == background &&
+                  shot.Pixel(c.left + 2, c.bottom - 3) == background,
+              "the remote desktop reaches every corner of the client area");
+    return desktop;
+}
+
+void Refusals(Run& run) {
+    Program program(run.program);
+    if (!SignInWindow(run, program))
+        return;
+    Press(VK_RETURN);
+    ExpectBox(run, program, L"Un code utilisateur est obligatoire !", L"refused-user-code");
+    Type(L"eleve");
+    Press(VK_TAB);
+    Press(VK_RETURN);
+    ExpectBox(run, program, L"Un mot de passe est obligatoire !", L"refused-password", VK_ESCAPE);
+    // Escape in the sign-in window is "Annuler".
+    Press(VK_ESCAPE);
+    ExpectExit(run, program);
+}
+
+void SessionClosedByTheWindow(Run& run) {
+    Program program(run.program);
+    const HWND form = SignInWindow(run, program);
+    if (!form)
+        return;
+    SignIn(L"demo", L"secret");
+    if (!ExpectSession(run, form))
+        return;
+    Press(VK_F4, kAlt);
+    ExpectExit(run, program);
+}
+
+void SessionDroppedByTheServer(Run& run) {
+    Program program(run.program);
+    const HWND form = SignInWindow(run, program);
+    if (!form)
+        return;
+    SignIn(L"eleve", L"secret");
+    const HWND desktop = ExpectSession(run, form);
+    if (!desktop)
+        return;
+    // The simulated desktop's own button for a dropped connection, clicked with the mouse.
+    HWND drop = nullptr;
+    for (HWND b = FindWindowExW(desktop, nullptr, L"BUTTON", nullptr); b;
+         b = FindWindowExW(desktop, b, L"BUTTON", nullptr))
+        if (TextOf(b).find(L"3") != std::wstring::npos)
+            drop = b;
+    run.Check(drop != nullptr, "the simulated desktop has a button that drops the connection");
+    if (!drop)
+        return;
+    RECT r;
+    GetWindowRect(drop, &r);
+    ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    ExpectBox(run, program, DisconnectedText(L"3"), L"disconnected-3");
+    ExpectExit(run, program);
+}
+
+void PasswordRefused(Run& run) {
+    Program program(run.program);
+    if (!SignInWindow(run, program))
+        return;
+    SignIn(L"refus", L"mauvais");
+    ExpectBox(
+        run, program,
+        L"Code ou mot de passe incorrect.\r\nVeuillez contacter l'\u00e9cole si vous avez oubli\u00e9 vos "
+        L"codes.\r\n\r\nAppuyez sur OK pour effectuer un nouvel essai.",
+        L"password-refused");
+    ExpectBox(run, program, DisconnectedText(L"2055"), L"disconnected-2055");
+    ExpectExit(run, program);
+}
+
+void ServerUnreachable(Run& run) {
+    Program program(run.program);
+    if (!SignInWindow(run, program))
+        return;
+    SignIn(L"injoignable", L"secret");
+    ExpectBox(run, program, DisconnectedText(L"516"), L"disconnected-516", VK_RETURN, 8000);
+    ExpectExit(run, program);
+}
+
+} // namespace
+
+const std::vector<Scenario>& Scenarios() {
+    static const std::vector<Scenario> scenarios = {
+        {"empty fields are refused", Refusals},
+        {"a session closed by the window's Alt+F4", SessionClosedByTheWindow},
+        {"a session dropped by the server", SessionDroppedByTheServer},
+        {"a refused password", PasswordRefused},
+        {"an unreachable server", ServerUnreachable},
+    };
+    return scenarios;
+}
+
+} // namespace e2e
