@@ -81,6 +81,8 @@ void TMessageForm::CreateWnd() {
 }
 
 int TMessageForm::ShowModal() {
+    if (!Application)
+        throw Exception("A box needs the application's message loop");
     if (const HWND capture = GetCapture())
         SendMessageA(capture, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
