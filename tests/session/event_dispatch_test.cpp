@@ -225,9 +225,13 @@ TEST_F(EventTest, StringsAreTheControlsOwnBstrAndOtherTypesAreConverted) {
     // Arguments that cannot be read are reported like any failure of a handler.
     EXPECT_EQ(Control()->Fire(RdpEvent::OnDisconnected, Variant::Text(L"abc")), S_OK);
     EXPECT_EQ(Control()->Fire(RdpEvent::OnDisconnected), S_OK);
-    ASSERT_EQ(app.reports.size(), 2u);
+    // Read first to last: the first argument that cannot be read is the one reported.
+    host->OnRemoteDesktopSizeChange = [&](TComponent*, int32_t, int32_t) { reason = 0; };
+    EXPECT_EQ(Control()->Fire(RdpEvent::OnRemoteDesktopSizeChange, Variant::Text(L"abc")), S_OK);
+    ASSERT_EQ(app.reports.size(), 3u);
     EXPECT_EQ(app.reports[0].message, OleErrorMessage(DISP_E_TYPEMISMATCH));
     EXPECT_EQ(app.reports[1].message, OleErrorMessage(DISP_E_BADPARAMCOUNT));
+    EXPECT_EQ(app.reports[2].message, OleErrorMessage(DISP_E_TYPEMISMATCH));
     EXPECT_EQ(reason, 2055);
 }
 
