@@ -8,6 +8,8 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 namespace {
 
 // The child button of `parent` whose caption contains `part`.

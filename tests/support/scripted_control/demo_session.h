@@ -1,6 +1,6 @@
 #pragma once
-// The development accounts of the stand-in control: after Connect, the user code chooses a
-// simulated outcome, played on the control's own window with timers and posted messages and
+// The development accounts of the stand-in control: after Connect, the user code (in any case)
+// chooses a simulated outcome, played on the control's own window with timers and posted messages and
 // never with a network connection.
 //
 //   refus        the authentication warning (18), then, once its call returned, OnDisconnected
@@ -16,6 +16,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
