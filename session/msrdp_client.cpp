@@ -1,6 +1,5 @@
 #include "session/msrdp_client.h"
 
-#include "framework/reader.h"
 #include "session/msrdp_client_data.h"
 #include "session/ole_check.h"
 #include "session/ole_errors.h"
@@ -13,14 +12,6 @@ ComPtr<T> Required(ComPtr<T> settings) {
     if (!settings)
         throw EIntfCastError();
     return settings;
-}
-
-template <class Handler>
-bool ReadEvent(TReader& reader, const DescProperty& p, const char* name, Handler& slot) {
-    if (p.name != name)
-        return false;
-    slot = reader.Method<Handler>(p);
-    return true;
 }
 
 } // namespace
@@ -65,31 +56,4 @@ ControlCloseStatus TMsRdpClient6NotSafeForScripting::RequestClose() {
     ControlCloseStatus status = controlCloseCanProceed;
     SafeCallCheck(ClientInterface()->RequestClose(&status));
     return status;
-}
-
-bool TMsRdpClient6NotSafeForScripting::ReadProperty(TReader& r, const DescProperty& p) {
-    return ReadEvent(r, p, "OnConnecting", OnConnecting) || ReadEvent(r, p, "OnConnected", OnConnected) ||
-           ReadEvent(r, p, "OnLoginComplete", OnLoginComplete) ||
-           ReadEvent(r, p, "OnDisconnected", OnDisconnected) ||
-           ReadEvent(r, p, "OnEnterFullScreenMode", OnEnterFullScreenMode) ||
-           ReadEvent(r, p, "OnLeaveFullScreenMode", OnLeaveFullScreenMode) ||
-           ReadEvent(r, p, "OnChannelReceivedData", OnChannelReceivedData) ||
-           ReadEvent(r, p, "OnRequestGoFullScreen", OnRequestGoFullScreen) ||
-           ReadEvent(r, p, "OnRequestLeaveFullScreen", OnRequestLeaveFullScreen) ||
-           ReadEvent(r, p, "OnFatalError", OnFatalError) || ReadEvent(r, p, "OnWarning", OnWarning) ||
-           ReadEvent(r, p, "OnRemoteDesktopSizeChange", OnRemoteDesktopSizeChange) ||
-           ReadEvent(r, p, "OnIdleTimeoutNotification", OnIdleTimeoutNotification) ||
-           ReadEvent(r, p, "OnRequestContainerMinimize", OnRequestContainerMinimize) ||
-           ReadEvent(r, p, "OnConfirmClose", OnConfirmClose) ||
-           ReadEvent(r, p, "OnReceivedTSPublicKey", OnReceivedTSPublicKey) ||
-           ReadEvent(r, p, "OnAutoReconnecting", OnAutoReconnecting) ||
-           ReadEvent(r, p, "OnAuthenticationWarningDisplayed", OnAuthenticationWarningDisplayed) ||
-           ReadEvent(r, p, "OnAuthenticationWarningDismissed", OnAuthenticationWarningDismissed) ||
-           ReadEvent(r, p, "OnRemoteProgramResult", OnRemoteProgramResult) ||
-           ReadEvent(r, p, "OnRemoteProgramDisplayed", OnRemoteProgramDisplayed) ||
-           ReadEvent(r, p, "OnLogonError", OnLogonError) ||
-           ReadEvent(r, p, "OnFocusReleased", OnFocusReleased) ||
-           ReadEvent(r, p, "OnUserNameAcquired", OnUserNameAcquired) ||
-           ReadEvent(r, p, "OnMouseInputModeChanged", OnMouseInputModeChanged) ||
-           TOleControl::ReadProperty(r, p);
 }

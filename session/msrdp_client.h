@@ -55,7 +55,8 @@ class TMsRdpClient6NotSafeForScripting : public TOleControl {
     // Read only, 16 bits.
     int16_t Connected() { return GetShortProp(RdpDispId::Connected); }
 
-    // Event slots 0 to 24, in the order of the control-data record's event DISPIDs.
+    // The control's events; kMsRdpEventSlots (msrdp_event_table.h) binds each to its DISPID and
+    // to its name in the window description.
     TNotifyEvent OnConnecting;
     TNotifyEvent OnConnected;
     TNotifyEvent OnLoginComplete;
@@ -82,6 +83,7 @@ class TMsRdpClient6NotSafeForScripting : public TOleControl {
     TUserNameAcquiredEvent OnUserNameAcquired;
     TMouseInputModeChangedEvent OnMouseInputModeChanged;
 
+    // The events by name, then the host's own properties.
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
   protected:

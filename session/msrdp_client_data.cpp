@@ -1,40 +1,18 @@
 #include "session/msrdp_client_data.h"
 
+#include "session/msrdp_event_table.h"
 #include "session/rdp_client.h"
 #include "session/rdp_ids.h"
 
 namespace {
 
-constexpr DISPID kEventDispIds[kMsRdpClientEventCount] = {
-    RdpEvent::OnConnecting,
-    RdpEvent::OnConnected,
-    RdpEvent::OnLoginComplete,
-    RdpEvent::OnDisconnected,
-    RdpEvent::OnEnterFullScreenMode,
-    RdpEvent::OnLeaveFullScreenMode,
-    RdpEvent::OnChannelReceivedData,
-    RdpEvent::OnRequestGoFullScreen,
-    RdpEvent::OnRequestLeaveFullScreen,
-    RdpEvent::OnFatalError,
-    RdpEvent::OnWarning,
-    RdpEvent::OnRemoteDesktopSizeChange,
-    RdpEvent::OnIdleTimeoutNotification,
-    RdpEvent::OnRequestContainerMinimize,
-    RdpEvent::OnConfirmClose,
-    RdpEvent::OnReceivedTSPublicKey,
-    RdpEvent::OnAutoReconnecting,
-    RdpEvent::OnAuthenticationWarningDisplayed,
-    RdpEvent::OnAuthenticationWarningDismissed,
-    RdpEvent::OnRemoteProgramResult,
-    RdpEvent::OnRemoteProgramDisplayed,
-    RdpEvent::OnLogonError,
-    RdpEvent::OnFocusReleased,
-    RdpEvent::OnUserNameAcquired,
-    RdpEvent::OnMouseInputModeChanged,
-};
-
 constexpr TControlData kControlData = {
-    CLSID_MsRdpClient6NotSafeForScripting, DIID_IMsTscAxEvents, kMsRdpClientEventCount, kEventDispIds, 0, 0,
+    CLSID_MsRdpClient6NotSafeForScripting,
+    DIID_IMsTscAxEvents,
+    kMsRdpClientEventCount,
+    kMsRdpEventDispIds.data(),
+    0,
+    0,
 };
 
 } // namespace

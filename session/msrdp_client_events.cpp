@@ -1,110 +1,127 @@
-// The remote desktop control's events delivered to the wrapper's slots. An empty slot does
-// nothing; its arguments are not even read.
+// The remote desktop control's events and the wrapper's members, bound by one table. An empty
+// member does nothing; the event's arguments are not even read.
 
-#include "session/msrdp_client.h"
+#include "session/msrdp_event_table.h"
 
+#include "framework/reader.h"
 #include "session/event_arguments.h"
+#include "session/msrdp_client.h"
+#include "session/rdp_ids.h"
+
+#include <functional>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
-void Call(const TNotifyEvent& handler, TComponent* sender) {
-    if (handler)
-        handler(sender);
+using Client = TMsRdpClient6NotSafeForScripting;
+
+template <class T>
+T Argument(const TEventArguments& a, unsigned index);
+template <>
+int32_t Argument<int32_t>(const TEventArguments& a, unsigned index) {
+    return a.Long(index);
+}
+template <>
+uint32_t Argument<uint32_t>(const TEventArguments& a, unsigned index) {
+    return a.ULong(index);
+}
+template <>
+VARIANT_BOOL Argument<VARIANT_BOOL>(const TEventArguments& a, unsigned index) {
+    return a.Bool(index);
+}
+template <>
+BSTR Argument<BSTR>(const TEventArguments& a, unsigned index) {
+    return a.String(index);
+}
+
+template <class... Args, size_t... Index>
+void Call(const std::function<void(TComponent*, Args...)>& handler, Client& sender, const TEventArguments& a,
+          std::index_sequence<Index...>) {
+    if (!handler)
+        return;
+    // Braced initialisation reads the arguments first to last, so the first unreadable one is
+    // the one reported.
+    std::tuple<TComponent*, Args...> values{&sender, Argument<Args>(a, Index)...};
+    std::apply(handler, values);
+}
+
+template <class... Args>
+void Call(const std::function<void(TComponent*, Args...)>& handler, Client& sender,
+          const TEventArguments& a) {
+    Call(handler, sender, a, std::index_sequence_for<Args...>{});
+}
+
+template <auto Member>
+void ReadSlot(Client& client, TReader& reader, const DescProperty& prop) {
+    using Handler = std::remove_reference_t<decltype(client.*Member)>;
+    client.*Member = reader.Method<Handler>(prop);
+}
+
+template <auto Member>
+void InvokeSlot(Client& client, const TEventArguments& args) {
+    Call(client.*Member, client, args);
+}
+
+template <auto Member>
+constexpr TMsRdpEventSlot Slot(DISPID dispid, const char* name) {
+    return {dispid, name, &ReadSlot<Member>, &InvokeSlot<Member>};
 }
 
 } // namespace
 
-void TMsRdpClient6NotSafeForScripting::InvokeEvent(int slot, const TEventArguments& a) {
-    switch (slot) {
-    case 0:
-        Call(OnConnecting, this);
-        break;
-    case 1:
-        Call(OnConnected, this);
-        break;
-    case 2:
-        Call(OnLoginComplete, this);
-        break;
-    case 3:
-        if (OnDisconnected)
-            OnDisconnected(this, a.Long(0));
-        break;
-    case 4:
-        Call(OnEnterFullScreenMode, this);
-        break;
-    case 5:
-        Call(OnLeaveFullScreenMode, this);
-        break;
-    case 6:
-        if (OnChannelReceivedData)
-            OnChannelReceivedData(this, a.String(0), a.String(1));
-        break;
-    case 7:
-        Call(OnRequestGoFullScreen, this);
-        break;
-    case 8:
-        Call(OnRequestLeaveFullScreen, this);
-        break;
-    case 9:
-        if (OnFatalError)
-            OnFatalError(this, a.Long(0));
-        break;
-    case 10:
-        if (OnWarning)
-            OnWarning(this, a.Long(0));
-        break;
-    case 11:
-        if (OnRemoteDesktopSizeChange)
-            OnRemoteDesktopSizeChange(this, a.Long(0), a.Long(1));
-        break;
-    case 12:
-        Call(OnIdleTimeoutNotification, this);
-        break;
-    case 13:
-        Call(OnRequestContainerMinimize, this);
-        break;
-    case 14:
-        Call(OnConfirmClose, this);
-        break;
-    case 15:
-        if (OnReceivedTSPublicKey)
-            OnReceivedTSPublicKey(this, a.String(0));
-        break;
-    case 16:
-        if (OnAutoReconnecting)
-            OnAutoReconnecting(this, a.Long(0), a.Long(1));
-        break;
-    case 17:
-        Call(OnAuthenticationWarningDisplayed, this);
-        break;
-    case 18:
-        Call(OnAuthenticationWarningDismissed, this);
-        break;
-    case 19:
-        if (OnRemoteProgramResult)
-            OnRemoteProgramResult(this, a.String(0), a.Long(1), a.Bool(2));
-        break;
-    case 20:
-        if (OnRemoteProgramDisplayed)
-            OnRemoteProgramDisplayed(this, a.Bool(0), a.ULong(1));
-        break;
-    case 21:
-        if (OnLogonError)
-            OnLogonError(this, a.Long(0));
-        break;
-    case 22:
-        if (OnFocusReleased)
-            OnFocusReleased(this, a.Long(0));
-        break;
-    case 23:
-        if (OnUserNameAcquired)
-            OnUserNameAcquired(this, a.String(0));
-        break;
-    case 24:
-        if (OnMouseInputModeChanged)
-            OnMouseInputModeChanged(this, a.Bool(0));
-        break;
-    default:
-        break;
+// The member, the DISPID and the description name of a row all spell the event's name.
+#define RDP_EVENT_SLOT(event) Slot<&Client::event>(RdpEvent::event, #event)
+
+constexpr std::array<TMsRdpEventSlot, kMsRdpClientEventCount> kMsRdpEventSlots = {
+    RDP_EVENT_SLOT(OnConnecting),
+    RDP_EVENT_SLOT(OnConnected),
+    RDP_EVENT_SLOT(OnLoginComplete),
+    RDP_EVENT_SLOT(OnDisconnected),
+    RDP_EVENT_SLOT(OnEnterFullScreenMode),
+    RDP_EVENT_SLOT(OnLeaveFullScreenMode),
+    RDP_EVENT_SLOT(OnChannelReceivedData),
+    RDP_EVENT_SLOT(OnRequestGoFullScreen),
+    RDP_EVENT_SLOT(OnRequestLeaveFullScreen),
+    RDP_EVENT_SLOT(OnFatalError),
+    RDP_EVENT_SLOT(OnWarning),
+    RDP_EVENT_SLOT(OnRemoteDesktopSizeChange),
+    RDP_EVENT_SLOT(OnIdleTimeoutNotification),
+    RDP_EVENT_SLOT(OnRequestContainerMinimize),
+    RDP_EVENT_SLOT(OnConfirmClose),
+    RDP_EVENT_SLOT(OnReceivedTSPublicKey),
+    RDP_EVENT_SLOT(OnAutoReconnecting),
+    RDP_EVENT_SLOT(OnAuthenticationWarningDisplayed),
+    RDP_EVENT_SLOT(OnAuthenticationWarningDismissed),
+    RDP_EVENT_SLOT(OnRemoteProgramResult),
+    RDP_EVENT_SLOT(OnRemoteProgramDisplayed),
+    RDP_EVENT_SLOT(OnLogonError),
+    RDP_EVENT_SLOT(OnFocusReleased),
+    RDP_EVENT_SLOT(OnUserNameAcquired),
+    RDP_EVENT_SLOT(OnMouseInputModeChanged),
+};
+
+#undef RDP_EVENT_SLOT
+
+constexpr std::array<DISPID, kMsRdpClientEventCount> kMsRdpEventDispIds = [] {
+    std::array<DISPID, kMsRdpClientEventCount> ids{};
+    for (size_t slot = 0; slot < ids.size(); ++slot)
+        ids[slot] = kMsRdpEventSlots[slot].DispId;
+    return ids;
+}();
+
+bool TMsRdpClient6NotSafeForScripting::ReadProperty(TReader& reader, const DescProperty& prop) {
+    for (const TMsRdpEventSlot& slot : kMsRdpEventSlots) {
+        if (prop.name == slot.Name) {
+            slot.Read(*this, reader, prop);
+            return true;
+        }
     }
+    return TOleControl::ReadProperty(reader, prop);
+}
+
+void TMsRdpClient6NotSafeForScripting::InvokeEvent(int slot, const TEventArguments& args) {
+    if (slot >= 0 && size_t(slot) < kMsRdpEventSlots.size())
+        kMsRdpEventSlots[size_t(slot)].Invoke(*this, args);
 }

@@ -4,6 +4,7 @@
 
 #include "base/exception.h"
 #include "base/win/ansi.h"
+#include "framework/reader.h"
 #include "session/ole_errors.h"
 #include "session/rdp_ids.h"
 
@@ -135,6 +136,72 @@ TEST_F(EventTest, EachSlotReceivesItsArgumentsInDeclarationOrder) {
     EXPECT_TRUE(app.reports.empty());
 }
 
+// The window description names each event; its handler must be the one the control's DISPID
+// for that event calls. The handler's type is found by trying each event handler signature.
+class EventNameTest : public EventTest {
+  protected:
+    template <class... Args>
+    bool BindAs(const char* event) {
+        MethodTable methods;
+        methods.Add<std::function<void(TComponent*, Args...)>>(
+            "record", [this, event](TComponent* s, Args...) { Seen(s, event); });
+        TReader reader(form.get(), methods);
+        try {
+            return host->ReadProperty(reader, DescProperty{event, DescValue::Identifier("record"), 0});
+        } catch (const EReadError&) {
+            return false;
+        }
+    }
+
+    bool Bind(const char* event) {
+        return BindAs<>(event) || BindAs<int32_t>(event) || BindAs<int32_t, int32_t>(event) ||
+               BindAs<BSTR>(event) || BindAs<BSTR, BSTR>(event) ||
+               BindAs<BSTR, int32_t, VARIANT_BOOL>(event) || BindAs<VARIANT_BOOL>(event) ||
+               BindAs<VARIANT_BOOL, uint32_t>(event);
+    }
+};
+
+TEST_F(EventNameTest, EachDescriptionNameBindsTheHandlerThatItsDispidCalls) {
+    const std::pair<const char*, DISPID> events[] = {
+        {"OnConnecting", RdpEvent::OnConnecting},
+        {"OnConnected", RdpEvent::OnConnected},
+        {"OnLoginComplete", RdpEvent::OnLoginComplete},
+        {"OnDisconnected", RdpEvent::OnDisconnected},
+        {"OnEnterFullScreenMode", RdpEvent::OnEnterFullScreenMode},
+        {"OnLeaveFullScreenMode", RdpEvent::OnLeaveFullScreenMode},
+        {"OnChannelReceivedData", RdpEvent::OnChannelReceivedData},
+        {"OnRequestGoFullScreen", RdpEvent::OnRequestGoFullScreen},
+        {"OnRequestLeaveFullScreen", RdpEvent::OnRequestLeaveFullScreen},
+        {"OnFatalError", RdpEvent::OnFatalError},
+        {"OnWarning", RdpEvent::OnWarning},
+        {"OnRemoteDesktopSizeChange", RdpEvent::OnRemoteDesktopSizeChange},
+        {"OnIdleTimeoutNotification", RdpEvent::OnIdleTimeoutNotification},
+        {"OnRequestContainerMinimize", RdpEvent::OnRequestContainerMinimize},
+        {"OnConfirmClose", RdpEvent::OnConfirmClose},
+        {"OnReceivedTSPublicKey", RdpEvent::OnReceivedTSPublicKey},
+        {"OnAutoReconnecting", RdpEvent::OnAutoReconnecting},
+        {"OnAuthenticationWarningDisplayed", RdpEvent::OnAuthenticationWarningDisplayed},
+        {"OnAuthenticationWarningDismissed", RdpEvent::OnAuthenticationWarningDismissed},
+        {"OnRemoteProgramResult", RdpEvent::OnRemoteProgramResult},
+        {"OnRemoteProgramDisplayed", RdpEvent::OnRemoteProgramDisplayed},
+        {"OnLogonError", RdpEvent::OnLogonError},
+        {"OnFocusReleased", RdpEvent::OnFocusReleased},
+        {"OnUserNameAcquired", RdpEvent::OnUserNameAcquired},
+        {"OnMouseInputModeChanged", RdpEvent::OnMouseInputModeChanged},
+    };
+    for (const auto& [name, dispid] : events)
+        ASSERT_TRUE(Bind(name)) << name;
+    for (const auto& [name, dispid] : events) {
+        seen.clear();
+        // Every event reads at most four arguments, each converted from a long.
+        EXPECT_EQ(
+            Control()->Fire(dispid, Variant::Long(1), Variant::Long(2), Variant::Long(3), Variant::Long(4)),
+            S_OK);
+        EXPECT_THAT(seen, ElementsAre(name)) << "DISPID " << dispid;
+    }
+    EXPECT_TRUE(app.reports.empty());
+}
+
 TEST_F(EventTest, StringsAreTheControlsOwnBstrAndOtherTypesAreConverted) {
     BSTR received = nullptr;
     host->OnUserNameAcquired = [&](TComponent*, BSTR name) { received = name; };
@@ -158,9 +225,13 @@ TEST_F(EventTest, StringsAreTheControlsOwnBstrAndOtherTypesAreConverted) {
     // Arguments that cannot be read are reported like any failure of a handler.
     EXPECT_EQ(Control()->Fire(RdpEvent::OnDisconnected, Variant::Text(L"abc")), S_OK);
     EXPECT_EQ(Control()->Fire(RdpEvent::OnDisconnected), S_OK);
-    ASSERT_EQ(app.reports.size(), 2u);
+    // Read first to last: the first argument that cannot be read is the one reported.
+    host->OnRemoteDesktopSizeChange = [&](TComponent*, int32_t, int32_t) { reason = 0; };
+    EXPECT_EQ(Control()->Fire(RdpEvent::OnRemoteDesktopSizeChange, Variant::Text(L"abc")), S_OK);
+    ASSERT_EQ(app.reports.size(), 3u);
     EXPECT_EQ(app.reports[0].message, OleErrorMessage(DISP_E_TYPEMISMATCH));
     EXPECT_EQ(app.reports[1].message, OleErrorMessage(DISP_E_BADPARAMCOUNT));
+    EXPECT_EQ(app.reports[2].message, OleErrorMessage(DISP_E_TYPEMISMATCH));
     EXPECT_EQ(reason, 2055);
 }
 

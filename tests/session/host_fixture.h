@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +63,10 @@ class HostTest : public testing::Test {
 
 // Runs the thread's messages until the queue is empty.
 void Pump();
+// Runs the thread's messages, waiting for more, until `done` holds or `timeoutMs` passed;
+// whether `done` held.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
+void PumpFor(DWORD ms);
 
 // The 20 bytes of stored state as the scripted control records a Load of them.
 extern const char* const kStoredStateText;

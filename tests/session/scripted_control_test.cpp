@@ -1,6 +1,7 @@
 // The scripted control as the host tests rely on it: found through COM under the real class
 // identifier, its record, its scripted answers, its reference counts, its events.
 
+#include "tests/session/host_fixture.h"
 #include "tests/session/test_sink.h"
 #include "tests/support/scripted_control/registration.h"
 
@@ -451,5 +452,42 @@ TEST(ScriptedRdpControlDll, ServesTheControlAsAnInProcessServer) {
         EXPECT_EQ(client->Connect(), S_OK);
     }
     EXPECT_EQ(canUnloadNow(), S_OK);
+    FreeLibrary(dll);
+}
+
+// The server build plays the development accounts; the in-process test registration does not
+// unless a test asks (see DemoAccountTest).
+TEST(ScriptedRdpControlDll, PlaysTheDevelopmentAccountsInItsWindow) {
+    HMODULE dll = LoadLibraryW(ORLIX_SCRIPTED_CONTROL_DLL);
+    ASSERT_NE(dll, nullptr);
+    auto getClassObject =
+        Export<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(dll, "DllGetClassObject");
+    HWND parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
+                                  nullptr, nullptr, nullptr);
+    TestSite site(parent, RECT{0, 0, 385, 217});
+    TestEventSink sink;
+    {
+        ComPtr<IClassFactory> factory;
+        ASSERT_EQ(getClassObject(CLSID_MsRdpClient6NotSafeForScripting, IID_IClassFactory, factory.PutVoid()),
+                  S_OK);
+        ComPtr<IOleObject> object;
+        ASSERT_EQ(factory->CreateInstance(nullptr, IID_IOleObject, object.PutVoid()), S_OK);
+        ComPtr<IConnectionPoint> point;
+        DWORD cookie = 0;
+        object.As<IConnectionPointContainer>()->FindConnectionPoint(DIID_IMsTscAxEvents, point.Put());
+        ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
+        object->SetClientSite(&site);
+        RECT bounds{0, 0, 385, 217};
+        ASSERT_EQ(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &site, 0, parent, &bounds), S_OK);
+        auto client = object.As<IMsRdpClient6>();
+        client->put_UserName(Bstr(L"injoignable").Get());
+        EXPECT_EQ(client->Connect(), S_OK);
+        EXPECT_TRUE(PumpUntil([&] { return !sink.calls.empty(); }, 3500));
+        EXPECT_THAT(sink.calls, ElementsAre("4 METHOD [I4 516]"));
+        point->Unadvise(cookie);
+        object->Close(OLECLOSE_NOSAVE);
+        object->SetClientSite(nullptr);
+    }
+    DestroyWindow(parent);
     FreeLibrary(dll);
 }

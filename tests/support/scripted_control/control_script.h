@@ -86,6 +86,9 @@ class ControlScript {
     int CloseStatus = 0;
     // The control makes itself UI-active when its window gets the focus, as controls do.
     bool UIActivateOnFocus = true;
+    // Connect plays the development account that the user code (UserName) names, on the
+    // control's window (demo_session.h); otherwise the control stays connecting.
+    bool SimulateAccounts = false;
     // Called with the text of every call the control receives, once it is recorded: a test can
     // look at what the host holds at that moment (its references, its window).
     std::function<void(const std::string& call)> Observer;

@@ -1,7 +1,8 @@
 // The scripted control as an in-process server, ScriptedRdpControl.dll: a development stand-in
 // for the remote desktop control under Wine. It registers itself for the real control's class
 // identifier, but refuses to replace (or remove) a registration that names another server, so
-// it cannot displace the real control where one is installed.
+// it cannot displace the real control where one is installed. It plays the development accounts
+// (demo_session.h), so the program can be walked through by hand without a server.
 
 #include "base/win/com_ptr.h"
 #include "session/rdp_ids.h"
@@ -74,8 +75,9 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, LPVOID* out) {
     if (!IsEqualGUID(clsid, CLSID_MsRdpClient6NotSafeForScripting))
         return CLASS_E_CLASSNOTAVAILABLE;
     try {
-        auto factory = ComPtr<IClassFactory>::Adopt(
-            new scripted::ScriptedControlFactory(std::make_shared<scripted::ControlScript>(), nullptr));
+        auto script = std::make_shared<scripted::ControlScript>();
+        script->SimulateAccounts = true;
+        auto factory = ComPtr<IClassFactory>::Adopt(new scripted::ScriptedControlFactory(script, nullptr));
         return factory->QueryInterface(iid, out);
     } catch (...) {
         return E_OUTOFMEMORY;

@@ -89,6 +89,8 @@ ScriptedControl::ScriptedControl(std::shared_ptr<ScriptedInstance> instance)
         instance_->properties_.insert_or_assign(p.dispid, DefaultValue(p.type));
     instance_->properties_.insert_or_assign(DISPID_ENABLED, Variant::Bool(true));
     instance_->properties_.insert_or_assign(DISPID_FORECOLOR, Variant::Long(0xFFFFFF));
+    if (instance_->Script().SimulateAccounts)
+        demo_ = std::make_unique<DemoSession>(*this);
     instance_->control_ = this;
     ++instance_->liveObjects_;
     ModuleObjectCreated();
@@ -97,6 +99,8 @@ ScriptedControl::ScriptedControl(std::shared_ptr<ScriptedInstance> instance)
 ScriptedControl::~ScriptedControl() {
     // A host that lets go without closing leaves the window: take it down without calling back.
     if (hwnd_) {
+        if (demo_)
+            demo_->Stop();
         DetachStandinWindow(hwnd_);
         DestroyWindow(hwnd_);
     }
@@ -254,6 +258,13 @@ HRESULT ScriptedControl::FireEvent(DISPID dispid, std::vector<Variant>& args) {
         RecordSite("IMsTscAxEvents::Invoke(" + std::to_string(dispid) + ", [" + argsText + "])", hr);
     }
     return hr;
+}
+
+void ScriptedControl::SetConnected(bool connected) {
+    instance_->properties_.insert_or_assign(RdpDispId::Connected, Variant::Short(connected ? 1 : 0));
+    connecting_ = false;
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 HRESULT ScriptedControl::NotifyPropertyChanged(DISPID dispid) {

@@ -1,12 +1,14 @@
 #pragma once
 // The scripted stand-in for the remote desktop control: an in-process ActiveX control with the
 // interfaces a host uses, which records every call into its ScriptedInstance and answers as the
-// script says. It never opens a network connection; after Connect it stays "connecting".
+// script says. It never opens a network connection; after Connect it stays "connecting", unless
+// the script simulates the development accounts (demo_session.h).
 // Every COM method catches at its boundary and answers with an HRESULT.
 
 #include "base/win/com_ptr.h"
 #include "session/rdp_client.h"
 #include "tests/support/scripted_control/connection_point.h"
+#include "tests/support/scripted_control/demo_session.h"
 #include "tests/support/scripted_control/scripted_instance.h"
 
 #include <windows.h>
@@ -174,6 +176,10 @@ class ScriptedControl final : public IMsRdpClient6,
     bool InPlaceActive() const { return inPlaceActive_; }
     bool UIActive() const { return uiActive_; }
     bool Connecting() const { return connecting_; }
+    // From the simulated session: the value Connected reads from now on; no longer connecting.
+    void SetConnected(bool connected);
+    // The simulated session, when the script asks for one.
+    DemoSession* Demo() const { return demo_.get(); }
     ComPtr<IOleClientSite> ClientSite() const { return clientSite_; }
 
     // From the control's window procedure.
@@ -219,6 +225,7 @@ class ScriptedControl final : public IMsRdpClient6,
     bool inPlaceActive_ = false;
     bool uiActive_ = false;
     bool connecting_ = false;
+    std::unique_ptr<DemoSession> demo_;
 };
 
 } // namespace scripted

@@ -1,10 +1,12 @@
 // The scripted control's client interfaces IMsTscAx to IMsRdpClient6. The properties that also
 // have a DISPID share their values with IDispatch; the settings getters hand out a fresh
-// settings object; Connect only marks the control as connecting.
+// settings object; Connect marks the control as connecting and starts the simulated session when
+// there is one.
 
 #include "tests/support/scripted_control/scripted_control.h"
 
 #include "session/rdp_ids.h"
+#include "tests/support/scripted_control/boundary.h"
 #include "tests/support/scripted_control/scripted_settings.h"
 #include "tests/support/scripted_control/value_text.h"
 
@@ -183,12 +185,20 @@ HRESULT ScriptedControl::get_Debugger(IMsTscDebug** v) {
 
 HRESULT ScriptedControl::Connect() {
     const HRESULT hr = Plain("IMsTscAx::Connect", S_OK);
-    if (hr == S_OK) {
-        connecting_ = true;
-        if (hwnd_)
-            InvalidateRect(hwnd_, nullptr, FALSE);
-    }
-    return hr;
+    if (hr != S_OK)
+        return hr;
+    connecting_ = true;
+    if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    // The simulated session plays on the window: a control not active in place stays connecting.
+    if (!demo_ || !hwnd_)
+        return hr;
+    return Boundary([&] {
+        const VARIANT& user = instance_->Property(RdpDispId::UserName);
+        const BSTR code = user.vt == VT_BSTR ? user.bstrVal : nullptr;
+        demo_->Start(hwnd_, std::wstring(code ? code : L"", SysStringLen(code)));
+        return hr;
+    });
 }
 
 HRESULT ScriptedControl::Disconnect() {

@@ -127,6 +127,8 @@ void ScriptedControl::DeactivateInPlace() {
     inPlaceActive_ = false;
     if (hwnd_) {
         HWND hwnd = hwnd_;
+        if (demo_)
+            demo_->Stop();
         DetachStandinWindow(hwnd);
         hwnd_ = nullptr;
         DestroyWindow(hwnd);

@@ -64,6 +64,11 @@ LRESULT CALLBACK StandinWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     ScriptedControl* control = ControlOf(hwnd);
     if (control && message >= OCM__BASE && message < OCM__BASE + WM_USER)
         control->OnReflectedMessage(message, wParam, lParam);
+    if (DemoSession* demo = control ? control->Demo() : nullptr) {
+        LRESULT result = 0;
+        if (demo->HandleMessage(message, wParam, lParam, result))
+            return result;
+    }
     switch (message) {
     case WM_ERASEBKGND:
         return 1;

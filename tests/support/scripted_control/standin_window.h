@@ -1,6 +1,7 @@
 #pragma once
 // The scripted control's own child window: a dark area with a line that says what it is, and a
-// second line once it was asked to connect. It reports focus changes and its destruction to
+// second line once it was asked to connect; the control's simulated session, when there is one,
+// takes the messages it handles first. It reports focus changes and its destruction to
 // the control that created it, found through a window property (not GWLP_USERDATA, which a
 // host that subclasses the window may use for itself).
 
