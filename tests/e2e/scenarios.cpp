@@ -90,14 +90,22 @@ HWND ExpectSession(Run& run, HWND form) {
     const RECT c = ClientRectOnScreen(form);
     const Screenshot shot;
     run.Check(shot.Save(run.shots + L"\\session.bmp", c), "the session's screenshot is saved");
-    // No sign-in panel is left anywhere: the client area's corners show the remote desktop's
-    // own background, not the panel's black.
+    // No sign-in panel is left anywhere: the top corners show the remote desktop's background,
+    // and its taskbar along the bottom edge is in sight from one side to the other.
     const uint32_t background = shot.Pixel(c.left + 2, c.top + 2);
-    run.Check(background != 0, "the remote desktop is drawn, not the black panel");
-    run.Check(shot.Pixel(c.right - 3, c.bottom - 3) == background &&
-                  shot.Pixel(c.right - 3, c.top + 2) == background &&
-                  shot.Pixel(c.left + 2, c.bottom - 3) == background,
-              "the remote desktop reaches every corner of the client area");
+    const uint32_t taskbar = shot.Pixel(c.left + 2, c.bottom - 2);
+    run.Check(background != 0 && shot.Pixel(c.right - 3, c.top + 2) == background,
+              "the remote desktop's background reaches both top corners");
+    run.Check(taskbar != background && taskbar != 0 && shot.Pixel(c.right - 3, c.bottom - 2) == taskbar,
+              "the remote desktop's taskbar lies along the bottom of the client area");
+    for (HWND b = FindWindowExW(desktop, nullptr, L"BUTTON", nullptr); b;
+         b = FindWindowExW(desktop, b, L"BUTTON", nullptr)) {
+        RECT r;
+        GetWindowRect(b, &r);
+        RECT inside;
+        run.Check(IntersectRect(&inside, &r, &c) && EqualRect(&inside, &r),
+                  "the session's buttons are in sight");
+    }
     return desktop;
 }
 
