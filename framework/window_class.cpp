@@ -13,59 +13,49 @@ namespace {
 
 thread_local TWinControl* t_creating = nullptr;
 
-const char* ControlPropertyName() { return "ORLIX.Control"; }
+const char* ControlPropertyName() {
+    return "ORLIX.Control";
+}
 
 std::map<std::string, WNDPROC>& RegisteredClasses() {
     static std::map<std::string, WNDPROC> classes;
     return classes;
 }
 
-void Bind(HWND hwnd, TWinControl* control) { SetPropA(hwnd, ControlPropertyName(), control); }
-
-std::wstring WideName(const char* name) { return std::wstring(name, name + strlen(name)); }
-
-// The Unicode twin of a class: the framework's Unicode procedure in front of the base class's.
-WNDPROC RegisterUnicodeClass(const WindowClassInfo& info, HINSTANCE instance) {
-    const std::wstring name = WideName(info.name);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    WNDPROC defaultProc = DefWindowProcW;
-    if (info.baseClass) {
-        if (!GetClassInfoExW(nullptr, WideName(info.baseClass).c_str(), &wc))
-            throw Exception(std::string("Cannot find window class ") + info.baseClass);
-        defaultProc = wc.lpfnWndProc;
-        wc.style &= ~CS_GLOBALCLASS;
-    } else {
-        wc.style = info.style;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    }
-    wc.cbSize = sizeof wc;
-    wc.hInstance = instance;
-    wc.lpfnWndProc = FrameworkWindowProcW;
-    wc.lpszClassName = name.c_str();
-    if (!RegisterClassExW(&wc))
-        throw Exception(std::string("Cannot register window class ") + info.name);
-    return defaultProc;
+void Bind(HWND hwnd, TWinControl* control) {
+    SetPropA(hwnd, ControlPropertyName(), control);
 }
 
-}  // namespace
+// The platform's class functions in their 8-bit and their UTF-16 forms.
+struct AnsiClasses {
+    using Char = char;
+    using WndClass = WNDCLASSEXA;
+    static constexpr auto GetInfo = &GetClassInfoExA;
+    static constexpr auto Register = &RegisterClassExA;
+    static constexpr WNDPROC DefaultProc = DefWindowProcA;
+    static constexpr WNDPROC FrameworkProc = FrameworkWindowProc;
+};
 
-WNDPROC EnsureWindowClass(const WindowClassInfo& info) {
-    auto& classes = RegisteredClasses();
-    if (const auto it = classes.find(info.name); it != classes.end())
-        return it->second;
+struct UnicodeClasses {
+    using Char = wchar_t;
+    using WndClass = WNDCLASSEXW;
+    static constexpr auto GetInfo = &GetClassInfoExW;
+    static constexpr auto Register = &RegisterClassExW;
+    static constexpr WNDPROC DefaultProc = DefWindowProcW;
+    static constexpr WNDPROC FrameworkProc = FrameworkWindowProcW;
+};
 
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (info.unicode) {
-        const WNDPROC defaultProc = RegisterUnicodeClass(info, instance);
-        classes.emplace(info.name, defaultProc);
-        return defaultProc;
-    }
-    WNDCLASSEXA wc{};
+// Registers the class with the framework's procedure in front of the default handling: the
+// base class's procedure for a superclass, DefWindowProc for an own class. Class names are ASCII.
+template <class Api>
+WNDPROC RegisterClassWith(const WindowClassInfo& info) {
+    using Text = std::basic_string<typename Api::Char>;
+    const auto text = [](const char* s) { return Text(s, s + strlen(s)); };
+    typename Api::WndClass wc{};
     wc.cbSize = sizeof wc;
-    WNDPROC defaultProc = DefWindowProcA;
+    WNDPROC defaultProc = Api::DefaultProc;
     if (info.baseClass) {
-        if (!GetClassInfoExA(nullptr, info.baseClass, &wc))
+        if (!Api::GetInfo(nullptr, text(info.baseClass).c_str(), &wc))
             throw Exception(std::string("Cannot find window class ") + info.baseClass);
         defaultProc = wc.lpfnWndProc;
         // A global class keeps working when a system DLL registers it under another module.
@@ -74,17 +64,32 @@ WNDPROC EnsureWindowClass(const WindowClassInfo& info) {
         wc.style = info.style;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     }
+    const Text name = text(info.name);
     wc.cbSize = sizeof wc;
-    wc.hInstance = instance;
-    wc.lpfnWndProc = FrameworkWindowProc;
-    wc.lpszClassName = info.name;
-    if (!RegisterClassExA(&wc))
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpfnWndProc = Api::FrameworkProc;
+    wc.lpszClassName = name.c_str();
+    if (!Api::Register(&wc))
         throw Exception(std::string("Cannot register window class ") + info.name);
+    return defaultProc;
+}
+
+} // namespace
+
+WNDPROC EnsureWindowClass(const WindowClassInfo& info) {
+    auto& classes = RegisteredClasses();
+    if (const auto it = classes.find(info.name); it != classes.end())
+        return it->second;
+
+    const WNDPROC defaultProc =
+        info.unicode ? RegisterClassWith<UnicodeClasses>(info) : RegisterClassWith<AnsiClasses>(info);
     classes.emplace(info.name, defaultProc);
     return defaultProc;
 }
 
-void SetCreatingControl(TWinControl* control) { t_creating = control; }
+void SetCreatingControl(TWinControl* control) {
+    t_creating = control;
+}
 
 TWinControl* FindControl(HWND hwnd) {
     if (!hwnd)
@@ -144,7 +149,7 @@ LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbo
     return m.result;
 }
 
-}  // namespace
+} // namespace
 
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcA);

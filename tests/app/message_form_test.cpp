@@ -12,13 +12,6 @@
 
 namespace {
 
-TRect ChildBounds(HWND child) {
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 struct Statics {
     HWND icon = nullptr;
     HWND text = nullptr;
@@ -90,11 +83,11 @@ TEST(WarningBox, LaysOutItsMessageInTheMessageFontWrappedAtHalfTheScreen) {
             Statics statics;
             EnumChildWindows(h, FindStatics, reinterpret_cast<LPARAM>(&statics));
             ASSERT_TRUE(statics.icon && statics.text);
-            EXPECT_EQ(ChildBounds(statics.icon).left, l.icon.left);
-            EXPECT_EQ(ChildBounds(statics.icon).top, l.icon.top);
-            EXPECT_EQ(ChildBounds(statics.text), l.text);
+            EXPECT_EQ(BoundsInParent(statics.icon).left, l.icon.left);
+            EXPECT_EQ(BoundsInParent(statics.icon).top, l.icon.top);
+            EXPECT_EQ(BoundsInParent(statics.text), l.text);
             EXPECT_EQ(WindowText(statics.text), message);
-            EXPECT_EQ(ChildBounds(box.Button()->Handle()), l.button);
+            EXPECT_EQ(BoundsInParent(box.Button()->Handle()), l.button);
             EXPECT_EQ(WindowText(box.Button()->Handle()), "OK");
 
             LOGFONTA font{};

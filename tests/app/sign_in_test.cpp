@@ -224,11 +224,7 @@ TEST(SignIn, ConnectedShowsTheRemoteDesktopFillingTheMaximizedWindowAndClosingAs
         EXPECT_TRUE(IsWindowVisible(c.Window()));
         RECT client;
         GetClientRect(form.Handle(), &client);
-        RECT control;
-        GetWindowRect(c.Window(), &control);
-        MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&control), 2);
-        EXPECT_EQ(TRect({control.left, control.top, control.right, control.bottom}),
-                  TRect({0, 0, client.right, client.bottom}))
+        EXPECT_EQ(BoundsInParent(c.Window()), TRect({0, 0, client.right, client.bottom}))
             << "the whole remote desktop is in sight";
         const LONG_PTR style = GetWindowLongPtrA(form.Handle(), GWL_STYLE);
         EXPECT_EQ(style & (WS_HSCROLL | WS_VSCROLL), 0);

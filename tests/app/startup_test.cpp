@@ -24,13 +24,6 @@ TRect WindowRectOf(HWND h) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-TRect ChildRect(TWinControl& c) {
-    RECT r;
-    GetWindowRect(c.Handle(), &r);
-    MapWindowPoints(nullptr, GetParent(c.Handle()), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 bool HasMenuCommand(HMENU menu, UINT cmd) { return GetMenuState(menu, cmd, MF_BYCOMMAND) != UINT(-1); }
 
 // The caption at the moment the window is first made visible.
@@ -114,7 +107,7 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
             {form.cxLabel1, BoundsRect(4, 353, 42, 17)},
         };
         for (const Expected& e : expected) {
-            EXPECT_EQ(ChildRect(*e.control), e.bounds) << e.control->Name();
+            EXPECT_EQ(BoundsInParent(e.control->Handle()), e.bounds) << e.control->Name();
             EXPECT_EQ(e.control->BoundsRect(), e.bounds) << e.control->Name();
         }
         // Top of the stacking order first: a later child lies above an earlier one.

@@ -69,6 +69,15 @@ HWND RemoteDesktop(HWND form) {
     return nullptr;
 }
 
+// The push buttons of the simulated remote desktop.
+std::vector<HWND> Buttons(HWND desktop) {
+    std::vector<HWND> buttons;
+    for (HWND b = FindWindowExW(desktop, nullptr, L"BUTTON", nullptr); b;
+         b = FindWindowExW(desktop, b, L"BUTTON", nullptr))
+        buttons.push_back(b);
+    return buttons;
+}
+
 // Connected: the window is maximized and the simulated remote desktop fills its client area.
 HWND ExpectSession(Run& run, HWND form) {
     HWND desktop = nullptr;
@@ -98,8 +107,7 @@ HWND ExpectSession(Run& run, HWND form) {
               "the remote desktop's background reaches both top corners");
     run.Check(taskbar != background && taskbar != 0 && shot.Pixel(c.right - 3, c.bottom - 2) == taskbar,
               "the remote desktop's taskbar lies along the bottom of the client area");
-    for (HWND b = FindWindowExW(desktop, nullptr, L"BUTTON", nullptr); b;
-         b = FindWindowExW(desktop, b, L"BUTTON", nullptr)) {
+    for (const HWND b : Buttons(desktop)) {
         RECT r;
         GetWindowRect(b, &r);
         RECT inside;
@@ -124,13 +132,18 @@ void Refusals(Run& run) {
     ExpectExit(run, program);
 }
 
-void SessionClosedByTheWindow(Run& run) {
-    Program program(run.program);
+// Signs in as `user` and waits for the session: the simulated remote desktop, or nullptr.
+HWND StartSession(Run& run, Program& program, const wchar_t* user) {
     const HWND form = SignInWindow(run, program);
     if (!form)
-        return;
-    SignIn(L"demo", L"secret");
-    if (!ExpectSession(run, form))
+        return nullptr;
+    SignIn(user, L"secret");
+    return ExpectSession(run, form);
+}
+
+void SessionClosedByTheWindow(Run& run) {
+    Program program(run.program);
+    if (!StartSession(run, program, L"demo"))
         return;
     Press(VK_F4, kAlt);
     ExpectExit(run, program);
@@ -138,17 +151,12 @@ void SessionClosedByTheWindow(Run& run) {
 
 void SessionDroppedByTheServer(Run& run) {
     Program program(run.program);
-    const HWND form = SignInWindow(run, program);
-    if (!form)
-        return;
-    SignIn(L"eleve", L"secret");
-    const HWND desktop = ExpectSession(run, form);
+    const HWND desktop = StartSession(run, program, L"eleve");
     if (!desktop)
         return;
     // The simulated desktop's own button for a dropped connection, clicked with the mouse.
     HWND drop = nullptr;
-    for (HWND b = FindWindowExW(desktop, nullptr, L"BUTTON", nullptr); b;
-         b = FindWindowExW(desktop, b, L"BUTTON", nullptr))
+    for (const HWND b : Buttons(desktop))
         if (TextOf(b).find(L"3") != std::wstring::npos)
             drop = b;
     run.Check(drop != nullptr, "the simulated desktop has a button that drops the connection");

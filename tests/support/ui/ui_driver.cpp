@@ -39,7 +39,7 @@ BOOL CALLBACK MatchClass(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
 void Pump() {
     for (int i = 0; i < 5; ++i) {
@@ -90,4 +90,11 @@ std::string WindowText(HWND hwnd) {
     char text[512] = {};
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
+}
+
+TRect BoundsInParent(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right, r.bottom};
 }

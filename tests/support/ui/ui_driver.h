@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/geometry.h"
+
 enum KeyModifier : unsigned { kShift = 1, kCtrl = 2, kAlt = 4 };
 
 // Posts a key press and release to the focused window (WM_SYSKEYDOWN with Alt) with the
@@ -36,3 +38,5 @@ std::vector<RecordedBox>& RecordedBoxes();
 // The first descendant window of `parent` with the given class name, or nullptr.
 HWND FindChildByClass(HWND parent, const char* className);
 std::string WindowText(HWND hwnd);
+// A child window's rectangle in its parent's client coordinates.
+TRect BoundsInParent(HWND child);
