@@ -72,10 +72,9 @@ void TPNGObject::LoadFromStream(TByteReader& stream) {
         // A second header would reset the image: the stream is corrupt.
         if (!loaded.chunks.empty() && Is(h.name, "IHDR"))
             throw EPngInvalidIHDR();
+        // Passed over, but a chunk that fails its CRC is still a corrupt stream.
         if (Is(h.name, "cHRM") || (Is(h.name, "IDAT") && imageDataRead)) {
-            if (stream.Remaining() < 4 || h.length > stream.Remaining() - 4)
-                throw EPngUnexpectedEnd();
-            stream.Take(size_t(h.length) + 4);
+            TakeChunkData(stream, h.name, h.length);
             continue;
         }
         std::unique_ptr<TChunk> chunk = CreateRegisteredChunk(h.name);

@@ -3,8 +3,8 @@
 // decoded image in the display's layout, owned by the header chunk.
 //
 // Reading (LoadFromStream) takes a complete PNG datastream: the signature, then chunks up to IEND.
-// cHRM chunks and IDAT chunks after the image data are passed over; unknown ancillary chunks are
-// kept raw, unknown critical ones refused. Every chunk's CRC is checked. A failing read throws one
+// cHRM chunks and IDAT chunks after the image data are passed over, their CRC checked all the same;
+// unknown ancillary chunks are kept raw, unknown critical ones refused. Every chunk's CRC is checked. A failing read throws one
 // of the EPngError classes (png_errors.h) and leaves the picture as it was.
 //
 // The reader's limits:

@@ -275,6 +275,33 @@ INSTANTIATE_TEST_SUITE_P(Soundness, ReaderError, ::testing::ValuesIn(kSoundnessE
     return name;
 });
 
+// What a stricter reading refuses that an older, more lenient one let through.
+const TErrorCase kStrictErrors[] = {
+    {"crc of a passed over cHRM",
+     [] {
+         std::vector<TRawChunk> chunks = SplitChunks(Grey());
+         chunks.insert(chunks.begin() + 1, {"cHRM", TBytes(32, 7)});
+         return JoinChunksBreakingCrc(chunks, 1);
+     },
+     "EPngInvalidCRC",
+     "This " + kQuoted + " image is not valid because it contains invalid pieces of data (crc error)"},
+    {"crc of image data after the image",
+     [] {
+         std::vector<TRawChunk> chunks = SplitChunks(Grey());
+         chunks.insert(chunks.begin() + 2, {"IDAT", {1, 2, 3}});
+         return JoinChunksBreakingCrc(chunks, 2);
+     },
+     "EPngInvalidCRC",
+     "This " + kQuoted + " image is not valid because it contains invalid pieces of data (crc error)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Strict, ReaderError, ::testing::ValuesIn(kStrictErrors), [](const auto& info) {
+    std::string name;
+    for (const char* p = info.param.what; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
+});
+
 TEST(ReaderErrors, OperationsWithoutHeaderAndResizingAreRefused) {
     TPNGObject empty;
     EXPECT_TRUE(empty.Empty());

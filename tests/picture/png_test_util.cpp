@@ -74,6 +74,16 @@ TBytes JoinChunks(const std::vector<TRawChunk>& chunks) {
     return out;
 }
 
+TBytes JoinChunksBreakingCrc(const std::vector<TRawChunk>& chunks, size_t broken) {
+    TBytes out = JoinChunks({});
+    for (size_t i = 0; i < chunks.size(); ++i) {
+        AppendChunk(out, chunks[i].name, chunks[i].data);
+        if (i == broken)
+            out.back() ^= 1;
+    }
+    return out;
+}
+
 TBytes IhdrData(uint32_t width, uint32_t height, uint8_t depth, uint8_t colorType, uint8_t interlace) {
     TBytes d = U32BE(width);
     const TBytes h = U32BE(height);

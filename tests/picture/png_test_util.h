@@ -25,6 +25,8 @@ struct TRawChunk {
 std::vector<TRawChunk> SplitChunks(const TBytes& png);
 // A PNG stream from chunks, each with its correct CRC.
 TBytes JoinChunks(const std::vector<TRawChunk>& chunks);
+// The same, with the CRC of chunk number broken made wrong.
+TBytes JoinChunksBreakingCrc(const std::vector<TRawChunk>& chunks, size_t broken);
 // Appends one framed chunk with a correct CRC.
 void AppendChunk(TBytes& out, const std::string& name, const TBytes& data);
 
