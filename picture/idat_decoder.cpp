@@ -64,6 +64,7 @@ class TImageDataReader {
   private:
     bool StartPass();
     void NextChunk();
+    void FinishStream(TInflater& inflater);
 
     TPNGState& state_;
     TByteReader& stream_;
@@ -125,7 +126,7 @@ void TImageDataReader::Read(const uint8_t* data, uint32_t length) {
             std::swap(prev_, cur_);
             used += rowBytes_ + 1;
             if (++passRow_ == passRows_ && !StartPass())
-                return;
+                return FinishStream(inflater);
         }
         std::memmove(buffer.data(), buffer.data() + used, filled - used);
         filled -= used;
@@ -156,6 +157,23 @@ bool TImageDataReader::StartPass() {
         return true;
     }
     return false;
+}
+
+// The zlib stream's Adler-32 trailer may lie beyond the last row, even in a later IDAT chunk:
+// inflating on to the end of the stream is what checks it. Output past the last row is dropped.
+void TImageDataReader::FinishStream(TInflater& inflater) {
+    uint8_t sink[4096];
+    for (;;) {
+        uint8_t* out = sink;
+        size_t room = sizeof sink;
+        if (inflater.Inflate(in_, inSize_, out, room))
+            return;
+        if (room == 0)
+            continue;
+        if (inSize_ != 0)
+            throw EPNGZLIBError(Z_BUF_ERROR);
+        NextChunk();
+    }
 }
 
 void TImageDataReader::NextChunk() {

@@ -275,6 +275,19 @@ INSTANTIATE_TEST_SUITE_P(Soundness, ReaderError, ::testing::ValuesIn(kSoundnessE
     return name;
 });
 
+// The small grey image with the zlib stream's 4-byte Adler-32 moved into an IDAT chunk of its own:
+// kept with one bit flipped (flip 1), or dropped (flip 0).
+TBytes TrailerInChunkOfItsOwn(uint8_t flip) {
+    std::vector<TRawChunk> chunks = SplitChunks(Grey());
+    TBytes& idat = chunks[1].data;
+    TBytes trailer(idat.end() - 4, idat.end());
+    idat.resize(idat.size() - 4);
+    trailer[3] ^= flip;
+    if (flip)
+        chunks.insert(chunks.begin() + 2, {"IDAT", trailer});
+    return JoinChunks(chunks);
+}
+
 // What a stricter reading refuses that an older, more lenient one let through.
 const TErrorCase kStrictErrors[] = {
     {"crc of a passed over cHRM",
@@ -293,6 +306,11 @@ const TErrorCase kStrictErrors[] = {
      },
      "EPngInvalidCRC",
      "This " + kQuoted + " image is not valid because it contains invalid pieces of data (crc error)"},
+    {"adler-32 in a later image data chunk", [] { return TrailerInChunkOfItsOwn(1); }, "EPNGZLIBError",
+     "Could not decompress the image because it contains invalid compressed data.\r\n Description: data "
+     "error (-3)"},
+    {"adler-32 missing", [] { return TrailerInChunkOfItsOwn(0); }, "EPNGMissingMultipleIDAT",
+     "This " + kQuoted + " image is invalid because it has missing image parts."},
 };
 
 INSTANTIATE_TEST_SUITE_P(Strict, ReaderError, ::testing::ValuesIn(kStrictErrors), [](const auto& info) {
