@@ -25,7 +25,7 @@ bool IsAllowedDepth(uint8_t colorType, uint8_t depth) {
 
 void TChunkIHDR::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length) {
     ReadData(stream, length);
-    if (data_.size() < 13)
+    if (data_.size() != 13)
         throw EPngInvalidIHDR();
     const uint8_t* d = data_.data();
     width_ = LoadU32BE(d);

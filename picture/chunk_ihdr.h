@@ -3,7 +3,7 @@
 // image data fills, with the gamma tables its samples were stored through and its transparency
 // mode.
 //
-// Checks, in this order: at least 13 data bytes (EPngInvalidIHDR), width and height at most 65535
+// Checks, in this order: exactly 13 data bytes (EPngInvalidIHDR), width and height at most 65535
 // (EPNGSizeExceeds), compression method 0 (EPNGUnknownCompression), interlace method 0 or 1
 // (EPNGUnknownInterlace); then a zero width or height, a filter method other than 0 or a colour
 // type and bit depth that the PNG standard does not allow are refused as a corrupt header

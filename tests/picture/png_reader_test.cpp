@@ -309,6 +309,15 @@ const TErrorCase kStrictErrors[] = {
     {"adler-32 in a later image data chunk", [] { return TrailerInChunkOfItsOwn(1); }, "EPNGZLIBError",
      "Could not decompress the image because it contains invalid compressed data.\r\n Description: data "
      "error (-3)"},
+    {"header of 14 bytes",
+     [] {
+         TBytes h = IhdrData(4, 3, 8, 0);
+         h.push_back(0);
+         return With(0, {"IHDR", h}, true);
+     },
+     "EPngInvalidIHDR",
+     "The " + kQuoted +
+         " image could not be loaded because one of its main piece of data (ihdr) might be corrupted"},
     {"adler-32 missing", [] { return TrailerInChunkOfItsOwn(0); }, "EPNGMissingMultipleIDAT",
      "This " + kQuoted + " image is invalid because it has missing image parts."},
 };
