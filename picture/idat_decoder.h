@@ -8,8 +8,8 @@
 //
 // Errors: a following chunk that is not IDAT while rows or the end of the zlib stream are missing
 // (EPNGMissingMultipleIDAT), a zlib stream that ends before the last row (EPNGMissingMultipleIDAT),
-// invalid compressed data or a wrong Adler-32 (EPNGZLIBError), an unknown filter type (EPNGInvalidFilter), a palette image without a palette
-// (EPNGInvalidPalette), and the framing errors of every chunk.
+// invalid compressed data or a wrong Adler-32 (EPNGZLIBError), an unknown filter type (EPNGInvalidFilter), a
+// palette image without a palette (EPNGInvalidPalette), and the framing errors of every chunk.
 
 #include <cstdint>
 

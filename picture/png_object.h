@@ -4,8 +4,8 @@
 //
 // Reading (LoadFromStream) takes a complete PNG datastream: the signature, then chunks up to IEND.
 // cHRM chunks and IDAT chunks after the image data are passed over, their CRC checked all the same;
-// unknown ancillary chunks are kept raw, unknown critical ones refused. Every chunk's CRC is checked. A failing read throws one
-// of the EPngError classes (png_errors.h) and leaves the picture as it was.
+// unknown ancillary chunks are kept raw, unknown critical ones refused. Every chunk's CRC is checked. A
+// failing read throws one of the EPngError classes (png_errors.h) and leaves the picture as it was.
 //
 // The reader's limits:
 //   - width and height at most 65535 (EPNGSizeExceeds), at least 1 (EPngInvalidIHDR);
