@@ -17,6 +17,15 @@ TChunk::TChunk(const char* name, std::vector<uint8_t> data) : data_(std::move(da
     std::memcpy(name_, name, 4);
 }
 
+bool TChunk::IsValidName(const char* name) {
+    for (int i = 0; i < 4; ++i) {
+        const char c = char(name[i] | 0x20);
+        if (c < 'a' || c > 'z')
+            return false;
+    }
+    return true;
+}
+
 void TChunk::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length) {
     ReadData(stream, length);
 }
@@ -49,6 +58,8 @@ TChunkHeader ReadChunkHeader(TByteReader& stream) {
     TChunkHeader header;
     header.length = LoadU32BE(p);
     std::memcpy(header.name, p + 4, 4);
+    if (!TChunk::IsValidName(header.name))
+        throw EPNGInvalidChunkName();
     return header;
 }
 
@@ -63,6 +74,8 @@ const uint8_t* TakeChunkData(TByteReader& stream, const char* name, uint32_t len
 }
 
 void WriteChunk(std::vector<uint8_t>& out, const char* name, const uint8_t* data, size_t size) {
+    if (!TChunk::IsValidName(name))
+        throw EPNGInvalidChunkName();
     AppendU32BE(out, uint32_t(size));
     out.insert(out.end(), name, name + 4);
     out.insert(out.end(), data, data + size);

@@ -45,6 +45,8 @@ class TChunk {
     std::string Name() const { return std::string(name_, 4); }
     const char* NameBytes() const { return name_; }
     const std::vector<uint8_t>& Data() const { return data_; }
+    // Whether the name is four ASCII letters, the only names a PNG stream may hold.
+    static bool IsValidName(const char* name);
     // Whether bit 5 of the first name byte is clear: a chunk a decoder must understand.
     static bool IsCritical(const char* name) { return (uint8_t(name[0]) & 0x20) == 0; }
 
@@ -69,7 +71,7 @@ class TChunk {
 };
 
 // The length and name at the start of a chunk; throws EPngUnexpectedEnd when the stream ends
-// before them.
+// before them, EPNGInvalidChunkName when the name is not four ASCII letters.
 struct TChunkHeader {
     uint32_t length;
     char name[4];
@@ -81,5 +83,6 @@ TChunkHeader ReadChunkHeader(TByteReader& stream);
 // EPngInvalidCRC when the CRC does not match. Returns the data, in place.
 const uint8_t* TakeChunkData(TByteReader& stream, const char* name, uint32_t length);
 
-// Appends one framed chunk.
+// Appends one framed chunk; throws EPNGInvalidChunkName, writing nothing, for a name that is not
+// four ASCII letters.
 void WriteChunk(std::vector<uint8_t>& out, const char* name, const uint8_t* data, size_t size);

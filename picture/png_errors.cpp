@@ -84,6 +84,11 @@ EPNGInvalidFilter::EPNGInvalidFilter()
     : EPngError("This \"Portable Network Graphics\" image is invalid because one of its rows uses an unknown "
                 "filter type.") {}
 
+EPNGInvalidChunkName::EPNGInvalidChunkName()
+    : EPngError(
+          "This \"Portable Network Graphics\" image is invalid because one of its parts has a name that "
+          "is not four letters.") {}
+
 EPNGZLIBError::EPNGZLIBError(int zlibCode)
     : EPngError(
           "Could not decompress the image because it contains invalid compressed data.\r\n Description: " +

@@ -45,6 +45,8 @@ ORLIX_PNG_ERROR_CLASS(EPNGImageTooLarge);
 ORLIX_PNG_ERROR_CLASS(EPNGTextTooLarge);
 // A row starts with a filter type other than 0 to 4.
 ORLIX_PNG_ERROR_CLASS(EPNGInvalidFilter);
+// A chunk name, read or to be written, is not four ASCII letters.
+ORLIX_PNG_ERROR_CLASS(EPNGInvalidChunkName);
 
 #undef ORLIX_PNG_ERROR_CLASS
 

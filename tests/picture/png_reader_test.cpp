@@ -318,6 +318,12 @@ const TErrorCase kStrictErrors[] = {
      "EPngInvalidIHDR",
      "The " + kQuoted +
          " image could not be loaded because one of its main piece of data (ihdr) might be corrupted"},
+    {"chunk name not four letters",
+     [] {
+         return With(1, {std::string("a\0b\xFF", 4), {1}}, false);
+     },
+     "EPNGInvalidChunkName",
+     "This " + kQuoted + " image is invalid because one of its parts has a name that is not four letters."},
     {"adler-32 missing", [] { return TrailerInChunkOfItsOwn(0); }, "EPNGMissingMultipleIDAT",
      "This " + kQuoted + " image is invalid because it has missing image parts."},
 };

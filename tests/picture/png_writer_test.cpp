@@ -177,4 +177,16 @@ TEST(PngWriter, HeaderlessPictureCannotBeSaved) {
     EXPECT_THROW(empty.SaveToStream(out), EPNGHeaderNotPresent);
 }
 
+TEST(PngWriter, ChunkNamesOtherThanFourLettersAreNeverWritten) {
+    TPNGState state;
+    for (const char* name : {"a\0b\xFF", "ab1d", "ab@d", "ab[d", "ab`d", "ab{d"}) {
+        TBytes out;
+        EXPECT_THROW(TChunk(name).SaveToStream(state, out), EPNGInvalidChunkName) << name;
+        EXPECT_TRUE(out.empty());
+    }
+    TBytes out;
+    TChunk("AzaZ", {1}).SaveToStream(state, out);
+    EXPECT_EQ(out.size(), 13u);
+}
+
 } // namespace
