@@ -177,6 +177,15 @@ TEST(PngWriter, HeaderlessPictureCannotBeSaved) {
     EXPECT_THROW(empty.SaveToStream(out), EPNGHeaderNotPresent);
 }
 
+TEST(PngWriter, EndChunkIsWrittenEmptyWhateverTheStreamCarriedThere) {
+    std::vector<TRawChunk> chunks = SplitChunks(SmallGreyPng(4, 3));
+    chunks.back().data = {1, 2, 3};
+    const auto png = LoadPng(JoinChunks(chunks));
+    const std::vector<TRawChunk> saved = SplitChunks(Save(*png));
+    EXPECT_EQ(saved.back().name, "IEND");
+    EXPECT_TRUE(saved.back().data.empty());
+}
+
 TEST(PngWriter, ChunkNamesOtherThanFourLettersAreNeverWritten) {
     TPNGState state;
     for (const char* name : {"a\0b\xFF", "ab1d", "ab@d", "ab[d", "ab`d", "ab{d"}) {
