@@ -16,9 +16,9 @@
 
 namespace {
 
-// Transparency mode and per-pixel data from the tRNS chunk read so far. A palette image is drawn
-// with one transparent colour when exactly one entry is below 255 and that entry is fully
-// transparent; any other partial transparency blends.
+// Transparency mode and per-pixel data from the tRNS chunk read so far. A palette image whose
+// tRNS has no entry below 255 is opaque; it is drawn with one transparent colour when exactly one
+// entry is below 255 and that entry is fully transparent; any other partial transparency blends.
 TTransparencyMode PrepareTransparency(const TChunkIHDR& header, const TChunktRNS* trns, TRowTransparency& t) {
     switch (header.ColorType()) {
     case 0:
@@ -31,6 +31,8 @@ TTransparencyMode PrepareTransparency(const TChunkIHDR& header, const TChunktRNS
         t.paletteAlpha = trns->PaletteAlpha();
         const auto& d = trns->Data();
         const auto below = std::count_if(d.begin(), d.end(), [](uint8_t a) { return a < 255; });
+        if (below == 0)
+            return TTransparencyMode::None;
         const bool oneClear = below == 1 && std::count(d.begin(), d.end(), uint8_t(0)) == 1;
         return oneClear ? TTransparencyMode::SingleColor : TTransparencyMode::PerPixel;
     }
