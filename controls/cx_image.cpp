@@ -4,8 +4,7 @@
 #include "controls/parent_backdrop.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
-#include "picture/png_object.h"
-#include "picture/win/png_draw.h"
+#include "picture/win/dc_canvas.h"
 
 TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 140, 100);
@@ -48,10 +47,11 @@ void TcxImage::Paint(HDC target) {
     BrushHandle frameBrush(CreateSolidBrush(ColorToRGB(frame)));
     RECT line{1, 1, w - 1, h - 1};
     FrameRect(dc, &line, frameBrush.Get());
-    if (const auto* png = dynamic_cast<const TPNGObject*>(picture_.Graphic())) {
+    if (const TGraphic* graphic = picture_.Graphic()) {
         SavedDCState clip(dc);
         IntersectClipRect(dc, content.left, content.top, content.right, content.bottom);
-        DrawPNG(dc, PictureRect(), *png);
+        TDCCanvas canvas(dc);
+        graphic->Draw(canvas, PictureRect());
     }
     BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
 }

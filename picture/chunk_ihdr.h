@@ -16,10 +16,6 @@
 #include "picture/decoded_image.h"
 #include "picture/png_gamma.h"
 
-// How a picture is drawn: copied, copied without the pixels of one transparent colour, or blended
-// pixel by pixel with its alpha.
-enum class TTransparencyMode { None, SingleColor, PerPixel };
-
 // Samples per pixel of a PNG colour type: grey 1, RGB 3, palette 1, grey with alpha 2, RGBA 4.
 uint32_t ChannelsOfColorType(uint8_t colorType);
 

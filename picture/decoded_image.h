@@ -17,6 +17,10 @@
 
 constexpr uint64_t kMaxDecodedImageBytes = uint64_t(64) << 20;
 
+// How a picture is drawn: copied, copied without the pixels of one transparent colour, or blended
+// pixel by pixel with its alpha.
+enum class TTransparencyMode { None, SingleColor, PerPixel };
+
 struct TBitmapInfoHeader {
     uint32_t biSize;
     int32_t biWidth;

@@ -9,9 +9,12 @@
 #include <memory>
 #include <vector>
 
+#include "base/geometry.h"
 #include "picture/byte_reader.h"
+#include "picture/decoded_image.h"
 
 class TGraphic;
+class TGraphicCanvas;
 
 struct TGraphicClass {
     const char* name;
@@ -39,6 +42,11 @@ class TGraphic {
     virtual void SetHeight(int height) = 0;
     // Whether drawing leaves some of the destination showing.
     virtual bool Transparent() const = 0;
+    // Draws the graphic stretched into rect; nothing while it is empty.
+    virtual void Draw(TGraphicCanvas& canvas, const TRect& rect) const = 0;
+    // The colour table that goes with the graphic's bitmap on the clipboard (CF_PALETTE); empty
+    // for a graphic without one.
+    virtual std::vector<TRGBQuad> Palette() const { return {}; }
 
     // Reads the graphic's own stream, replacing its content only when the whole stream is valid.
     virtual void LoadFromStream(TByteReader& stream) = 0;

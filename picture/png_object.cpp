@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "picture/chunk_registry.h"
+#include "picture/graphic_canvas.h"
 #include "picture/png_errors.h"
 
 namespace {
@@ -51,6 +52,18 @@ const TDecodedImage& TPNGObject::Image() const {
     if (!header.Image())
         throw EPNGHeaderNotPresent();
     return *header.Image();
+}
+
+void TPNGObject::Draw(TGraphicCanvas& canvas, const TRect& rect) const {
+    if (!Empty() && !rect.IsEmpty())
+        canvas.DrawImage(Image(), TransparencyMode(), rect);
+}
+
+std::vector<TRGBQuad> TPNGObject::Palette() const {
+    if (Empty() || Image().BitCount() > 8)
+        return {};
+    const TBitmapInfo& info = Image().Info();
+    return std::vector<TRGBQuad>(info.colors, info.colors + info.header.biClrUsed);
 }
 
 TTransparencyMode TPNGObject::TransparencyMode() const {

@@ -42,6 +42,10 @@ class TPNGObject : public TGraphic {
     void SetWidth(int width) override;
     void SetHeight(int height) override;
     bool Transparent() const override { return TransparencyMode() != TTransparencyMode::None; }
+    // Draws by the transparency mode, whatever Transparent() is used for by the holder.
+    void Draw(TGraphicCanvas& canvas, const TRect& rect) const override;
+    // The colour table of a palette bitmap (colour types 0, 3 and 4); empty for 24-bit ones.
+    std::vector<TRGBQuad> Palette() const override;
 
     void LoadFromStream(TByteReader& stream) override;
     // Throws EPNGHeaderNotPresent for a picture without a header.

@@ -27,6 +27,7 @@ class TTestGraphic : public TGraphic {
     void SetWidth(int) override {}
     void SetHeight(int) override {}
     bool Transparent() const override { return false; }
+    void Draw(TGraphicCanvas&, const TRect&) const override {}
     void LoadFromStream(TByteReader& stream) override { value = *stream.Take(1); }
     void SaveToStream(std::vector<uint8_t>& out) const override { out.push_back(value); }
     std::unique_ptr<TGraphic> Clone() const override {

@@ -1,9 +1,9 @@
-#include "picture/win/png_draw.h"
+#include "picture/win/dc_canvas.h"
 
 #include <algorithm>
 #include <cstddef>
-#include <vector>
 
+#include "base/win/gdi.h"
 #include "picture/png_errors.h"
 #include "picture/transparent_draw.h"
 
@@ -15,7 +15,7 @@ static_assert(offsetof(TBitmapInfoHeader, biClrUsed) == offsetof(BITMAPINFOHEADE
 namespace {
 
 // Mask or blend the visible part of rect through a 32-bit copy of the destination.
-void DrawTransparent(HDC dc, const TRect& rect, const TPNGObject& png) {
+void DrawTransparent(HDC dc, const TRect& rect, const TDecodedImage& image, TTransparencyMode mode) {
     RECT clip;
     if (GetClipBox(dc, &clip) == ERROR)
         return;
@@ -45,60 +45,24 @@ void DrawTransparent(HDC dc, const TRect& rect, const TPNGObject& png) {
     BitBlt(memory.Get(), 0, 0, width, height, dc, visible.left, visible.top, SRCCOPY);
     GdiFlush(); // the DIB's bits are read directly next
     TBgrxSurface surface = {static_cast<uint8_t*>(bits), width, height, size_t(width) * 4};
-    DrawOnSurface(png.Image(), png.TransparencyMode(), rect.Offset(-visible.left, -visible.top), surface);
+    DrawOnSurface(image, mode, rect.Offset(-visible.left, -visible.top), surface);
     BitBlt(dc, visible.left, visible.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }
 
 } // namespace
 
-void DrawPNG(HDC dc, const TRect& rect, const TPNGObject& png) {
-    if (png.Empty() || rect.IsEmpty())
+void TDCCanvas::DrawImage(const TDecodedImage& image, TTransparencyMode mode, const TRect& rect) {
+    if (rect.IsEmpty())
         return;
-    if (png.TransparencyMode() != TTransparencyMode::None) {
-        DrawTransparent(dc, rect, png);
+    if (mode != TTransparencyMode::None) {
+        DrawTransparent(dc_, rect, image, mode);
         return;
     }
-    const TDecodedImage& image = png.Image();
     // Shrinking with the default BLACKONWHITE mode would AND colour rows together.
-    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, int(image.Width()),
+    const int previousMode = SetStretchBltMode(dc_, COLORONCOLOR);
+    StretchDIBits(dc_, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, int(image.Width()),
                   int(image.Height()), image.Bits(), reinterpret_cast<const BITMAPINFO*>(&image.Info()),
                   DIB_RGB_COLORS, SRCCOPY);
     if (previousMode)
-        SetStretchBltMode(dc, previousMode);
-}
-
-TPNGBitmap RenderPNGToBitmap(const TPNGObject& png) {
-    const TDecodedImage& image = png.Image();
-    const int width = int(image.Width());
-    const int height = int(image.Height());
-    WindowDC screen(nullptr);
-    TPNGBitmap result;
-    result.bitmap = GdiObject<HBITMAP>(CreateCompatibleBitmap(screen.Get(), width, height));
-    MemoryDC memory(screen.Get());
-    if (!result.bitmap || !memory)
-        throw EPNGOutMemory();
-    {
-        SelectGuard select(memory.Get(), result.bitmap.Get());
-        if (!select.Selected())
-            throw EPNGOutMemory();
-        PatBlt(memory.Get(), 0, 0, width, height, WHITENESS);
-        DrawPNG(memory.Get(), {0, 0, width, height}, png);
-    }
-    if (image.BitCount() > 8)
-        return result;
-
-    const uint32_t count = image.Info().header.biClrUsed;
-    std::vector<uint8_t> storage(offsetof(LOGPALETTE, palPalEntry) + count * sizeof(PALETTEENTRY));
-    auto* palette = reinterpret_cast<LOGPALETTE*>(storage.data());
-    palette->palVersion = 0x300;
-    palette->palNumEntries = WORD(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        const TRGBQuad& c = image.Info().colors[i];
-        palette->palPalEntry[i] = {c.rgbRed, c.rgbGreen, c.rgbBlue, 0};
-    }
-    result.palette = GdiObject<HPALETTE>(CreatePalette(palette));
-    if (!result.palette)
-        throw EPNGOutMemory();
-    return result;
+        SetStretchBltMode(dc_, previousMode);
 }

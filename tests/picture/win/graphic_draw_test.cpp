@@ -1,5 +1,5 @@
-// Drawing PNG pictures into a 32-bit DIB section and rendering them into bitmaps, checked pixel by
-// pixel against the decoded image and the portable blending arithmetic.
+// PNG pictures drawing themselves on a device context (a 32-bit DIB section) and rendered into
+// bitmaps, checked pixel by pixel against the decoded image and the portable blending arithmetic.
 
 #include <windows.h>
 
@@ -8,7 +8,8 @@
 #include "picture/png_errors.h"
 #include "picture/png_rgb.h"
 #include "picture/transparent_draw.h"
-#include "picture/win/png_draw.h"
+#include "picture/win/dc_canvas.h"
+#include "picture/win/render_bitmap.h"
 #include "../png_test_util.h"
 
 namespace {
@@ -42,6 +43,11 @@ class TCanvas {
     std::unique_ptr<SelectGuard> select_;
 };
 
+void Draw(HDC dc, const TRect& rect, const TGraphic& graphic) {
+    TDCCanvas canvas(dc);
+    graphic.Draw(canvas, rect);
+}
+
 std::vector<int> Rgb(const TRGBQuad& c) {
     return {c.rgbRed, c.rgbGreen, c.rgbBlue};
 }
@@ -66,11 +72,11 @@ TEST_P(OpaqueDrawing, CopiesEveryPixelAtItsSizeAndStretched) {
     ASSERT_EQ(png->TransparencyMode(), TTransparencyMode::None);
     const TDecodedImage& image = png->Image();
     TCanvas canvas(80, 80, RGB(100, 100, 100));
-    DrawPNG(canvas.Dc(), BoundsRect(3, 2, int(image.Width()), int(image.Height())), *png);
+    Draw(canvas.Dc(), BoundsRect(3, 2, int(image.Width()), int(image.Height())), *png);
     ExpectDrawnAt(canvas, image, 3, 2, 1);
 
     TCanvas twice(80, 80, RGB(100, 100, 100));
-    DrawPNG(twice.Dc(), BoundsRect(5, 7, 2 * int(image.Width()), 2 * int(image.Height())), *png);
+    Draw(twice.Dc(), BoundsRect(5, 7, 2 * int(image.Width()), 2 * int(image.Height())), *png);
     ExpectDrawnAt(twice, image, 5, 7, 2);
 }
 
@@ -85,7 +91,7 @@ TEST(TransparentDrawing, SingleColourLeavesTheDestinationUnderTransparentPixels)
     ASSERT_EQ(png->TransparencyMode(), TTransparencyMode::SingleColor);
     const TDecodedImage& image = png->Image();
     TCanvas canvas(40, 40, RGB(100, 100, 100));
-    DrawPNG(canvas.Dc(), BoundsRect(4, 4, 32, 32), *png);
+    Draw(canvas.Dc(), BoundsRect(4, 4, 32, 32), *png);
     int transparent = 0;
     for (uint32_t y = 0; y < 32; ++y)
         for (uint32_t x = 0; x < 32; ++x) {
@@ -104,7 +110,7 @@ TEST(TransparentDrawing, PerPixelBlendsOverTheDestinationInsideTheClip) {
     const TDecodedImage& image = png->Image();
     TCanvas canvas(40, 40, RGB(100, 100, 100));
     IntersectClipRect(canvas.Dc(), 0, 0, 20, 40);
-    DrawPNG(canvas.Dc(), BoundsRect(4, 4, 32, 32), *png);
+    Draw(canvas.Dc(), BoundsRect(4, 4, 32, 32), *png);
     for (uint32_t y = 0; y < 32; ++y)
         for (uint32_t x = 0; x < 32; ++x) {
             const TRGBQuad c = image.Pixel(x, y);
@@ -124,7 +130,7 @@ TEST(Drawing, ThePicturesOwnLayoutIsCopiedUnchanged) {
     CreateRGBPNG(640, 427, rgb.data())->SaveToStream(file);
     const auto png = LoadPng(file);
     TCanvas canvas(640, 427, RGB(0, 0, 0));
-    DrawPNG(canvas.Dc(), {0, 0, 640, 427}, *png);
+    Draw(canvas.Dc(), {0, 0, 640, 427}, *png);
     for (int y = 0; y < 427; ++y)
         for (int x = 0; x < 640; ++x) {
             const uint8_t* s = &rgb[(size_t(y) * 640 + x) * 3];
@@ -135,9 +141,9 @@ TEST(Drawing, ThePicturesOwnLayoutIsCopiedUnchanged) {
 TEST(Drawing, EmptyPictureDrawsNothingAndHasNoBitmap) {
     TPNGObject empty;
     TCanvas canvas(4, 4, RGB(100, 100, 100));
-    DrawPNG(canvas.Dc(), {0, 0, 4, 4}, empty);
+    Draw(canvas.Dc(), {0, 0, 4, 4}, empty);
     EXPECT_EQ(canvas.At(1, 1), kGrey);
-    EXPECT_THROW(RenderPNGToBitmap(empty), EPNGHeaderNotPresent);
+    EXPECT_THROW(RenderToBitmap(empty), EPNGHeaderNotPresent);
 }
 
 std::vector<uint8_t> BitmapPixels(HBITMAP bitmap, int width, int height) {
@@ -151,7 +157,7 @@ std::vector<uint8_t> BitmapPixels(HBITMAP bitmap, int width, int height) {
 
 TEST(RenderToBitmap, GivesABitmapOfItsOwnSizeAndThePaletteOfPaletteImages) {
     const auto rgb = LoadPng(PngSuiteFile("basn2c08.png"));
-    TPNGBitmap rendered = RenderPNGToBitmap(*rgb);
+    TRenderedBitmap rendered = RenderToBitmap(*rgb);
     ASSERT_TRUE(rendered.bitmap);
     EXPECT_FALSE(rendered.palette);
     BITMAP info;
@@ -166,7 +172,7 @@ TEST(RenderToBitmap, GivesABitmapOfItsOwnSizeAndThePaletteOfPaletteImages) {
         }
 
     const auto indexed = LoadPng(PngSuiteFile("basn3p04.png"));
-    TPNGBitmap withPalette = RenderPNGToBitmap(*indexed);
+    TRenderedBitmap withPalette = RenderToBitmap(*indexed);
     ASSERT_TRUE(withPalette.palette);
     PALETTEENTRY entries[16];
     ASSERT_EQ(GetPaletteEntries(withPalette.palette.Get(), 0, 16, entries), 16u);
@@ -176,7 +182,7 @@ TEST(RenderToBitmap, GivesABitmapOfItsOwnSizeAndThePaletteOfPaletteImages) {
 
     // Transparent pixels show white.
     const auto keyed = LoadPng(PngSuiteFile("tbrn2c08.png"));
-    const std::vector<uint8_t> over = BitmapPixels(RenderPNGToBitmap(*keyed).bitmap.Get(), 32, 32);
+    const std::vector<uint8_t> over = BitmapPixels(RenderToBitmap(*keyed).bitmap.Get(), 32, 32);
     for (uint32_t y = 0; y < 32; ++y)
         for (uint32_t x = 0; x < 32; ++x)
             if (keyed->Image().Alpha(x, y) == 0) {

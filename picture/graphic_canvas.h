@@ -1,0 +1,19 @@
+#pragma once
+// Where a graphic draws itself. A kind hands its pixels over in the display's layout and says how
+// they draw; the surface (a device context on Windows, picture/win/dc_canvas.h) does the rest, so
+// nothing that draws a graphic needs to know its kind.
+
+#include "base/geometry.h"
+#include "picture/decoded_image.h"
+
+class TGraphicCanvas {
+  public:
+    virtual ~TGraphicCanvas() = default;
+    // The image stretched into rect: copied, masked or blended as mode says.
+    virtual void DrawImage(const TDecodedImage& image, TTransparencyMode mode, const TRect& rect) = 0;
+
+  protected:
+    TGraphicCanvas() = default;
+    TGraphicCanvas(const TGraphicCanvas&) = default;
+    TGraphicCanvas& operator=(const TGraphicCanvas&) = default;
+};
