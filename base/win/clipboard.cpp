@@ -1,28 +1,25 @@
 #include "base/win/clipboard.h"
 
 #include <cstring>
+#include <string>
 
 #include "base/exception.h"
 #include "base/win/global_memory.h"
 
-namespace {
-
-class OpenedClipboard {
-  public:
-    explicit OpenedClipboard(HWND owner) : open_(OpenClipboard(owner) != 0) {}
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    ~OpenedClipboard() {
-        if (open_)
-            CloseClipboard();
+ClipboardReplacement::ClipboardReplacement(HWND owner, const char* what) : what_(what) {
+    if (!OpenClipboard(owner))
+        throw Exception(std::string("The clipboard is in use by another program; the ") + what_ +
+                        " was not copied");
+    if (!EmptyClipboard()) {
+        CloseClipboard();
+        throw Exception(std::string("The clipboard could not be emptied; the ") + what_ + " was not copied");
     }
-    explicit operator bool() const { return open_; }
+}
 
-  private:
-    bool open_;
-};
-
-} // namespace
+void ClipboardReplacement::Put(UINT format, HANDLE data) {
+    if (!SetClipboardData(format, data))
+        throw Exception(std::string("The ") + what_ + " could not be placed on the clipboard");
+}
 
 void CopyTextToClipboard(HWND owner, std::string_view text) {
     GlobalMemory block = GlobalMemory::Allocate(text.size() + 1);
@@ -33,13 +30,7 @@ void CopyTextToClipboard(HWND owner, std::string_view text) {
         std::memcpy(bytes.Get(), text.data(), text.size());
         static_cast<char*>(bytes.Get())[text.size()] = '\0';
     }
-    const OpenedClipboard clipboard(owner);
-    if (!clipboard)
-        throw Exception("The clipboard is in use by another program; the text was not copied");
-    if (!EmptyClipboard())
-        throw Exception("The clipboard could not be emptied; the text was not copied");
-    if (!SetClipboardData(CF_TEXT, block.Get()))
-        throw Exception("The text could not be placed on the clipboard");
-    // The clipboard owns the block now.
+    ClipboardReplacement clipboard(owner, "text");
+    clipboard.Put(CF_TEXT, block.Get());
     block.Detach();
 }

@@ -1,0 +1,108 @@
+// Copying a picture to the clipboard: what a program reading it back gets, and what a failure
+// leaves there.
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "base/exception.h"
+#include "base/win/clipboard.h"
+#include "base/win/gdi.h"
+#include "picture/png_errors.h"
+#include "picture/win/clipboard_copy.h"
+#include "../png_test_util.h"
+
+namespace {
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return "<clipboard not available>";
+    if (const HANDLE h = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(h))) {
+            text = p;
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Red, green, blue of every pixel of the clipboard's CF_BITMAP, top row first; empty when there
+// is none. palette tells whether CF_PALETTE is there too.
+std::vector<std::vector<int>> ClipboardPixels(int width, int height, bool& palette) {
+    std::vector<std::vector<int>> pixels;
+    if (!OpenClipboard(nullptr))
+        return pixels;
+    palette = IsClipboardFormatAvailable(CF_PALETTE) != 0;
+    if (const auto bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP))) {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        std::vector<uint8_t> bits(size_t(width) * height * 4);
+        WindowDC screen(nullptr);
+        if (GetDIBits(screen.Get(), bitmap, 0, UINT(height), bits.data(), &info, DIB_RGB_COLORS) == height)
+            for (size_t i = 0; i < bits.size(); i += 4)
+                pixels.push_back({bits[i + 2], bits[i + 1], bits[i]});
+    }
+    CloseClipboard();
+    return pixels;
+}
+
+std::vector<std::vector<int>> PicturePixels(const TPNGObject& png) {
+    std::vector<std::vector<int>> pixels;
+    for (uint32_t y = 0; y < png.Image().Height(); ++y)
+        for (uint32_t x = 0; x < png.Image().Width(); ++x) {
+            const TRGBQuad c = png.Image().Pixel(x, y);
+            pixels.push_back({c.rgbRed, c.rgbGreen, c.rgbBlue});
+        }
+    return pixels;
+}
+
+TEST(CopyGraphicToClipboard, ReadsBackAsABitmapEqualToThePictureWithItsPalette) {
+    for (const auto& [file, palette] : {std::pair{"basn2c08.png", false}, std::pair{"basn3p04.png", true}}) {
+        const auto png = LoadPng(PngSuiteFile(file));
+        CopyGraphicToClipboard(nullptr, *png);
+        bool hasPalette = !palette;
+        EXPECT_EQ(ClipboardPixels(32, 32, hasPalette), PicturePixels(*png)) << file;
+        EXPECT_EQ(hasPalette, palette) << file;
+    }
+}
+
+TEST(CopyGraphicToClipboard, PictureThatCannotBeRenderedLeavesTheClipboardAsItWas) {
+    CopyTextToClipboard(nullptr, "kept");
+    TPNGObject empty;
+    EXPECT_THROW(CopyGraphicToClipboard(nullptr, empty), EPNGHeaderNotPresent);
+    EXPECT_EQ(ClipboardText(), "kept");
+}
+
+TEST(CopyGraphicToClipboard, ClipboardHeldByAnotherProgramIsAnError) {
+    CopyTextToClipboard(nullptr, "kept");
+    std::atomic<bool> holding = false, release = false;
+    std::thread holder([&] {
+        const HWND window = CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+        holding = OpenClipboard(window) != 0;
+        while (holding && !release)
+            Sleep(5);
+        CloseClipboard();
+        DestroyWindow(window);
+        holding = true; // done either way
+    });
+    while (!holding)
+        Sleep(5);
+    const auto png = LoadPng(PngSuiteFile("basn2c08.png"));
+    try {
+        CopyGraphicToClipboard(nullptr, *png);
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "The clipboard is in use by another program; the picture was not copied");
+    }
+    release = true;
+    holder.join();
+    EXPECT_EQ(ClipboardText(), "kept");
+}
+
+} // namespace
