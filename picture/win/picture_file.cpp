@@ -1,0 +1,95 @@
+#include "picture/win/picture_file.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "base/exception.h"
+#include "base/win/ansi.h"
+#include "base/win/system_message.h"
+
+namespace {
+
+[[noreturn]] void ThrowSaveError(const std::wstring& path, DWORD code) {
+    throw Exception("The picture could not be saved to " + WideToAnsi(path) + ": " + SystemMessage(code));
+}
+
+// A file made for the new content, deleted again unless it was moved into place.
+class TemporaryFile {
+  public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!path_.empty())
+            DeleteFileW(path_.c_str());
+    }
+    const std::wstring& Path() const { return path_; }
+    void Kept() { path_.clear(); }
+
+  private:
+    std::wstring path_;
+};
+
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE h) : h_(h) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (h_ != INVALID_HANDLE_VALUE)
+            CloseHandle(h_);
+    }
+    HANDLE Get() const { return h_; }
+    // Closes now, so that a failure to close is seen; false then.
+    bool Close() { return CloseHandle(std::exchange(h_, INVALID_HANDLE_VALUE)) != 0; }
+
+  private:
+    HANDLE h_;
+};
+
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+}
+
+void WriteAll(const std::wstring& path, const std::wstring& target, const std::vector<uint8_t>& bytes) {
+    FileHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE)
+        ThrowSaveError(target, GetLastError());
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD piece = DWORD(std::min<size_t>(bytes.size() - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file.Get(), bytes.data() + done, piece, &written, nullptr) || written == 0)
+            ThrowSaveError(target, GetLastError());
+        done += written;
+    }
+    if (!FlushFileBuffers(file.Get()) || !file.Close())
+        ThrowSaveError(target, GetLastError());
+}
+
+} // namespace
+
+bool SaveGraphicToFile(const TGraphic& graphic, const std::wstring& path,
+                       const std::function<bool()>& confirmReplace) {
+    std::vector<uint8_t> bytes;
+    graphic.SaveToStream(bytes);
+    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES && !confirmReplace())
+        return false;
+
+    wchar_t name[MAX_PATH];
+    if (!GetTempFileNameW(FolderOf(path).c_str(), L"cxi", 0, name))
+        ThrowSaveError(path, GetLastError());
+    TemporaryFile temporary(name);
+    WriteAll(temporary.Path(), path, bytes);
+    if (!MoveFileExW(temporary.Path().c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        ThrowSaveError(path, GetLastError());
+    temporary.Kept();
+    return true;
+}

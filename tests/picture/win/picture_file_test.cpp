@@ -1,0 +1,146 @@
+// Saving a picture into a file: what lands on disk, the consent to replace, and what a failure
+// leaves behind.
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "base/exception.h"
+#include "picture/png_errors.h"
+#include "picture/png_rgb.h"
+#include "picture/win/picture_file.h"
+#include "../png_test_util.h"
+
+namespace {
+
+std::string Narrow(const std::wstring& w) {
+    return std::string(w.begin(), w.end());
+}
+
+// A fresh, empty folder under the temporary folder, removed with what it holds.
+class TFolder {
+  public:
+    TFolder() {
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        path_ = std::wstring(base) + L"cxsave" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                std::to_wstring(counter_++);
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~TFolder() {
+        for (const std::wstring& name : Names()) {
+            const std::wstring p = path_ + L"\\" + name;
+            SetFileAttributesW(p.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (!DeleteFileW(p.c_str()))
+                RemoveDirectoryW(p.c_str());
+        }
+        RemoveDirectoryW(path_.c_str());
+    }
+    std::wstring operator/(const std::wstring& name) const { return path_ + L"\\" + name; }
+    std::set<std::wstring> Names() const {
+        std::set<std::wstring> names;
+        WIN32_FIND_DATAW found;
+        const HANDLE h = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+        if (h == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            const std::wstring name = found.cFileName;
+            if (name != L"." && name != L"..")
+                names.insert(name);
+        } while (FindNextFileW(h, &found));
+        FindClose(h);
+        return names;
+    }
+
+  private:
+    static inline int counter_ = 0;
+    std::wstring path_;
+};
+
+void WriteBytes(const std::wstring& path, const TBytes& bytes) {
+    const HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+// A 640 x 427 picture of varied samples: its image data needs several IDAT chunks.
+std::unique_ptr<TPNGObject> BackgroundSizedPicture() {
+    std::vector<uint8_t> rgb(640 * 427 * 3);
+    uint32_t state = 2463534242u;
+    for (uint8_t& sample : rgb) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        sample = uint8_t(state);
+    }
+    return CreateRGBPNG(640, 427, rgb.data());
+}
+
+const TBytes kOld = {'o', 'l', 'd'};
+
+TEST(SaveGraphicToFile, WritesAPngThatLoadsBackIdenticalWithoutAskingForANewFile) {
+    TFolder folder;
+    const auto png = BackgroundSizedPicture();
+    bool asked = false;
+    ASSERT_TRUE(SaveGraphicToFile(*png, folder / L"saved.png", [&] { return asked = true; }));
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"saved.png"});
+
+    const TBytes file = ReadFileBytes(Narrow(folder / L"saved.png"));
+    const std::vector<TRawChunk> chunks = SplitChunks(file);
+    size_t idats = 0;
+    for (size_t i = 0; i < chunks.size(); ++i)
+        if (chunks[i].name == "IDAT") {
+            ++idats;
+            if (chunks[i + 1].name == "IDAT") {
+                EXPECT_EQ(chunks[i].data.size(), 65535u);
+            }
+        }
+    EXPECT_GT(idats, 1u);
+    const auto back = LoadPng(file);
+    for (uint32_t y = 0; y < 427; ++y)
+        for (uint32_t x = 0; x < 640; ++x)
+            ASSERT_EQ(back->Image().Pixel(x, y), png->Image().Pixel(x, y)) << x << "," << y;
+}
+
+TEST(SaveGraphicToFile, ReplacesAnExistingFileOnlyWithConsent) {
+    TFolder folder;
+    const auto png = LoadPng(SmallGreyPng(4, 3));
+    WriteBytes(folder / L"old.png", kOld);
+    EXPECT_FALSE(SaveGraphicToFile(*png, folder / L"old.png", [] { return false; }));
+    EXPECT_EQ(ReadFileBytes(Narrow(folder / L"old.png")), kOld);
+    EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"old.png"});
+
+    EXPECT_TRUE(SaveGraphicToFile(*png, folder / L"old.png", [] { return true; }));
+    EXPECT_EQ(LoadPng(ReadFileBytes(Narrow(folder / L"old.png")))->Width(), 4);
+    EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"old.png"});
+}
+
+TEST(SaveGraphicToFile, FailureLeavesTheOldFileIntactAndNoPartialFile) {
+    TFolder folder;
+    WriteBytes(folder / L"old.png", kOld);
+    CreateDirectoryW((folder / L"folder.png").c_str(), nullptr);
+    const auto png = LoadPng(SmallGreyPng(4, 3));
+
+    // A picture that cannot be encoded.
+    TPNGObject empty;
+    EXPECT_THROW(SaveGraphicToFile(empty, folder / L"old.png", [] { return true; }), EPNGHeaderNotPresent);
+    // A target that cannot be replaced by a file.
+    EXPECT_THROW(SaveGraphicToFile(*png, folder / L"folder.png", [] { return true; }), Exception);
+    // A folder that does not exist.
+    try {
+        SaveGraphicToFile(*png, folder / L"missing\\new.png", [] { return true; });
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message().rfind("The picture could not be saved to ", 0), 0u) << e.Message();
+    }
+
+    EXPECT_EQ(ReadFileBytes(Narrow(folder / L"old.png")), kOld);
+    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"folder.png", L"old.png"}));
+}
+
+} // namespace
