@@ -6,6 +6,7 @@
 #   resources/background.png  the sign-in window's background picture, 640 x 427 RGB, written by
 #                             the project's own PNG writer (Sub rows, 65535-byte IDAT chunks)
 #   resources/FrmConnexionORLIX.desc  its Picture.Data value: the tag "TPNGObject" and that file
+#   resources/menu/*.bmp      the picture box's six 16 x 16 menu glyphs (menu-glyphs.sh)
 # Usage: tools/assets/make-assets.sh        (from anywhere; run it again to get the same bytes)
 #
 # The pieces: emblem.sh (+ emblem.awk) draws the emblem at any size; background.sh (with
@@ -48,9 +49,12 @@ for size in 256 48 32 16; do
 done
 "$tools/make_icon" resources/MAINICON.ico "${icon_args[@]}"
 
+echo "make-assets: picture menu glyphs"
+"$here/menu-glyphs.sh" resources/menu
+
 echo "make-assets: background picture"
 "$here/background.sh" "$work/background.rgb"
 "$tools/make_png" 640 427 "$work/background.rgb" resources/background.png
 "$tools/set_picture_data" resources/FrmConnexionORLIX.desc cxImage1 resources/background.png
 
-ls -l resources/emblem.png resources/MAINICON.ico resources/background.png
+ls -l resources/emblem.png resources/MAINICON.ico resources/background.png resources/menu
