@@ -2,7 +2,7 @@
 
 #include "app/application.h"
 #include "app/message_form.h"
-#include "app/resource_strings.h"
+#include "base/win/resource_strings.h"
 #include "app/server_settings.h"
 #include "app/sign_in_texts.h"
 #include "base/text.h"

@@ -1,7 +1,7 @@
 #include "app/message_form.h"
 
 #include "app/application.h"
-#include "app/resource_strings.h"
+#include "base/win/resource_strings.h"
 #include "app/task_windows.h"
 #include "base/win/clipboard.h"
 #include "base/win/gdi.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/resource_strings.h"
+#include "base/win/resource_strings.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/resource_strings.h"
+#include "base/win/resource_strings.h"
 
 #include <windows.h>
 

@@ -1,0 +1,64 @@
+#include "controls/picture_menu.h"
+
+#include <utility>
+
+#include "base/exception.h"
+#include "base/win/resource_strings.h"
+#include "controls/menu_glyphs.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+// Command identifiers: the item plus one, as 0 means "nothing chosen".
+UINT CommandOf(TPictureMenuItem item) {
+    return UINT(item) + 1;
+}
+
+unsigned CaptionId(TPictureMenuItem item) {
+    return IDS_PICTURE_MENU_CUT + unsigned(item);
+}
+
+} // namespace
+
+void TPictureMenu::Update(TPictureMenuItems items, const TPictureMenuFacts& facts,
+                          const TCustomItem& custom) {
+    if (!menu_) {
+        menu_.Reset(CreatePopupMenu());
+        if (!menu_)
+            throw Exception("The picture menu could not be created");
+    }
+    while (GetMenuItemCount(menu_.Get()) > 0)
+        DeleteMenu(menu_.Get(), 0, MF_BYPOSITION);
+    for (const TPictureMenuEntry& e : PictureMenuEntries(items, facts)) {
+        if (!e.visible)
+            continue;
+        const bool isCustom = !e.separator && e.item == TPictureMenuItem::Custom;
+        const std::string caption = e.separator ? std::string()
+                                    : isCustom  ? custom.caption
+                                                : LoadResourceString(CaptionId(e.item));
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        if (e.separator) {
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_ID | MIIM_STATE | MIIM_BITMAP;
+            info.fType = MFT_STRING;
+            info.dwTypeData = const_cast<char*>(caption.c_str());
+            info.wID = CommandOf(e.item);
+            info.fState = e.enabled ? MFS_ENABLED : MFS_DISABLED;
+            info.hbmpItem = isCustom ? custom.glyph : PictureMenuGlyph(e.item);
+        }
+        if (!InsertMenuItemA(menu_.Get(), UINT(GetMenuItemCount(menu_.Get())), TRUE, &info))
+            throw Exception("The picture menu could not be built");
+    }
+}
+
+std::optional<TPictureMenuItem> TPictureMenu::Popup(HWND owner, TPoint screen) {
+    const UINT chosen =
+        UINT(TrackPopupMenu(menu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+                            screen.x, screen.y, 0, owner, nullptr));
+    if (chosen == 0)
+        return std::nullopt;
+    return TPictureMenuItem(chosen - 1);
+}

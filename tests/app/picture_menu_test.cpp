@@ -1,0 +1,99 @@
+// The picture box's context menu as built from the program's resources: captions, glyphs,
+// separators and enabled lines, read back from the platform's menu.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "controls/picture_menu.h"
+
+namespace {
+
+struct TLine {
+    std::string caption; // "-" for a separator
+    bool enabled;
+    HBITMAP glyph;
+};
+
+std::vector<TLine> Lines(HMENU menu) {
+    std::vector<TLine> lines;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[64] = {};
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_BITMAP;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        GetMenuItemInfoA(menu, UINT(i), TRUE, &info);
+        lines.push_back(
+            {info.fType & MFT_SEPARATOR ? "-" : text, !(info.fState & MFS_DISABLED), info.hbmpItem});
+    }
+    return lines;
+}
+
+std::string Captions(const std::vector<TLine>& lines, bool enabledOnly) {
+    std::string all;
+    for (const TLine& l : lines)
+        if (!enabledOnly || (l.enabled && l.caption != "-"))
+            all += l.caption + ";";
+    return all;
+}
+
+TEST(PictureMenu, TheWindowsReadOnlyBoxShowsSevenLinesWithOnlyCopyAndSaveEnabled) {
+    TPictureMenuFacts facts;
+    facts.pictureEmpty = false;
+    TPictureMenu menu;
+    menu.Update(TPictureMenuItems::Default(), facts, {});
+    menu.Update(TPictureMenuItems::Default(), facts, {}); // built afresh, not appended
+    const std::vector<TLine> lines = Lines(menu.Handle());
+    EXPECT_EQ(Captions(lines, false), "Cu&t;&Copy;&Paste;&Delete;-;&Load...;Save &As...;");
+    EXPECT_EQ(Captions(lines, true), "&Copy;Save &As...;");
+
+    facts.canModify = true;
+    menu.Update(TPictureMenuItems::Default(), facts, {});
+    EXPECT_EQ(Captions(Lines(menu.Handle()), true), "Cu&t;&Copy;&Delete;&Load...;Save &As...;");
+}
+
+TEST(PictureMenu, EveryActionHasItsOwnSixteenPixelGlyphWithATransparentCorner) {
+    TPictureMenuFacts facts;
+    TPictureMenu menu;
+    menu.Update(TPictureMenuItems::Default(), facts, {});
+    std::vector<HBITMAP> seen;
+    for (const TLine& line : Lines(menu.Handle())) {
+        if (line.caption == "-")
+            continue;
+        SCOPED_TRACE(line.caption);
+        ASSERT_NE(line.glyph, nullptr);
+        for (HBITMAP other : seen)
+            EXPECT_NE(line.glyph, other);
+        seen.push_back(line.glyph);
+        DIBSECTION dib = {};
+        ASSERT_EQ(GetObject(line.glyph, sizeof dib, &dib), int(sizeof dib));
+        EXPECT_EQ(dib.dsBm.bmWidth, 16);
+        EXPECT_EQ(dib.dsBm.bmHeight, 16);
+        ASSERT_EQ(dib.dsBm.bmBitsPixel, 32);
+        const auto* pixels = static_cast<const uint32_t*>(dib.dsBm.bmBits);
+        EXPECT_EQ(pixels[15 * 16], 0u); // top-down rows: the bottom-left pixel, transparent
+        int opaque = 0;
+        for (int i = 0; i < 256; ++i)
+            opaque += (pixels[i] >> 24) == 0xFF;
+        EXPECT_GT(opaque, 10);
+    }
+    EXPECT_EQ(seen.size(), 6u);
+}
+
+TEST(PictureMenu, CustomItemFollowsItsSeparatorWithTheApplicationsCaption) {
+    TPictureMenuItems items;
+    items.Add(TPictureMenuItem::Copy).Add(TPictureMenuItem::Custom);
+    TPictureMenuFacts facts;
+    facts.pictureEmpty = false;
+    TPictureMenu menu;
+    menu.Update(items, facts, {"&Imprimer", nullptr});
+    EXPECT_EQ(Captions(Lines(menu.Handle()), false), "&Copy;-;&Imprimer;");
+    EXPECT_EQ(Captions(Lines(menu.Handle()), true), "&Copy;&Imprimer;");
+}
+
+} // namespace
