@@ -20,6 +20,9 @@ struct TGraphicClass {
     const char* name;
     const TGraphicClass* parent;
     std::unique_ptr<TGraphic> (*create)(); // nullptr for an abstract kind
+    // Name of the clipboard format registered for the kind's own stream, which a paste reads;
+    // nullptr when the kind cannot be pasted.
+    const char* clipboardFormat = nullptr;
 
     bool InheritsFrom(const TGraphicClass& other) const;
 };

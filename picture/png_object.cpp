@@ -21,7 +21,8 @@ std::unique_ptr<TGraphic> CreatePNGObject() {
 } // namespace
 
 const TGraphicClass& TPNGObject::StaticClass() {
-    static const TGraphicClass pngClass = {"TPNGObject", &TGraphic::StaticClass(), CreatePNGObject};
+    // The clipboard format that programs put PNG files on the clipboard in.
+    static const TGraphicClass pngClass = {"TPNGObject", &TGraphic::StaticClass(), CreatePNGObject, "PNG"};
     return pngClass;
 }
 

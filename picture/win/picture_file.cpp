@@ -13,8 +13,14 @@
 
 namespace {
 
+constexpr uint64_t kMaxFileBytes = uint64_t(256) << 20;
+
 [[noreturn]] void ThrowSaveError(const std::wstring& path, DWORD code) {
     throw Exception("The picture could not be saved to " + WideToAnsi(path) + ": " + SystemMessage(code));
+}
+
+[[noreturn]] void ThrowLoadError(const std::wstring& path, const std::string& reason) {
+    throw Exception("The picture could not be read from " + WideToAnsi(path) + ": " + reason);
 }
 
 // A file made for the new content, deleted again unless it was moved into place.
@@ -92,4 +98,30 @@ bool SaveGraphicToFile(const TGraphic& graphic, const std::wstring& path,
         ThrowSaveError(path, GetLastError());
     temporary.Kept();
     return true;
+}
+
+std::unique_ptr<TGraphic> LoadGraphicFromFile(const std::wstring& path, const TGraphicClass& kind) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE)
+        ThrowLoadError(path, SystemMessage(GetLastError()));
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size))
+        ThrowLoadError(path, SystemMessage(GetLastError()));
+    if (uint64_t(size.QuadPart) > kMaxFileBytes)
+        ThrowLoadError(path, "the file is larger than 256 MB");
+    std::vector<uint8_t> bytes(size_t(size.QuadPart));
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.Get(), bytes.data() + done, DWORD(bytes.size() - done), &read, nullptr))
+            ThrowLoadError(path, SystemMessage(GetLastError()));
+        if (read == 0)
+            ThrowLoadError(path, "the file ended early");
+        done += read;
+    }
+    TByteReader stream(bytes.data(), bytes.size());
+    std::unique_ptr<TGraphic> graphic = kind.create();
+    graphic->LoadFromStream(stream);
+    return graphic;
 }

@@ -1,8 +1,9 @@
 #pragma once
-// Saving a graphic into a file, as the picture box's Save As does, so that a failure never costs
-// the file that was there.
+// Loading a graphic from a file and saving it into one, as the picture box's Load and Save As do;
+// a failing save never costs the file that was there.
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "picture/graphic.h"
@@ -15,3 +16,7 @@
 // left as it was and no temporary file stays behind.
 bool SaveGraphicToFile(const TGraphic& graphic, const std::wstring& path,
                        const std::function<bool()>& confirmReplace);
+
+// A new graphic of the kind (which must have a factory) read from the file. Exception when the
+// file cannot be read or is larger than 256 MB; the kind's own error when its content is not valid.
+std::unique_ptr<TGraphic> LoadGraphicFromFile(const std::wstring& path, const TGraphicClass& kind);

@@ -143,4 +143,24 @@ TEST(SaveGraphicToFile, FailureLeavesTheOldFileIntactAndNoPartialFile) {
     EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"folder.png", L"old.png"}));
 }
 
+TEST(LoadGraphicFromFile, ReadsTheKindFromTheFileOrSaysWhyNot) {
+    TFolder folder;
+    const auto png = LoadPng(SmallGreyPng(4, 3));
+    ASSERT_TRUE(SaveGraphicToFile(*png, folder / L"a.png", [] { return true; }));
+    const std::unique_ptr<TGraphic> loaded =
+        LoadGraphicFromFile(folder / L"a.png", TPNGObject::StaticClass());
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Width(), 4);
+    EXPECT_EQ(static_cast<const TPNGObject&>(*loaded).Image().Pixel(3, 2).rgbRed, 5);
+
+    try {
+        LoadGraphicFromFile(folder / L"none.png", TPNGObject::StaticClass());
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message().rfind("The picture could not be read from ", 0), 0u) << e.Message();
+    }
+    WriteBytes(folder / L"bad.png", kOld);
+    EXPECT_THROW(LoadGraphicFromFile(folder / L"bad.png", TPNGObject::StaticClass()), EPNGInvalidFileHeader);
+}
+
 } // namespace

@@ -1,5 +1,5 @@
-// Copying a picture to the clipboard: what a program reading it back gets, and what a failure
-// leaves there.
+// Copying a picture to the clipboard and pasting one from it: what the other side gets, and what
+// a failure leaves there.
 
 #include <windows.h>
 
@@ -13,7 +13,9 @@
 #include "base/win/clipboard.h"
 #include "base/win/gdi.h"
 #include "picture/png_errors.h"
+#include "base/win/global_memory.h"
 #include "picture/win/clipboard_copy.h"
+#include "picture/win/clipboard_paste.h"
 #include "../png_test_util.h"
 
 namespace {
@@ -103,6 +105,34 @@ TEST(CopyGraphicToClipboard, ClipboardHeldByAnotherProgramIsAnError) {
     release = true;
     holder.join();
     EXPECT_EQ(ClipboardText(), "kept");
+}
+
+void PutOnClipboard(const char* format, const TBytes& bytes) {
+    GlobalMemory block = GlobalMemory::FromBytes(bytes.data(), bytes.size());
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    if (SetClipboardData(RegisterClipboardFormatA(format), block.Get()))
+        block.Detach();
+    CloseClipboard();
+}
+
+TEST(PasteGraphic, ReadsThePictureFromItsKindsFormat) {
+    CopyTextToClipboard(nullptr, "text only");
+    EXPECT_FALSE(CanPasteGraphic(TPNGObject::StaticClass()));
+    EXPECT_EQ(PasteGraphic(nullptr, TPNGObject::StaticClass()), nullptr);
+    EXPECT_FALSE(CanPasteGraphic(TGraphic::StaticClass())) << "a kind without a factory";
+
+    const TBytes file = PngSuiteFile("basn3p04.png");
+    PutOnClipboard("PNG", file);
+    EXPECT_TRUE(CanPasteGraphic(TPNGObject::StaticClass()));
+    const std::unique_ptr<TGraphic> pasted = PasteGraphic(nullptr, TPNGObject::StaticClass());
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(PicturePixels(static_cast<const TPNGObject&>(*pasted)), PicturePixels(*LoadPng(file)));
+
+    PutOnClipboard("PNG", TBytes(file.begin(), file.begin() + 40));
+    EXPECT_THROW(PasteGraphic(nullptr, TPNGObject::StaticClass()), EPngError);
+    ASSERT_TRUE(OpenClipboard(nullptr)) << "closed again after the failure";
+    CloseClipboard();
 }
 
 } // namespace
