@@ -61,3 +61,19 @@ TEST(Trim, WorksOnUtf16CodeUnits) {
     EXPECT_EQ(TrimmedView(std::wstring_view(L"\u2003")), L"\u2003") << "only codes 0 to 32 are blanks";
     EXPECT_EQ(TrimmedView(std::wstring_view(L" \x01 ")), L"");
 }
+
+TEST(WithoutAccessKeyMarks, DropsTheMarkAndKeepsADoubledAmpersandAsOne) {
+    const struct {
+        const char* caption;
+        const char* spoken;
+    } cases[] = {
+        {"&Se connecter", "Se connecter"},
+        {"Annu&ler", "Annuler"},
+        {"Pierre && Fils", "Pierre & Fils"},
+        {"&&&Ok", "&Ok"},
+        {"fin&", "fin"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WithoutAccessKeyMarks(c.caption), c.spoken) << c.caption;
+}
