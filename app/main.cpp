@@ -50,6 +50,11 @@ TFrmConnexionORLIX::TFrmConnexionORLIX(TComponent* owner, const DescObject& desc
                                  [this](TComponent* s) { msrdpAuthenticationWarningDisplayed(s); });
 
     ReadForm(*this, description);
+    // The fields' names and the title exist only as pictures in the background; a screen
+    // reader gets them as words.
+    Edit1->SetAccessibleName("Code utilisateur");
+    edit2->SetAccessibleName("Mot de passe");
+    cxImage1->SetAccessibleName("Connexion ORLIX");
     if (Application)
         Application->FormCreated(this);
     HandleNeeded();

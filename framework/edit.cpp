@@ -1,5 +1,8 @@
 #include "framework/edit.h"
 
+#include <oleacc.h>
+
+#include "framework/accessible_object.h"
 #include "framework/reader.h"
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
@@ -63,6 +66,16 @@ std::pair<int, int> TEdit::Selection() const {
 void TEdit::DoEnter() {
     if (autoSelect_ && !(ControlState() & csLButtonDown))
         SelectAll();
+}
+
+void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_TEXT;
+    // A masked field's text is never its name: unless given one, it has none.
+    if (passwordChar_) {
+        traits.name.emplace();
+        traits.secret = true;
+    }
+    TWinControl::DescribeAccessible(traits);
 }
 
 void TEdit::WndProc(TMessage& m) {

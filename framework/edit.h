@@ -20,6 +20,7 @@ public:
     // The selected range as character positions (start, end).
     std::pair<int, int> Selection() const;
 
+    void DescribeAccessible(AccessibleTraits& traits) const override;
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "base/win/ansi.h"
+#include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/form.h"
 #include "framework/reader.h"
@@ -245,6 +246,11 @@ void TWinControl::TextChanged() {
         SetWindowTextA(handle_, Text().c_str());
 }
 
+void TWinControl::DescribeAccessible(AccessibleTraits& traits) const {
+    if (accessibleName_)
+        traits.name = AnsiToWide(*accessibleName_);
+}
+
 void TWinControl::VisibleChanged() {
     if (handle_ && !IsTopLevel())
         ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
@@ -361,6 +367,10 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     case WM_LBUTTONUP:
         ExcludeState(csLButtonDown);
+        break;
+    case WM_GETOBJECT:
+        if (AnswerAccessibleObject(*this, m))
+            return;
         break;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(m);
