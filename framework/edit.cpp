@@ -5,6 +5,14 @@
 #include "framework/accessible_object.h"
 #include "framework/reader.h"
 
+namespace {
+
+bool AsksForText(UINT msg) {
+    return msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH || msg == EM_GETLINE;
+}
+
+} // namespace
+
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 121, 21);
     SetColor(clWindow);
@@ -79,6 +87,18 @@ void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
 }
 
 void TEdit::WndProc(TMessage& m) {
+    // A masked field gives its text to no other thread or program, as the platform's own
+    // password fields do; the program's own reads, on this thread, still get it.
+    if (passwordChar_ && AsksForText(m.msg) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
+        if (m.msg == WM_GETTEXT && m.wParam > 0) {
+            if (IsWindowUnicode(WindowHandle()))
+                *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
+            else
+                *reinterpret_cast<char*>(m.lParam) = '\0';
+        }
+        m.result = 0;
+        return;
+    }
     if (m.msg == CN_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
         // A masked field keeps no copy of its text: the password stays in the window alone.
         if (!passwordChar_) {

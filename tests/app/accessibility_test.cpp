@@ -1,5 +1,5 @@
 // What a screen reader gets from the sign-in window through the platform's accessibility
-// interface: each control's name and role.
+// interface: each control's name and role, and the password never given away.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -63,6 +63,74 @@ long RoleOf(const ComPtr<IAccessible>& object) {
     return role.Type() == VT_I4 ? role.Get().lVal : -1;
 }
 
+// Every text that the object gives about itself, whatever the call answered.
+std::vector<std::wstring> TextsOf(const ComPtr<IAccessible>& object) {
+    using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
+    const Getter getters[] = {&IAccessible::get_accName,
+                              &IAccessible::get_accValue,
+                              &IAccessible::get_accDescription,
+                              &IAccessible::get_accHelp,
+                              &IAccessible::get_accKeyboardShortcut,
+                              &IAccessible::get_accDefaultAction};
+    std::vector<std::wstring> texts;
+    for (const Getter get : getters) {
+        Bstr text;
+        (object.Get()->*get)(Self(), text.Put());
+        texts.emplace_back(text.View());
+    }
+    return texts;
+}
+
+// What another program reads of a window: the texts of its accessible objects and the answers
+// to text requests, from a thread of its own in another apartment while this thread answers.
+struct ReadElsewhere {
+    HRESULT apartment = E_FAIL;
+    std::vector<std::wstring> accessibleTexts;
+    LRESULT length = -1;
+    std::wstring wide;
+    std::string ansi;
+    std::wstring line;
+};
+
+ReadElsewhere ReadFromAnotherThread(HWND hwnd) {
+    ReadElsewhere read;
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+        read.apartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        if (SUCCEEDED(read.apartment)) {
+            for (const LONG id : {OBJID_CLIENT, OBJID_WINDOW}) {
+                ComPtr<IAccessible> object;
+                if (AccessibleObjectFromWindow(hwnd, DWORD(id), kIidAccessible, object.PutVoid()) == S_OK) {
+                    const auto texts = TextsOf(object);
+                    read.accessibleTexts.insert(read.accessibleTexts.end(), texts.begin(), texts.end());
+                }
+            }
+            CoUninitialize();
+        }
+        read.length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+        wchar_t wide[64] = L"untouched";
+        SendMessageW(hwnd, WM_GETTEXT, 64, LPARAM(wide));
+        read.wide = wide;
+        char ansi[64] = "untouched";
+        SendMessageA(hwnd, WM_GETTEXT, 64, LPARAM(ansi));
+        read.ansi = ansi;
+        wchar_t line[64] = {64};
+        line[SendMessageW(hwnd, EM_GETLINE, 0, LPARAM(line)) & 63] = L'\0';
+        read.line = line;
+        done = true;
+    });
+    while (!done) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    other.join();
+    return read;
+}
+
 } // namespace
 
 TEST(Accessibility, EachControlIsNamedAsASightedUserSeesItWithItsRole) {
@@ -97,3 +165,25 @@ TEST(Accessibility, EachControlIsNamedAsASightedUserSeesItWithItsRole) {
     });
 }
 
+TEST(Accessibility, ThePasswordReachesNoAccessiblePropertyAndNoOtherThread) {
+    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+        SetWindowTextW(form.Edit1->Handle(), L"jdupont");
+        SetWindowTextW(form.edit2->Handle(), kPassword);
+
+        const ReadElsewhere password = ReadFromAnotherThread(form.edit2->Handle());
+        ASSERT_EQ(password.apartment, S_OK);
+        EXPECT_THAT(password.accessibleTexts, Contains(L"Mot de passe")) << "the objects were read";
+        for (const std::wstring& text : password.accessibleTexts)
+            EXPECT_THAT(text, Not(HasSubstr(L"S3cret")));
+        EXPECT_EQ(password.length, 0);
+        EXPECT_EQ(password.wide, L"");
+        EXPECT_EQ(password.ansi, "");
+        EXPECT_THAT(password.line, Not(HasSubstr(L"S3cret")));
+        // Only the masked field keeps its text to itself, and the program still reads it.
+        EXPECT_EQ(ReadFromAnotherThread(form.Edit1->Handle()).wide, L"jdupont");
+        wchar_t own[64] = L"";
+        GetWindowTextW(form.edit2->Handle(), own, 64);
+        EXPECT_STREQ(own, kPassword);
+        form.Close();
+    });
+}
