@@ -242,8 +242,11 @@ void TWinControl::ColorChanged() {
 }
 
 void TWinControl::TextChanged() {
-    if (handle_)
-        SetWindowTextA(handle_, Text().c_str());
+    if (!handle_)
+        return;
+    SetWindowTextA(handle_, Text().c_str());
+    // A screen reader announces a caption that changes, as it does for the platform's controls.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void TWinControl::DescribeAccessible(AccessibleTraits& traits) const {

@@ -1,5 +1,6 @@
 // What a screen reader gets from the sign-in window through the platform's accessibility
-// interface: each control's name and role, and the password never given away.
+// interface: each control's name and role, the password never given away, and the progress
+// caption announced when it changes.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -80,6 +81,56 @@ std::vector<std::wstring> TextsOf(const ComPtr<IAccessible>& object) {
     }
     return texts;
 }
+
+// Records the events of one kind raised in this process; they arrive while the thread pumps.
+class EventRecorder {
+  public:
+    struct Event {
+        HWND hwnd;
+        LONG object;
+        std::optional<std::wstring> name; // read as a screen reader would, when it came
+    };
+
+    explicit EventRecorder(DWORD event) {
+        recorder_ = this;
+        hook_ =
+            SetWinEventHook(event, event, nullptr, Callback, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        EXPECT_TRUE(hook_);
+    }
+    EventRecorder(const EventRecorder&) = delete;
+    EventRecorder& operator=(const EventRecorder&) = delete;
+    ~EventRecorder() {
+        UnhookWinEvent(hook_);
+        recorder_ = nullptr;
+    }
+
+    std::vector<Event> For(HWND hwnd) const {
+        std::vector<Event> found;
+        for (const Event& e : events_)
+            if (e.hwnd == hwnd)
+                found.push_back(e);
+        return found;
+    }
+
+  private:
+    static void CALLBACK Callback(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+        if (!recorder_)
+            return;
+        Event e{hwnd, object, std::nullopt};
+        ComPtr<IAccessible> source;
+        Variant item;
+        if (AccessibleObjectFromEvent(hwnd, DWORD(object), DWORD(child), source.Put(), item.Put()) == S_OK) {
+            Bstr name;
+            if (source->get_accName(item.Get(), name.Put()) == S_OK)
+                e.name = std::wstring(name.View());
+        }
+        recorder_->events_.push_back(std::move(e));
+    }
+
+    static inline EventRecorder* recorder_ = nullptr;
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<Event> events_;
+};
 
 // What another program reads of a window: the texts of its accessible objects and the answers
 // to text requests, from a thread of its own in another apartment while this thread answers.
@@ -186,4 +237,22 @@ TEST(Accessibility, ThePasswordReachesNoAccessiblePropertyAndNoOtherThread) {
         EXPECT_STREQ(own, kPassword);
         form.Close();
     });
+}
+
+TEST(Accessibility, TheProgressCaptionIsAnnouncedWhenItChanges) {
+    EventRecorder changes(EVENT_OBJECT_NAMECHANGE);
+    HWND label = nullptr;
+    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+        label = form.lblProgress->Handle();
+        form.lblProgress->SetText(SignInText(kConnecting));
+        Pump();
+        form.lblProgress->SetText("");
+        Pump();
+        form.Close();
+    });
+    const auto events = changes.For(label);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].object, OBJID_CLIENT);
+    EXPECT_EQ(events[0].name, AnsiToWide(SignInText(kConnecting)));
+    EXPECT_EQ(events[1].name, std::nullopt);
 }
