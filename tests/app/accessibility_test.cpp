@@ -1,6 +1,6 @@
 // What a screen reader gets from the sign-in window through the platform's accessibility
-// interface: each control's name and role, the password never given away, and the progress
-// caption announced when it changes.
+// interface: each control's name and role, the password never given away, the progress caption
+// announced when it changes, and the warning box read out when it appears.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -255,4 +255,30 @@ TEST(Accessibility, TheProgressCaptionIsAnnouncedWhenItChanges) {
     EXPECT_EQ(events[0].object, OBJID_CLIENT);
     EXPECT_EQ(events[0].name, AnsiToWide(SignInText(kConnecting)));
     EXPECT_EQ(events[1].name, std::nullopt);
+}
+
+TEST(Accessibility, TheWarningBoxIsReadOutWhenItAppears) {
+    EventRecorder alerts(EVENT_SYSTEM_ALERT);
+    std::optional<std::wstring> message;
+    std::optional<std::wstring> button;
+    long buttonRole = 0;
+    WarningBoxWatcher boxes([&](TMessageForm& box) {
+        for (HWND child = GetWindow(box.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (WindowText(child) == box.Message())
+                message = NameOf(ObjectOf(child));
+        }
+        const ComPtr<IAccessible> ok = ObjectOf(box.Button()->Handle());
+        button = NameOf(ok);
+        buttonRole = RoleOf(ok);
+        WarningBoxWatcher::PressOk(box);
+    });
+    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+        ShowWarning(SignInText(kCredentialsRefused));
+        form.Close();
+    });
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(message, AnsiToWide(SignInText(kCredentialsRefused)));
+    EXPECT_EQ(button, L"OK");
+    EXPECT_EQ(buttonRole, ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(alerts.For(boxes.Boxes()[0].hwnd).size(), 1u);
 }
