@@ -181,11 +181,13 @@ bool AnswerAccessibleObject(TWinControl& control, TMessage& m) {
         return false;
     const HWND hwnd = control.WindowHandle();
     ComPtr<IAccessible> standard;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, kIidAccessible, standard.PutVoid())))
-        return false;
-    const auto proxy = ComPtr<IAccessible>::Adopt(new AccessibleProxy(hwnd, std::move(standard)));
-    const LRESULT result = LresultFromObject(kIidAccessible, m.wParam, proxy.Get());
-    if (FAILED(HRESULT(result)))
+    LRESULT result = CreateStdAccessibleObject(hwnd, OBJID_CLIENT, kIidAccessible, standard.PutVoid());
+    if (SUCCEEDED(HRESULT(result))) {
+        const auto proxy = ComPtr<IAccessible>::Adopt(new AccessibleProxy(hwnd, std::move(standard)));
+        result = LresultFromObject(kIidAccessible, m.wParam, proxy.Get());
+    }
+    // Left to the platform, a secret field would be named by its text: the failure is the answer.
+    if (FAILED(HRESULT(result)) && !traits.secret)
         return false;
     m.result = result;
     return true;
