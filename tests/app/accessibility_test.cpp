@@ -1,16 +1,14 @@
-// What a screen reader gets from the sign-in window through the platform's accessibility
-// interface: each control's name and role, the password never given away, the progress caption
-// announced when it changes, and the warning box read out when it appears.
+// What a screen reader, or any other program, reads of the sign-in window through the platform's
+// accessibility interface and text requests.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "app/message_form.h"
 #include "app/sign_in_texts.h"
@@ -20,7 +18,6 @@
 #include "base/win/variant.h"
 #include "controls/cx_label.h"
 #include "framework/accessible_object.h"
-#include "framework/button.h"
 #include "framework/edit.h"
 #include "tests/app/program_runner.h"
 #include "tests/support/ui/ui_driver.h"
@@ -32,151 +29,79 @@ using testing::Not;
 
 namespace {
 
-constexpr wchar_t kPassword[] = L"Tr\u00e8sS3cret!";
-
-VARIANT Self() {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = CHILDID_SELF;
-    return v;
-}
-
-ComPtr<IAccessible> ObjectOf(HWND hwnd, LONG id = OBJID_CLIENT) {
-    ComPtr<IAccessible> object;
-    EXPECT_EQ(AccessibleObjectFromWindow(hwnd, DWORD(id), kIidAccessible, object.PutVoid()), S_OK);
-    return object;
-}
-
-// The name, or nothing when the object has none.
-std::optional<std::wstring> NameOf(const ComPtr<IAccessible>& object) {
-    Bstr name;
-    const HRESULT hr = object->get_accName(Self(), name.Put());
-    EXPECT_TRUE(SUCCEEDED(hr)) << std::hex << hr;
-    if (hr != S_OK || !name)
-        return std::nullopt;
-    return std::wstring(name.View());
-}
-
-long RoleOf(const ComPtr<IAccessible>& object) {
-    Variant role;
-    EXPECT_EQ(object->get_accRole(Self(), role.Put()), S_OK);
-    return role.Type() == VT_I4 ? role.Get().lVal : -1;
-}
-
-// Every text that the object gives about itself, whatever the call answered.
-std::vector<std::wstring> TextsOf(const ComPtr<IAccessible>& object) {
-    using Getter = HRESULT (STDMETHODCALLTYPE IAccessible::*)(VARIANT, BSTR*);
-    const Getter getters[] = {&IAccessible::get_accName,
-                              &IAccessible::get_accValue,
-                              &IAccessible::get_accDescription,
-                              &IAccessible::get_accHelp,
-                              &IAccessible::get_accKeyboardShortcut,
-                              &IAccessible::get_accDefaultAction};
-    std::vector<std::wstring> texts;
-    for (const Getter get : getters) {
-        Bstr text;
-        (object.Get()->*get)(Self(), text.Put());
-        texts.emplace_back(text.View());
-    }
-    return texts;
-}
-
-// Records the events of one kind raised in this process; they arrive while the thread pumps.
-class EventRecorder {
-  public:
-    struct Event {
-        HWND hwnd;
-        LONG object;
-        std::optional<std::wstring> name; // read as a screen reader would, when it came
-    };
-
-    explicit EventRecorder(DWORD event) {
-        recorder_ = this;
-        hook_ =
-            SetWinEventHook(event, event, nullptr, Callback, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-        EXPECT_TRUE(hook_);
-    }
-    EventRecorder(const EventRecorder&) = delete;
-    EventRecorder& operator=(const EventRecorder&) = delete;
-    ~EventRecorder() {
-        UnhookWinEvent(hook_);
-        recorder_ = nullptr;
-    }
-
-    std::vector<Event> For(HWND hwnd) const {
-        std::vector<Event> found;
-        for (const Event& e : events_)
-            if (e.hwnd == hwnd)
-                found.push_back(e);
-        return found;
-    }
-
-  private:
-    static void CALLBACK Callback(HWINEVENTHOOK, DWORD, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
-        if (!recorder_)
-            return;
-        Event e{hwnd, object, std::nullopt};
-        ComPtr<IAccessible> source;
-        Variant item;
-        if (AccessibleObjectFromEvent(hwnd, DWORD(object), DWORD(child), source.Put(), item.Put()) == S_OK) {
-            Bstr name;
-            if (source->get_accName(item.Get(), name.Put()) == S_OK)
-                e.name = std::wstring(name.View());
-        }
-        recorder_->events_.push_back(std::move(e));
-    }
-
-    static inline EventRecorder* recorder_ = nullptr;
-    HWINEVENTHOOK hook_ = nullptr;
-    std::vector<Event> events_;
+struct ObjectRead {
+    std::optional<std::wstring> name; // none when the object has no name
+    long role = 0;
+    std::vector<std::wstring> texts; // every text the object gives about itself
 };
 
-// What another program reads of a window: the texts of its accessible objects and the answers
-// to text requests, from a thread of its own in another apartment while this thread answers.
+ObjectRead ReadObject(HWND hwnd) {
+    ObjectRead read;
+    ComPtr<IAccessible> object;
+    if (AccessibleObjectFromWindow(hwnd, DWORD(OBJID_CLIENT), kIidAccessible, object.PutVoid()) != S_OK)
+        return read;
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    Variant role;
+    if (object->get_accRole(self, role.Put()) == S_OK && role.Type() == VT_I4)
+        read.role = role.Get().lVal;
+    for (const auto get :
+         {&IAccessible::get_accName, &IAccessible::get_accValue, &IAccessible::get_accDescription,
+          &IAccessible::get_accHelp, &IAccessible::get_accKeyboardShortcut}) {
+        Bstr text;
+        if ((object.Get()->*get)(self, text.Put()) == S_OK && get == &IAccessible::get_accName && text)
+            read.name = std::wstring(text.View());
+        read.texts.emplace_back(text.View());
+    }
+    return read;
+}
+
+struct Event {
+    DWORD event;
+    HWND hwnd;
+    std::optional<std::wstring> name; // as a screen reader reads it when the event comes
+};
+std::vector<Event> g_events;
+
+void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG, LONG, DWORD, DWORD) {
+    g_events.push_back({event, hwnd, ReadObject(hwnd).name});
+}
+
+using EventHook = std::unique_ptr<std::remove_pointer_t<HWINEVENTHOOK>, decltype(&UnhookWinEvent)>;
+EventHook HookEvent(DWORD event) {
+    return {
+        SetWinEventHook(event, event, nullptr, RecordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT),
+        UnhookWinEvent};
+}
+
+// What another program reads of a window: from a thread of its own, in another apartment, while
+// this thread answers.
 struct ReadElsewhere {
-    HRESULT apartment = E_FAIL;
-    std::vector<std::wstring> accessibleTexts;
+    ObjectRead object;
     LRESULT length = -1;
-    std::wstring wide;
-    std::string ansi;
-    std::wstring line;
+    std::wstring text;
 };
 
 ReadElsewhere ReadFromAnotherThread(HWND hwnd) {
     ReadElsewhere read;
     std::atomic<bool> done{false};
     std::thread other([&] {
-        read.apartment = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-        if (SUCCEEDED(read.apartment)) {
-            for (const LONG id : {OBJID_CLIENT, OBJID_WINDOW}) {
-                ComPtr<IAccessible> object;
-                if (AccessibleObjectFromWindow(hwnd, DWORD(id), kIidAccessible, object.PutVoid()) == S_OK) {
-                    const auto texts = TextsOf(object);
-                    read.accessibleTexts.insert(read.accessibleTexts.end(), texts.begin(), texts.end());
-                }
-            }
+        if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {
+            read.object = ReadObject(hwnd);
             CoUninitialize();
         }
         read.length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
-        wchar_t wide[64] = L"untouched";
-        SendMessageW(hwnd, WM_GETTEXT, 64, LPARAM(wide));
-        read.wide = wide;
-        char ansi[64] = "untouched";
-        SendMessageA(hwnd, WM_GETTEXT, 64, LPARAM(ansi));
-        read.ansi = ansi;
-        wchar_t line[64] = {64};
-        line[SendMessageW(hwnd, EM_GETLINE, 0, LPARAM(line)) & 63] = L'\0';
-        read.line = line;
+        wchar_t text[64] = L"untouched";
+        SendMessageW(hwnd, WM_GETTEXT, 64, LPARAM(text));
+        read.text = text;
         done = true;
     });
-    while (!done) {
+    for (MSG msg; !done;) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&msg);
-        }
     }
     other.join();
     return read;
@@ -184,13 +109,12 @@ ReadElsewhere ReadFromAnotherThread(HWND hwnd) {
 
 } // namespace
 
-TEST(Accessibility, EachControlIsNamedAsASightedUserSeesItWithItsRole) {
-    struct Case {
+TEST(Accessibility, EachControlReadsAsShownTheProgressAndTheBoxAreAnnouncedAndThePasswordNeverLeaks) {
+    const struct {
         const char* control; // empty: the window itself
         std::optional<std::wstring> name;
         long role;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Edit1", L"Code utilisateur", ROLE_SYSTEM_TEXT},
         {"edit2", L"Mot de passe", ROLE_SYSTEM_TEXT},
         {"btnLogin", L"Se connecter", ROLE_SYSTEM_PUSHBUTTON},
@@ -200,85 +124,52 @@ TEST(Accessibility, EachControlIsNamedAsASightedUserSeesItWithItsRole) {
         {"cxLabel1", L"V0.8 Beta", ROLE_SYSTEM_STATICTEXT},
         {"", L"Enseignement Sp\u00e9cialis\u00e9 Vorlane", ROLE_SYSTEM_CLIENT},
     };
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
-        // What the user typed is no name.
-        SetWindowTextW(form.Edit1->Handle(), L"jdupont");
-        SetWindowTextW(form.edit2->Handle(), kPassword);
-        for (const Case& c : cases) {
-            auto* control = *c.control ? dynamic_cast<TWinControl*>(form.FindComponent(c.control)) : &form;
-            ASSERT_TRUE(control) << c.control;
-            const ComPtr<IAccessible> object = ObjectOf(control->Handle());
-            ASSERT_TRUE(object) << c.control;
-            EXPECT_EQ(NameOf(object), c.name) << c.control;
-            EXPECT_EQ(RoleOf(object), c.role) << c.control;
-        }
-        form.Close();
-    });
-}
-
-TEST(Accessibility, ThePasswordReachesNoAccessiblePropertyAndNoOtherThread) {
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
-        SetWindowTextW(form.Edit1->Handle(), L"jdupont");
-        SetWindowTextW(form.edit2->Handle(), kPassword);
-
-        const ReadElsewhere password = ReadFromAnotherThread(form.edit2->Handle());
-        ASSERT_EQ(password.apartment, S_OK);
-        EXPECT_THAT(password.accessibleTexts, Contains(L"Mot de passe")) << "the objects were read";
-        for (const std::wstring& text : password.accessibleTexts)
-            EXPECT_THAT(text, Not(HasSubstr(L"S3cret")));
-        EXPECT_EQ(password.length, 0);
-        EXPECT_EQ(password.wide, L"");
-        EXPECT_EQ(password.ansi, "");
-        EXPECT_THAT(password.line, Not(HasSubstr(L"S3cret")));
-        // Only the masked field keeps its text to itself, and the program still reads it.
-        EXPECT_EQ(ReadFromAnotherThread(form.Edit1->Handle()).wide, L"jdupont");
-        wchar_t own[64] = L"";
-        GetWindowTextW(form.edit2->Handle(), own, 64);
-        EXPECT_STREQ(own, kPassword);
-        form.Close();
-    });
-}
-
-TEST(Accessibility, TheProgressCaptionIsAnnouncedWhenItChanges) {
-    EventRecorder changes(EVENT_OBJECT_NAMECHANGE);
-    HWND label = nullptr;
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
-        label = form.lblProgress->Handle();
-        form.lblProgress->SetText(SignInText(kConnecting));
-        Pump();
-        form.lblProgress->SetText("");
-        Pump();
-        form.Close();
-    });
-    const auto events = changes.For(label);
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].object, OBJID_CLIENT);
-    EXPECT_EQ(events[0].name, AnsiToWide(SignInText(kConnecting)));
-    EXPECT_EQ(events[1].name, std::nullopt);
-}
-
-TEST(Accessibility, TheWarningBoxIsReadOutWhenItAppears) {
-    EventRecorder alerts(EVENT_SYSTEM_ALERT);
-    std::optional<std::wstring> message;
-    std::optional<std::wstring> button;
-    long buttonRole = 0;
+    const std::wstring password = L"Tr\u00e8sS3cret!";
+    const std::string refused = SignInText(kCredentialsRefused);
+    g_events.clear();
+    const EventHook nameChanges = HookEvent(EVENT_OBJECT_NAMECHANGE);
+    const EventHook alerts = HookEvent(EVENT_SYSTEM_ALERT);
+    std::optional<std::wstring> boxMessage;
     WarningBoxWatcher boxes([&](TMessageForm& box) {
-        for (HWND child = GetWindow(box.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (WindowText(child) == box.Message())
-                message = NameOf(ObjectOf(child));
-        }
-        const ComPtr<IAccessible> ok = ObjectOf(box.Button()->Handle());
-        button = NameOf(ok);
-        buttonRole = RoleOf(ok);
+        boxMessage = ReadObject(FindWindowExA(box.Handle(), nullptr, "STATIC", refused.c_str())).name;
         WarningBoxWatcher::PressOk(box);
     });
+    HWND progress = nullptr;
     RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
-        ShowWarning(SignInText(kCredentialsRefused));
+        // What the user typed names nothing.
+        SetWindowTextW(form.Edit1->Handle(), L"jdupont");
+        SetWindowTextW(form.edit2->Handle(), password.c_str());
+        for (const auto& c : cases) {
+            auto* control = *c.control ? dynamic_cast<TWinControl*>(form.FindComponent(c.control)) : &form;
+            const ObjectRead read = ReadObject(control->Handle());
+            EXPECT_EQ(read.name, c.name) << c.control;
+            EXPECT_EQ(read.role, c.role) << c.control;
+        }
+
+        const ReadElsewhere secret = ReadFromAnotherThread(form.edit2->Handle());
+        EXPECT_EQ(secret.object.name, L"Mot de passe") << "the object was read from the other thread";
+        EXPECT_THAT(secret.object.texts, Not(Contains(HasSubstr(L"S3cret"))));
+        EXPECT_EQ(secret.length, 0);
+        EXPECT_EQ(secret.text, L"");
+        // Only the masked field keeps its text to itself, and only from others.
+        EXPECT_EQ(ReadFromAnotherThread(form.Edit1->Handle()).text, L"jdupont");
+        wchar_t own[64] = L"";
+        GetWindowTextW(form.edit2->Handle(), own, 64);
+        EXPECT_EQ(own, password);
+
+        progress = form.lblProgress->Handle();
+        form.lblProgress->SetText(SignInText(kConnecting));
+        Pump();
+        ShowWarning(refused);
         form.Close();
     });
+    EXPECT_EQ(boxMessage, AnsiToWide(refused));
     ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(message, AnsiToWide(SignInText(kCredentialsRefused)));
-    EXPECT_EQ(button, L"OK");
-    EXPECT_EQ(buttonRole, ROLE_SYSTEM_PUSHBUTTON);
-    EXPECT_EQ(alerts.For(boxes.Boxes()[0].hwnd).size(), 1u);
+    std::vector<std::pair<DWORD, std::optional<std::wstring>>> seen;
+    for (const Event& e : g_events)
+        if (e.hwnd == progress || e.hwnd == boxes.Boxes()[0].hwnd)
+            seen.emplace_back(e.event, e.event == EVENT_OBJECT_NAMECHANGE ? e.name : std::nullopt);
+    EXPECT_THAT(seen, testing::ElementsAre(std::make_pair(DWORD(EVENT_OBJECT_NAMECHANGE),
+                                                          std::optional(AnsiToWide(SignInText(kConnecting)))),
+                                           std::make_pair(DWORD(EVENT_SYSTEM_ALERT), std::nullopt)));
 }

@@ -63,17 +63,8 @@ TEST(Trim, WorksOnUtf16CodeUnits) {
 }
 
 TEST(WithoutAccessKeyMarks, DropsTheMarkAndKeepsADoubledAmpersandAsOne) {
-    const struct {
-        const char* caption;
-        const char* spoken;
-    } cases[] = {
-        {"&Se connecter", "Se connecter"},
-        {"Annu&ler", "Annuler"},
-        {"Pierre && Fils", "Pierre & Fils"},
-        {"&&&Ok", "&Ok"},
-        {"fin&", "fin"},
-        {"", ""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(WithoutAccessKeyMarks(c.caption), c.spoken) << c.caption;
+    EXPECT_EQ(WithoutAccessKeyMarks("&Se connecter"), "Se connecter");
+    EXPECT_EQ(WithoutAccessKeyMarks("Pierre && Fils"), "Pierre & Fils");
+    EXPECT_EQ(WithoutAccessKeyMarks("&&&Ok"), "&Ok");
+    EXPECT_EQ(WithoutAccessKeyMarks("fin&"), "fin");
 }
