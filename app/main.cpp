@@ -93,14 +93,14 @@ void TFrmConnexionORLIX::btnCancelClick(TComponent*) {
 }
 
 void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
-    const SecretText userCode = SecretText::FromWindow(Edit1->Handle());
+    const SecretText userCode = Edit1->TypedText();
     const std::wstring_view user = TrimmedView(userCode.View());
     if (user.empty()) {
         ShowWarning(SignInText(kUserCodeRequired));
         Edit1->SetFocus();
         return;
     }
-    if (TrimmedView(SecretText::FromWindow(edit2->Handle()).View()).empty()) {
+    if (TrimmedView(edit2->TypedText().View()).empty()) {
         ShowWarning(SignInText(kPasswordRequired));
         edit2->SetFocus();
         return;
@@ -114,7 +114,7 @@ void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
     msrdp->SetUserName(user);
     {
         // The password goes to the control as typed; our copies are wiped as soon as it has it.
-        const SecretText password = SecretText::FromWindow(edit2->Handle());
+        const SecretText password = edit2->TypedText();
         const SecretBstr value(password.View());
         SafeCallCheck(msrdp->AdvancedSettings2()->put_ClearTextPassword(value.Get()));
     }

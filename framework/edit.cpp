@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <utility>
+
 #include "framework/accessible_object.h"
 #include "framework/reader.h"
 
@@ -58,6 +60,15 @@ void TEdit::SetPasswordChar(char c) {
     }
 }
 
+SecretText TEdit::TypedText() {
+    struct Reading {
+        bool& flag;
+        bool previous = std::exchange(flag, true);
+        ~Reading() { flag = previous; }
+    } reading{typedTextRead_};
+    return SecretText::FromWindow(Handle());
+}
+
 void TEdit::SelectAll() {
     if (HandleAllocated())
         SendMessageA(WindowHandle(), EM_SETSEL, 0, -1);
@@ -88,8 +99,8 @@ void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
 
 void TEdit::WndProc(TMessage& m) {
     // A masked field gives its text to no other thread or program, as the platform's own
-    // password fields do; the program's own reads, on this thread, still get it.
-    if (passwordChar_ && AsksForText(m.msg) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
+    // password fields do; the program reads it with TypedText.
+    if (passwordChar_ && !typedTextRead_ && AsksForText(m.msg) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
         if (m.msg == WM_GETTEXT && m.wParam > 0) {
             if (IsWindowUnicode(WindowHandle()))
                 *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
