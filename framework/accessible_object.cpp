@@ -3,7 +3,6 @@
 #include <oleacc.h>
 
 #include <atomic>
-#include <new>
 
 #include "base/win/com_ptr.h"
 #include "framework/win_control.h"
@@ -80,7 +79,9 @@ class AccessibleProxy final : public IAccessible, public IOleWindow {
             return E_POINTER;
         *name = nullptr;
         AccessibleTraits traits;
-        if (!IsSelf(child) || !Describe(traits) || !traits.name)
+        if (const HRESULT hr = Describe(child, traits); FAILED(hr))
+            return hr;
+        if (!traits.name)
             return standard_->get_accName(child, name);
         if (traits.name->empty())
             return S_FALSE;
@@ -91,7 +92,9 @@ class AccessibleProxy final : public IAccessible, public IOleWindow {
         if (!role)
             return E_POINTER;
         AccessibleTraits traits;
-        if (!IsSelf(child) || !Describe(traits) || traits.role == 0)
+        if (const HRESULT hr = Describe(child, traits); FAILED(hr))
+            return hr;
+        if (traits.role == 0)
             return standard_->get_accRole(child, role);
         VariantInit(role);
         role->vt = VT_I4;
@@ -103,7 +106,9 @@ class AccessibleProxy final : public IAccessible, public IOleWindow {
             return E_POINTER;
         *value = nullptr;
         AccessibleTraits traits;
-        if (IsSelf(child) && (!Describe(traits) || traits.secret))
+        if (const HRESULT hr = Describe(child, traits); FAILED(hr))
+            return hr;
+        if (traits.secret)
             return E_ACCESSDENIED;
         return standard_->get_accValue(child, value);
     }
@@ -152,16 +157,20 @@ class AccessibleProxy final : public IAccessible, public IOleWindow {
   private:
     ~AccessibleProxy() = default;
 
-    // False when the control is gone or could not say (out of memory).
-    bool Describe(AccessibleTraits& traits) const noexcept {
+    // The control's traits for the object itself. Nothing for a child, or once the control is
+    // gone (the standard object answers for the dead window); a failure when the control could
+    // not say, rather than the standard object's answer, which could read a secret text.
+    HRESULT Describe(const VARIANT& child, AccessibleTraits& traits) const noexcept {
+        if (!IsSelf(child))
+            return S_FALSE;
         try {
             const TWinControl* control = FindControl(hwnd_);
             if (!control)
-                return false;
+                return S_FALSE;
             control->DescribeAccessible(traits);
-            return true;
+            return S_OK;
         } catch (...) {
-            return false;
+            return E_OUTOFMEMORY;
         }
     }
 
