@@ -21,6 +21,16 @@ std::string StartupFailureText(std::string_view className, std::string_view modu
     return text;
 }
 
+std::string WithoutAccessKeyMarks(std::string_view caption) {
+    std::string text;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size())
+            break;
+        text += caption[i];
+    }
+    return text;
+}
+
 std::string_view FileNameOfPath(std::string_view path) {
     const size_t slash = path.find_last_of('\\');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);

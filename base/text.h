@@ -32,6 +32,9 @@ std::string WithFinalPeriod(std::string message);
 std::string StartupFailureText(std::string_view className, std::string_view moduleName, uintptr_t address,
                                int digits, std::string_view message);
 
+// A caption as read aloud: without the "&" that marks its access key ("&&" stands for "&").
+std::string WithoutAccessKeyMarks(std::string_view caption);
+
 // The part of a path after its last backslash.
 std::string_view FileNameOfPath(std::string_view path);
 

@@ -1,7 +1,10 @@
 #include "controls/cx_image.h"
 
+#include <oleacc.h>
+
 #include "base/win/gdi.h"
 #include "controls/parent_backdrop.h"
+#include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
 #include "picture/png_object.h"
@@ -54,6 +57,11 @@ void TcxImage::Paint(HDC target) {
         DrawPNG(dc, PictureRect(), *png);
     }
     BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+}
+
+void TcxImage::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_GRAPHIC;
+    TWinControl::DescribeAccessible(traits);
 }
 
 void TcxImage::WndProc(TMessage& m) {

@@ -23,6 +23,7 @@ public:
     // Where the picture is drawn, in the box's client coordinates.
     TRect PictureRect() const;
 
+    void DescribeAccessible(AccessibleTraits& traits) const override;
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 

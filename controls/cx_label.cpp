@@ -1,6 +1,10 @@
 #include "controls/cx_label.h"
 
+#include <oleacc.h>
+
+#include "base/win/ansi.h"
 #include "controls/parent_backdrop.h"
+#include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
 
@@ -91,6 +95,12 @@ void TcxLabel::TextChanged() {
 void TcxLabel::EnabledChanged() {
     TWinControl::EnabledChanged();
     Invalidate();
+}
+
+void TcxLabel::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_STATICTEXT;
+    traits.name = AnsiToWide(Text());
+    TWinControl::DescribeAccessible(traits);
 }
 
 void TcxLabel::WndProc(TMessage& m) {

@@ -29,6 +29,7 @@ public:
     UINT TextFlags() const;
 
     bool CanFocus() const override { return false; }
+    void DescribeAccessible(AccessibleTraits& traits) const override;
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 

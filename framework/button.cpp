@@ -1,5 +1,10 @@
 #include "framework/button.h"
 
+#include <oleacc.h>
+
+#include "base/text.h"
+#include "base/win/ansi.h"
+#include "framework/accessible_object.h"
 #include "framework/form.h"
 #include "framework/reader.h"
 
@@ -40,6 +45,12 @@ void TButton::SetButtonStyle(bool active) {
 void TButton::Click() {
     if (OnClick)
         OnClick(this);
+}
+
+void TButton::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_PUSHBUTTON;
+    traits.name = AnsiToWide(WithoutAccessKeyMarks(Text()));
+    TWinControl::DescribeAccessible(traits);
 }
 
 void TButton::WndProc(TMessage& m) {

@@ -20,6 +20,7 @@ public:
     virtual void Click();
     TNotifyEvent OnClick;
 
+    void DescribeAccessible(AccessibleTraits& traits) const override;
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 

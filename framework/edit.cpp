@@ -1,6 +1,19 @@
 #include "framework/edit.h"
 
+#include <oleacc.h>
+
+#include <utility>
+
+#include "framework/accessible_object.h"
 #include "framework/reader.h"
+
+namespace {
+
+bool AsksForText(UINT msg) {
+    return msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH || msg == EM_GETLINE;
+}
+
+} // namespace
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 121, 21);
@@ -47,6 +60,15 @@ void TEdit::SetPasswordChar(char c) {
     }
 }
 
+SecretText TEdit::TypedText() {
+    struct Reading {
+        bool& flag;
+        bool previous = std::exchange(flag, true);
+        ~Reading() { flag = previous; }
+    } reading{typedTextRead_};
+    return SecretText::FromWindow(Handle());
+}
+
 void TEdit::SelectAll() {
     if (HandleAllocated())
         SendMessageA(WindowHandle(), EM_SETSEL, 0, -1);
@@ -65,7 +87,29 @@ void TEdit::DoEnter() {
         SelectAll();
 }
 
+void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_TEXT;
+    // A masked field's text is never its name: unless given one, it has none.
+    if (passwordChar_) {
+        traits.name.emplace();
+        traits.secret = true;
+    }
+    TWinControl::DescribeAccessible(traits);
+}
+
 void TEdit::WndProc(TMessage& m) {
+    // A masked field gives its text to no other thread or program, as the platform's own
+    // password fields do; the program reads it with TypedText.
+    if (passwordChar_ && !typedTextRead_ && AsksForText(m.msg) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
+        if (m.msg == WM_GETTEXT && m.wParam > 0) {
+            if (IsWindowUnicode(WindowHandle()))
+                *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
+            else
+                *reinterpret_cast<char*>(m.lParam) = '\0';
+        }
+        m.result = 0;
+        return;
+    }
     if (m.msg == CN_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
         // A masked field keeps no copy of its text: the password stays in the window alone.
         if (!passwordChar_) {

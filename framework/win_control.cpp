@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "base/win/ansi.h"
+#include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/form.h"
 #include "framework/reader.h"
@@ -241,8 +242,16 @@ void TWinControl::ColorChanged() {
 }
 
 void TWinControl::TextChanged() {
-    if (handle_)
-        SetWindowTextA(handle_, Text().c_str());
+    if (!handle_)
+        return;
+    SetWindowTextA(handle_, Text().c_str());
+    // A screen reader announces a caption that changes, as it does for the platform's controls.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void TWinControl::DescribeAccessible(AccessibleTraits& traits) const {
+    if (accessibleName_)
+        traits.name = AnsiToWide(*accessibleName_);
 }
 
 void TWinControl::VisibleChanged() {
@@ -361,6 +370,10 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     case WM_LBUTTONUP:
         ExcludeState(csLButtonDown);
+        break;
+    case WM_GETOBJECT:
+        if (AnswerAccessibleObject(*this, m))
+            return;
         break;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(m);

@@ -5,10 +5,13 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "framework/control.h"
 #include "framework/window_class.h"
+
+struct AccessibleTraits;
 
 struct TCreateParams {
     std::string caption;
@@ -73,6 +76,11 @@ public:
     // Lays out the children aligned to this control's client area.
     void AlignControls();
 
+    // What assistive technology reads of the control. A control with a role and name of its own
+    // sets them, then calls this, so that a name given with SetAccessibleName wins.
+    virtual void DescribeAccessible(AccessibleTraits& traits) const;
+    void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+
     // Called by the window procedure: the window exists (first message) or is gone.
     virtual void AttachHandle(HWND hwnd);
     virtual void HandleDestroyed(HWND hwnd);
@@ -129,6 +137,7 @@ private:
     WNDPROC defProc_ = DefWindowProcA;
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
+    std::optional<std::string> accessibleName_;
     int storedTabOrder_ = -1;
     bool tabStop_ = false;
     bool showing_ = false;

@@ -32,7 +32,7 @@ product=build/win32/app/ConnexionORLIX.exe
 # A 32-bit executable with the X86 manifest, needing no DLL beyond the system's.
 file "$product" | grep -q 'PE32 executable (GUI) Intel 80386'
 grep -q 'processorArchitecture="X86"' build/win32/app/ConnexionORLIX.manifest
-if i686-w64-mingw32-objdump -p "$product" | grep 'DLL Name' | grep -viqE 'kernel32|user32|gdi32|ole32|oleaut32|msvcrt|advapi32|comctl32|comdlg32|shell32'; then
+if i686-w64-mingw32-objdump -p "$product" | grep 'DLL Name' | grep -viqE 'kernel32|user32|gdi32|ole32|oleaut32|oleacc|msvcrt|advapi32|comctl32|comdlg32|shell32'; then
     echo "test: the product needs a DLL that Windows does not provide" >&2
     exit 1
 fi

@@ -61,3 +61,10 @@ TEST(Trim, WorksOnUtf16CodeUnits) {
     EXPECT_EQ(TrimmedView(std::wstring_view(L"\u2003")), L"\u2003") << "only codes 0 to 32 are blanks";
     EXPECT_EQ(TrimmedView(std::wstring_view(L" \x01 ")), L"");
 }
+
+TEST(WithoutAccessKeyMarks, DropsTheMarkAndKeepsADoubledAmpersandAsOne) {
+    EXPECT_EQ(WithoutAccessKeyMarks("&Se connecter"), "Se connecter");
+    EXPECT_EQ(WithoutAccessKeyMarks("Pierre && Fils"), "Pierre & Fils");
+    EXPECT_EQ(WithoutAccessKeyMarks("&&&Ok"), "&Ok");
+    EXPECT_EQ(WithoutAccessKeyMarks("fin&"), "fin");
+}
