@@ -9,7 +9,7 @@ namespace {
 constexpr int kMaxDepth = 64;
 
 class BinaryReader {
-public:
+  public:
     BinaryReader(const uint8_t* data, size_t size) : p_(data), size_(size) {}
 
     DescObject Root() {
@@ -22,7 +22,7 @@ public:
         return root;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw EParserError("Offset " + std::to_string(pos_) + ": " + what);
     }

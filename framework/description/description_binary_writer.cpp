@@ -3,7 +3,7 @@
 namespace {
 
 class BinaryWriter {
-public:
+  public:
     std::vector<uint8_t> Take() { return std::move(out_); }
 
     void Object(const DescObject& obj) {
@@ -20,7 +20,7 @@ public:
 
     void Magic() { out_.insert(out_.end(), {'O', 'D', 'B', '1'}); }
 
-private:
+  private:
     void U32(uint32_t v) {
         for (int shift = 0; shift < 32; shift += 8)
             out_.push_back(uint8_t(v >> shift));

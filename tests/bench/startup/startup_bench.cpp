@@ -73,7 +73,8 @@ int main(int argc, char** argv) {
         for (size_t i = 0; i < programs.size(); ++i) {
             const double ms = TimeStartup(programs[i]);
             if (ms < 0) {
-                std::fprintf(stderr, "startup_bench: %s did not reach its message loop\n", programs[i].c_str());
+                std::fprintf(stderr, "startup_bench: %s did not reach its message loop\n",
+                             programs[i].c_str());
                 return 1;
             }
             times[i].push_back(ms);
@@ -82,8 +83,8 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < programs.size(); ++i) {
         medians.push_back(Median(times[i]));
         const auto [least, most] = std::minmax_element(times[i].begin(), times[i].end());
-        std::printf("%-40s median %7.1f ms  (%.1f to %.1f, %d runs)\n", programs[i].c_str(), medians[i], *least,
-                    *most, rounds);
+        std::printf("%-40s median %7.1f ms  (%.1f to %.1f, %d runs)\n", programs[i].c_str(), medians[i],
+                    *least, *most, rounds);
     }
     std::printf("program / reference = %.2f (target <= 1.15)\n", medians[0] / medians[1]);
     std::printf("program / bare      = %.2f (target <= 1.50)\n", medians[0] / medians[2]);

@@ -33,7 +33,7 @@ const char kDescription[] = "object StartupReference: TStartupReference\n"
                             "end\n";
 
 class TStartupReference final : public TForm {
-public:
+  public:
     explicit TStartupReference(const DescObject& description) : TForm(nullptr) {
         RegisterField("msrdp", &msrdp);
         ReadForm(*this, description);
