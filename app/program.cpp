@@ -64,7 +64,7 @@ DescObject LoadBuiltInDescription() {
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
         throw Exception(std::string("The window description ") + kDescriptionResource + " is missing");
-    return ReadDescription(std::string_view(static_cast<const char*>(data), SizeofResource(module, found)));
+    return ReadBinaryDescription(static_cast<const uint8_t*>(data), SizeofResource(module, found));
 }
 
 int RunProgram(const ProgramOptions& options) {
