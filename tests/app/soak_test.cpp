@@ -1,34 +1,48 @@
-// Soak: the window opened and closed many times in one process gives back every GDI and USER
-// object and every reference to the remote desktop control.
+// Soak: the window opened, signed in and closed by the session's end many times in one process
+// gives back every GDI and USER object and every reference to the remote desktop control.
 #include <gtest/gtest.h>
 
 #include "app/main.h"
+#include "controls/cx_button.h"
+#include "framework/edit.h"
+#include "session/rdp_ids.h"
 #include "tests/app/gui_objects.h"
 #include "tests/app/program_runner.h"
 #include "tests/app/scripted_host.h"
+#include "tests/support/ui/warning_boxes.h"
 
 namespace {
 
 constexpr int kCycles = 50;
 
-// One cycle while the window is up: it paints completely, then closes through its close box.
-// Once the sign-in is built, each cycle also signs in and disconnects through the stand-in
-// control here, before closing.
-void PaintThenClose(TApplication&, TFrmConnexionORLIX& form) {
+// One cycle while the window is up: it paints completely, signs in, the session opens, and the
+// server ends it; every other cycle with a reason that the warning box reports before the
+// window closes.
+void SignInAndDisconnect(TApplication&, TFrmConnexionORLIX& form) {
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    SetWindowTextW(form.Edit1->Handle(), L"jdupont");
+    SetWindowTextW(form.edit2->Handle(), L"secret");
+    SendMessageA(form.btnLogin->Handle(), BM_CLICK, 0, 0);
+    const auto control = HostedControl().LastInstance();
+    control->Fire(RdpEvent::OnConnected);
+    RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    static int cycle = 0;
+    control->Fire(RdpEvent::OnDisconnected, Variant::Long(++cycle % 2 ? 2 : 3));
 }
 
 } // namespace
 
 TEST(Soak, OpeningAndClosingTheWindowFiftyTimesGivesEverythingBack) {
-    // The first run creates what lives as long as the process: window classes, cached fonts.
-    ASSERT_EQ(RunProgramWith(PaintThenClose).exitCode, 0);
+    // The first runs create what lives as long as the process: window classes, cached fonts,
+    // the warning box's icon.
+    WarningBoxWatcher boxes;
+    for (int warmUp = 0; warmUp < 2; ++warmUp)
+        ASSERT_EQ(RunProgramWith(SignInAndDisconnect).exitCode, 0);
     const GuiObjectCounts before = CountGuiObjects();
     const int instancesBefore = HostedControl().InstancesCreated();
 
     for (int cycle = 0; cycle < kCycles; ++cycle) {
-        const RunResult run = RunProgramWith(PaintThenClose);
+        const RunResult run = RunProgramWith(SignInAndDisconnect);
         ASSERT_EQ(run.exitCode, 0) << "cycle " << cycle;
         ASSERT_FALSE(run.timedOut) << "cycle " << cycle;
         const auto control = HostedControl().LastInstance();
@@ -37,6 +51,7 @@ TEST(Soak, OpeningAndClosingTheWindowFiftyTimesGivesEverythingBack) {
     }
 
     EXPECT_EQ(HostedControl().InstancesCreated(), instancesBefore + kCycles);
+    EXPECT_EQ(boxes.Boxes().size(), size_t(kCycles / 2 + 1)) << "every other session ended with a report";
     const GuiObjectCounts after = CountGuiObjects();
     EXPECT_EQ(after.gdi, before.gdi) << "GDI objects";
     EXPECT_EQ(after.user, before.user) << "USER objects";
