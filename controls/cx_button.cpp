@@ -20,7 +20,7 @@ void FrameLine(HDC dc, const RECT& r, TColor color) {
     FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, color);
 }
 
-}  // namespace
+} // namespace
 
 TcxButton::TcxButton(TComponent* owner) : TButton(owner) {}
 
@@ -34,7 +34,7 @@ void TcxButton::EnabledChanged() {
     Invalidate();
 }
 
-void TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
+bool TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
     const int w = Width();
     const int h = Height();
     MemoryDC memory(item.hDC);
@@ -85,21 +85,7 @@ void TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawFocusRect(dc, &focus);
     }
     BitBlt(item.hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-}
-
-void TcxButton::WndProc(TMessage& m) {
-    switch (m.msg) {
-    case CN_DRAWITEM:
-        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam));
-        m.result = TRUE;
-        return;
-    case WM_ERASEBKGND:
-        m.result = 1;
-        return;
-    default:
-        break;
-    }
-    TButton::WndProc(m);
+    return true;
 }
 
 bool TcxButton::ReadProperty(TReader& reader, const DescProperty& p) {
@@ -107,7 +93,8 @@ bool TcxButton::ReadProperty(TReader& reader, const DescProperty& p) {
         const TColor c = reader.Color(p);
         defaultColor_ = (c == clNone) ? clDefault : c;
     } else if (p.name == "LookAndFeel.Kind")
-        kind_ = TcxLookAndFeelKind(reader.Enumeration(p, {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"}));
+        kind_ =
+            TcxLookAndFeelKind(reader.Enumeration(p, {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"}));
     else if (p.name == "LookAndFeel.NativeStyle")
         nativeStyle_ = reader.Boolean(p);
     else

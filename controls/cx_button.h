@@ -7,7 +7,7 @@
 enum TcxLookAndFeelKind { lfFlat, lfStandard, lfUltraFlat, lfOffice11 };
 
 class TcxButton : public TButton {
-public:
+  public:
     explicit TcxButton(TComponent* owner);
     const char* ClassName() const override { return "TcxButton"; }
 
@@ -15,17 +15,17 @@ public:
     TcxLookAndFeelKind LookAndFeelKind() const { return kind_; }
     bool NativeStyle() const { return nativeStyle_; }
 
-    void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void SetButtonStyle(bool) override {}
     void EnabledChanged() override;
+    // The paint covers every pixel.
+    void EraseBackground(HDC) override {}
+    bool DrawItem(const DRAWITEMSTRUCT& item) override;
 
-private:
-    void DrawItem(const DRAWITEMSTRUCT& item);
-
+  private:
     TColor defaultColor_ = clDefault;
     TcxLookAndFeelKind kind_ = lfUltraFlat;
     bool nativeStyle_ = false;

@@ -15,7 +15,9 @@ TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
     picture_.SetOnChange([this] { PictureChanged(); });
 }
 
-void TcxImage::PictureChanged() { Invalidate(); }
+void TcxImage::PictureChanged() {
+    Invalidate();
+}
 
 TRect TcxImage::PictureRect() const {
     PicturePlacement how;
@@ -56,18 +58,10 @@ void TcxImage::Paint(HDC target) {
     BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
 }
 
-void TcxImage::WndProc(TMessage& m) {
-    switch (m.msg) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        if (CanFocus() && !Focused())
-            SetFocus();
-        break;
-    default:
-        break;
-    }
-    TWinControl::WndProc(m);
+void TcxImage::MouseDown(TMouseButton button, unsigned keys, TPoint p) {
+    if (CanFocus() && !Focused())
+        SetFocus();
+    TWinControl::MouseDown(button, keys, p);
 }
 
 bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {

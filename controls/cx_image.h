@@ -8,7 +8,7 @@
 #include "picture/picture.h"
 
 class TcxImage : public TWinControl {
-public:
+  public:
     explicit TcxImage(TComponent* owner);
     const char* ClassName() const override { return "TcxImage"; }
 
@@ -23,16 +23,16 @@ public:
     // Where the picture is drawn, in the box's client coordinates.
     TRect PictureRect() const;
 
-    void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void EraseBackground(HDC dc) override;
     void Paint(HDC dc) override;
+    void MouseDown(TMouseButton button, unsigned keys, TPoint p) override;
     void DoEnter() override { Invalidate(); }
     void DoExit() override { Invalidate(); }
 
-private:
+  private:
     void PictureChanged();
 
     TPicture picture_;

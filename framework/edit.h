@@ -5,7 +5,7 @@
 #include "framework/win_control.h"
 
 class TEdit : public TWinControl {
-public:
+  public:
     explicit TEdit(TComponent* owner);
     const char* ClassName() const override { return "TEdit"; }
 
@@ -20,15 +20,15 @@ public:
     // The selected range as character positions (start, end).
     std::pair<int, int> Selection() const;
 
-    void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DoEnter() override;
+    void Command(WORD notification) override;
 
-private:
+  private:
     bool border_ = true;
     char passwordChar_ = '\0';
     bool autoSelect_ = true;

@@ -1,6 +1,9 @@
 #include "framework/win_control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
+#include <utility>
 
 #include "framework/colors_win.h"
 #include "framework/form.h"
@@ -61,15 +64,17 @@ void TWinControl::CreateWnd() {
     CreateParams(p);
     defProc_ = EnsureWindowClass(p.windowClass);
     SetCreatingControl(this);
-    const HWND h = CreateWindowExA(p.exStyle, p.windowClass.name, p.caption.c_str(), p.style, p.x, p.y, p.width,
-                                   p.height, p.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND h = CreateWindowExA(p.exStyle, p.windowClass.name, p.caption.c_str(), p.style, p.x, p.y,
+                                   p.width, p.height, p.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetCreatingControl(nullptr);
     if (!h)
         throw Exception("Error creating window " + Name() + " (" + std::to_string(GetLastError()) + ")");
     handle_ = h;
 }
 
-void TWinControl::AttachHandle(HWND hwnd) { handle_ = hwnd; }
+void TWinControl::AttachHandle(HWND hwnd) {
+    handle_ = hwnd;
+}
 
 void TWinControl::DestroyHandle() {
     if (handle_)
@@ -86,7 +91,9 @@ void TWinControl::HandleDestroyed(HWND) {
     showing_ = false;
 }
 
-bool TWinControl::ShouldShow() const { return Visible() && Parent() && Parent()->Showing(); }
+bool TWinControl::ShouldShow() const {
+    return Visible() && Parent() && Parent()->Showing();
+}
 
 void TWinControl::UpdateShowing() {
     const bool show = ShouldShow();
@@ -172,7 +179,9 @@ void TWinControl::UpdateBoundsFromWindow() {
         StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-void TWinControl::BoundsChanged() { AlignControls(); }
+void TWinControl::BoundsChanged() {
+    AlignControls();
+}
 
 void TWinControl::AlignControls() {
     TRect area = ClientRect();
@@ -269,6 +278,10 @@ void TWinControl::DefaultHandler(TMessage& m) {
 }
 
 void TWinControl::EraseBackground(HDC dc) {
+    if (defProc_ != DefWindowProcA) {
+        Default();
+        return;
+    }
     RECT r;
     GetClientRect(handle_, &r);
     BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
@@ -286,19 +299,174 @@ void TWinControl::ReflectToChild(TMessage& m, HWND child) {
     DefaultHandler(m);
 }
 
+namespace {
+
+TPoint PointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+// The mouse button of a button message, by its offset from the left button's message.
+TMouseButton ButtonOf(UINT msg) {
+    switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+} // namespace
+
+bool TWinControl::DispatchTyped(TMessage& m) {
+    const unsigned keys = unsigned(m.wParam);
+    switch (m.msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        MouseDown(ButtonOf(m.msg), keys, PointOf(m.lParam));
+        return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        MouseUp(ButtonOf(m.msg), keys, PointOf(m.lParam));
+        return true;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        DblClick(ButtonOf(m.msg), keys, PointOf(m.lParam));
+        return true;
+    case WM_MOUSEMOVE:
+        MouseMove(keys, PointOf(m.lParam));
+        return true;
+    case CM_MOUSELEAVE:
+        MouseLeave();
+        return true;
+    case WM_KEYDOWN:
+        KeyDown(UINT(m.wParam), m.lParam);
+        return true;
+    case WM_CONTEXTMENU:
+        ContextMenu(PointOf(m.lParam));
+        return true;
+    case WM_SETFOCUS:
+        FocusIn(reinterpret_cast<HWND>(m.wParam));
+        return true;
+    case WM_KILLFOCUS:
+        FocusOut(reinterpret_cast<HWND>(m.wParam));
+        return true;
+    case WM_CAPTURECHANGED:
+        CaptureChanged(reinterpret_cast<HWND>(m.lParam));
+        return true;
+    case CN_COMMAND:
+        Command(HIWORD(m.wParam));
+        return true;
+    case CN_DRAWITEM:
+        m.result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) ? TRUE : FALSE;
+        return true;
+    case CM_FOCUSCHANGED:
+        FocusChanged(reinterpret_cast<TWinControl*>(m.lParam));
+        m.result = 0;
+        return true;
+    case CM_DIALOGCHAR:
+        m.result = DialogChar(char(m.wParam)) ? 1 : 0;
+        return true;
+    case WM_ERASEBKGND:
+        m.result = 1;
+        EraseBackground(reinterpret_cast<HDC>(m.wParam));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TWinControl::Default() {
+    if (current_)
+        DefaultHandler(*current_);
+}
+
+void TWinControl::MouseDown(TMouseButton button, unsigned, TPoint) {
+    if (button == mbLeft)
+        IncludeState(csLButtonDown);
+    Default();
+}
+
+void TWinControl::MouseUp(TMouseButton button, unsigned, TPoint) {
+    if (button == mbLeft)
+        ExcludeState(csLButtonDown);
+    Default();
+}
+
+void TWinControl::DblClick(TMouseButton button, unsigned, TPoint) {
+    if (button == mbLeft)
+        IncludeState(csLButtonDown);
+    Default();
+}
+
+void TWinControl::MouseMove(unsigned, TPoint) {
+    Default();
+}
+void TWinControl::KeyDown(UINT, LPARAM) {
+    Default();
+}
+void TWinControl::ContextMenu(TPoint) {
+    Default();
+}
+
+void TWinControl::FocusIn(HWND) {
+    if (TForm* form = ParentForm())
+        form->ControlFocused(this);
+    Default();
+}
+
+void TWinControl::FocusOut(HWND) {
+    Default();
+}
+void TWinControl::CaptureChanged(HWND) {
+    Default();
+}
+void TWinControl::Command(WORD) {}
+bool TWinControl::DrawItem(const DRAWITEMSTRUCT&) {
+    return false;
+}
+
+void TWinControl::FocusChanged(TWinControl* focused) {
+    TMessage m{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused), 0};
+    Broadcast(m);
+}
+
+bool TWinControl::DialogChar(char c) {
+    TMessage m{CM_DIALOGCHAR, WPARAM(static_cast<unsigned char>(c)), 0, 0};
+    Broadcast(m);
+    return m.result != 0;
+}
+
 void TWinControl::WndProc(TMessage& m) {
+    TMessage* const outer = std::exchange(current_, &m);
+    struct Restore {
+        TMessage*& current;
+        TMessage* outer;
+        ~Restore() { current = outer; }
+    } restore{current_, outer};
+    if (DispatchTyped(m))
+        return;
+
     const bool ownClass = defProc_ == DefWindowProcA;
     switch (m.msg) {
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
         KeyDownNotification(m);
         return;
+    case CN_CHAR:
+    case CN_SYSCHAR:
+        CharNotification(m);
+        return;
     case CM_DIALOGKEY:
         DialogKey(m);
-        return;
-    case CM_FOCUSCHANGED:
-        Broadcast(m);
-        m.result = 0;
         return;
     case CM_ENTER:
         DoEnter();
@@ -333,28 +501,10 @@ void TWinControl::WndProc(TMessage& m) {
         }
         return;
     }
-    case WM_SETFOCUS:
-        if (TForm* form = ParentForm())
-            form->ControlFocused(this);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        IncludeState(csLButtonDown);
-        break;
-    case WM_LBUTTONUP:
-        ExcludeState(csLButtonDown);
-        break;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(m);
         UpdateBoundsFromWindow();
         return;
-    case WM_ERASEBKGND:
-        if (ownClass) {
-            EraseBackground(reinterpret_cast<HDC>(m.wParam));
-            m.result = 1;
-            return;
-        }
-        break;
     case WM_PAINT:
         if (ownClass) {
             PaintDC dc(handle_);
@@ -374,6 +524,17 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     }
     DefaultHandler(m);
+}
+
+void TWinControl::CharNotification(TMessage& m) {
+    // A character the focused control does not take as input, or any character typed with
+    // Alt, may be an accelerator of a control of the form.
+    m.result = 0;
+    const bool alt = m.msg == CN_SYSCHAR;
+    if (!alt && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0)
+        return;
+    if (TForm* form = ParentForm())
+        m.result = form->Perform(CM_DIALOGCHAR, m.wParam, m.lParam) != 0 ? 1 : 0;
 }
 
 void TWinControl::KeyDownNotification(TMessage& m) {
@@ -404,7 +565,9 @@ void TWinControl::KeyDownNotification(TMessage& m) {
         m.result = form->Perform(CM_DIALOGKEY, m.wParam, m.lParam) != 0 ? 1 : 0;
 }
 
-void TWinControl::DialogKey(TMessage& m) { Broadcast(m); }
+void TWinControl::DialogKey(TMessage& m) {
+    Broadcast(m);
+}
 
 bool TWinControl::ReadProperty(TReader& reader, const DescProperty& p) {
     if (p.name == "TabOrder")
