@@ -1,26 +1,10 @@
 #include "controls/cx_button.h"
 
 #include "base/win/gdi.h"
+#include "base/win/offscreen.h"
+#include "base/win/solid_fill.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
-
-namespace {
-
-void FillSolid(HDC dc, const RECT& r, TColor color) {
-    BrushHandle brush(CreateSolidBrush(ColorToRGB(color)));
-    FillRect(dc, &r, brush.Get());
-}
-
-void FrameLine(HDC dc, const RECT& r, TColor color) {
-    if (r.right <= r.left || r.bottom <= r.top)
-        return;
-    FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, color);
-    FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
-    FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, color);
-    FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, color);
-}
-
-} // namespace
 
 TcxButton::TcxButton(TComponent* owner) : TButton(owner) {}
 
@@ -37,10 +21,8 @@ void TcxButton::EnabledChanged() {
 bool TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
     const int w = Width();
     const int h = Height();
-    MemoryDC memory(item.hDC);
-    BitmapHandle bitmap(CreateCompatibleBitmap(item.hDC, w, h));
-    SelectGuard select(memory.Get(), bitmap.Get());
-    const HDC dc = memory.Get();
+    Offscreen offscreen(item.hDC, w, h);
+    const HDC dc = offscreen.DC();
 
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     TColor face = defaultColor_ == clDefault ? clBtnFace : defaultColor_;
@@ -55,10 +37,9 @@ bool TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
         frame = clHighlight;
         caption = clHighlightText;
     }
-    RECT r{0, 0, w, h};
-    FrameLine(dc, r, frame);
-    InflateRect(&r, -1, -1);
-    FillSolid(dc, r, face);
+    const TRect r{0, 0, w, h};
+    FrameSolid(dc, r, ColorToRGB(frame));
+    FillSolid(dc, r.Inflated(-1), ColorToRGB(face));
 
     RECT area{2, 2, w - 2, h - 2};
     SelectGuard font(dc, Font().Handle());
@@ -84,7 +65,7 @@ bool TcxButton::DrawItem(const DRAWITEMSTRUCT& item) {
         RECT focus{3, 3, w - 3, h - 3};
         DrawFocusRect(dc, &focus);
     }
-    BitBlt(item.hDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    offscreen.CopyTo(item.hDC, 0, 0);
     return true;
 }
 

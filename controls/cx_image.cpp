@@ -1,6 +1,8 @@
 #include "controls/cx_image.h"
 
 #include "base/win/gdi.h"
+#include "base/win/offscreen.h"
+#include "base/win/solid_fill.h"
 #include "controls/parent_backdrop.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
@@ -34,28 +36,21 @@ void TcxImage::Paint(HDC target) {
     const int h = Height();
     if (w <= 0 || h <= 0)
         return;
-    MemoryDC memory(target);
-    BitmapHandle bitmap(CreateCompatibleBitmap(target, w, h));
-    SelectGuard select(memory.Get(), bitmap.Get());
-    const HDC dc = memory.Get();
+    Offscreen offscreen(target, w, h);
+    const HDC dc = offscreen.DC();
     const TRect content = ContentRect();
     if (transparent_) {
         PaintParentBackdrop(*this, dc, ClientRect(), true);
     } else {
-        RECT all{0, 0, w, h};
-        BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-        FillRect(dc, &all, brush.Get());
+        FillSolid(dc, ClientRect(), ColorToRGB(Color()));
     }
-    const TColor frame = Focused() ? clHighlight : clBtnShadow;
-    BrushHandle frameBrush(CreateSolidBrush(ColorToRGB(frame)));
-    RECT line{1, 1, w - 1, h - 1};
-    FrameRect(dc, &line, frameBrush.Get());
+    FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() ? clHighlight : clBtnShadow));
     if (const auto* png = dynamic_cast<const TPNGObject*>(picture_.Graphic())) {
         SavedDCState clip(dc);
         IntersectClipRect(dc, content.left, content.top, content.right, content.bottom);
         DrawPNG(dc, PictureRect(), *png);
     }
-    BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    offscreen.CopyTo(target, 0, 0);
 }
 
 void TcxImage::MouseDown(TMouseButton button, unsigned keys, TPoint p) {

@@ -1,5 +1,7 @@
 #include "controls/cx_label.h"
 
+#include "base/win/offscreen.h"
+#include "base/win/solid_fill.h"
 #include "controls/parent_backdrop.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
@@ -31,7 +33,8 @@ void TcxLabel::DrawCaption(HDC dc, const TRect& area) {
     UINT flags = TextFlags();
     RECT r{area.left, area.top, area.right, area.bottom};
     RECT measured = r;
-    DrawTextA(dc, Text().c_str(), int(Text().size()), &measured, (flags & ~UINT(DT_VCENTER | DT_BOTTOM)) | DT_CALCRECT);
+    DrawTextA(dc, Text().c_str(), int(Text().size()), &measured,
+              (flags & ~UINT(DT_VCENTER | DT_BOTTOM)) | DT_CALCRECT);
     const int textHeight = measured.bottom - measured.top;
     // DrawText places only single lines vertically; a multi-line text is placed by narrowing
     // the rectangle to its height.
@@ -54,9 +57,7 @@ void TcxLabel::EraseBackground(HDC dc) {
     if (transparent_) {
         PaintParentBackdrop(*this, dc, ClientRect(), true);
     } else {
-        RECT r{0, 0, Width(), Height()};
-        BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-        FillRect(dc, &r, brush.Get());
+        FillSolid(dc, ClientRect(), ColorToRGB(Color()));
     }
 }
 
@@ -68,19 +69,14 @@ void TcxLabel::Paint(HDC dc) {
     }
     if (content.IsEmpty())
         return;
-    MemoryDC memory(dc);
-    cache_.Reset(CreateCompatibleBitmap(dc, content.Width(), content.Height()));
-    SelectGuard bitmap(memory.Get(), cache_.Get());
+    Offscreen offscreen(dc, cache_, content.Width(), content.Height());
     const TRect local{0, 0, content.Width(), content.Height()};
-    if (transparent_) {
-        PaintParentBackdrop(*this, memory.Get(), content, true);
-    } else {
-        RECT r{0, 0, local.right, local.bottom};
-        BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-        FillRect(memory.Get(), &r, brush.Get());
-    }
-    DrawCaption(memory.Get(), local);
-    BitBlt(dc, content.left, content.top, content.Width(), content.Height(), memory.Get(), 0, 0, SRCCOPY);
+    if (transparent_)
+        PaintParentBackdrop(*this, offscreen.DC(), content, true);
+    else
+        FillSolid(offscreen.DC(), local, ColorToRGB(Color()));
+    DrawCaption(offscreen.DC(), local);
+    offscreen.CopyTo(dc, content.left, content.top);
 }
 
 void TcxLabel::TextChanged() {
@@ -120,8 +116,7 @@ bool TcxLabel::ReadProperty(TReader& reader, const DescProperty& p) {
         // A style font that is not the label's own gives way to the parent's.
         if (!reader.Boolean(p))
             SetParentFont(true);
-    }
-    else if (n.rfind("Style.Font.", 0) == 0) {
+    } else if (n.rfind("Style.Font.", 0) == 0) {
         DescProperty font = p;
         font.name = n.substr(6);
         return TWinControl::ReadProperty(reader, font);

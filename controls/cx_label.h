@@ -3,14 +3,14 @@
 
 #include <optional>
 
-#include "base/win/gdi.h"
+#include "base/win/offscreen.h"
 #include "framework/win_control.h"
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment { taTopJustify, taBottomJustify, taVCenter };
 
 class TcxLabel : public TWinControl {
-public:
+  public:
     explicit TcxLabel(TComponent* owner);
     const char* ClassName() const override { return "TcxLabel"; }
 
@@ -32,13 +32,13 @@ public:
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void EraseBackground(HDC dc) override;
     void Paint(HDC dc) override;
     void TextChanged() override;
     void EnabledChanged() override;
 
-private:
+  private:
     void DrawCaption(HDC dc, const TRect& r);
 
     bool transparent_ = false;
@@ -47,5 +47,5 @@ private:
     TVerticalAlignment vert_ = taTopJustify;
     std::optional<int> anchorX_;
     std::optional<int> anchorY_;
-    BitmapHandle cache_;
+    OffscreenBitmap cache_;
 };

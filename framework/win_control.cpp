@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/win/solid_fill.h"
 #include "framework/colors_win.h"
 #include "framework/form.h"
 #include "framework/reader.h"
@@ -284,8 +285,7 @@ void TWinControl::EraseBackground(HDC dc) {
     }
     RECT r;
     GetClientRect(handle_, &r);
-    BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-    FillRect(dc, &r, brush.Get());
+    FillSolid(dc, {0, 0, r.right, r.bottom}, ColorToRGB(Color()));
 }
 
 void TWinControl::Paint(HDC) {}
