@@ -17,8 +17,39 @@ TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
     picture_.SetOnChange([this] { PictureChanged(); });
 }
 
+TcxImage::~TcxImage() {
+    StopMouseLeaveTracking(*this);
+}
+
 void TcxImage::PictureChanged() {
     Invalidate();
+}
+
+void TcxImage::InvalidateFrame() {
+    if (!HandleAllocated())
+        return;
+    const TRect c = ContentRect();
+    RegionHandle ring(CreateRectRgn(0, 0, Width(), Height()));
+    RegionHandle content(CreateRectRgn(c.left, c.top, c.right, c.bottom));
+    CombineRgn(ring.Get(), ring.Get(), content.Get(), RGN_DIFF);
+    InvalidateRgn(WindowHandle(), ring.Get(), FALSE);
+}
+
+void TcxImage::MouseMove(unsigned keys, TPoint p) {
+    if (!hot_) {
+        StartMouseLeaveTracking(*this, ClientRect(), *this);
+        hot_ = true;
+        InvalidateFrame();
+    }
+    TWinControl::MouseMove(keys, p);
+}
+
+void TcxImage::NotifyMouseLeft() {
+    StopMouseLeaveTracking(*this);
+    if (hot_) {
+        hot_ = false;
+        InvalidateFrame();
+    }
 }
 
 TRect TcxImage::PictureRect() const {
@@ -44,7 +75,7 @@ void TcxImage::Paint(HDC target) {
     } else {
         FillSolid(dc, ClientRect(), ColorToRGB(Color()));
     }
-    FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() ? clHighlight : clBtnShadow));
+    FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() || hot_ ? clHighlight : clBtnShadow));
     if (const auto* png = dynamic_cast<const TPNGObject*>(picture_.Graphic())) {
         SavedDCState clip(dc);
         IntersectClipRect(dc, content.left, content.top, content.right, content.bottom);

@@ -4,12 +4,14 @@
 // it the focus although it is not a tab stop.
 
 #include "base/picture_placement.h"
+#include "framework/mouse_tracking.h"
 #include "framework/win_control.h"
 #include "picture/picture.h"
 
-class TcxImage : public TWinControl {
+class TcxImage : public TWinControl, private IcxMouseTrackingCaller {
   public:
     explicit TcxImage(TComponent* owner);
+    ~TcxImage() override;
     const char* ClassName() const override { return "TcxImage"; }
 
     bool Transparent() const { return transparent_; }
@@ -20,6 +22,8 @@ class TcxImage : public TWinControl {
     bool ShowFocusRect() const { return showFocusRect_; }
     TRect ContentRect() const { return ClientRect().Inflated(-2); }
     TPicture& Picture() { return picture_; }
+    // The pointer is over the box.
+    bool Hot() const { return hot_; }
     // Where the picture is drawn, in the box's client coordinates.
     TRect PictureRect() const;
 
@@ -29,11 +33,16 @@ class TcxImage : public TWinControl {
     void EraseBackground(HDC dc) override;
     void Paint(HDC dc) override;
     void MouseDown(TMouseButton button, unsigned keys, TPoint p) override;
-    void DoEnter() override { Invalidate(); }
-    void DoExit() override { Invalidate(); }
+    void MouseMove(unsigned keys, TPoint p) override;
+    void MouseLeave() override { NotifyMouseLeft(); }
+    void DoEnter() override { InvalidateFrame(); }
+    void DoExit() override { InvalidateFrame(); }
 
   private:
+    void NotifyMouseLeft() override;
     void PictureChanged();
+    // Hover and focus change only the frame's colour: the ring outside the content rectangle.
+    void InvalidateFrame();
 
     TPicture picture_;
     bool transparent_ = false;
@@ -42,4 +51,5 @@ class TcxImage : public TWinControl {
     bool proportional_ = true;
     bool stretch_ = false;
     bool showFocusRect_ = true;
+    bool hot_ = false;
 };
