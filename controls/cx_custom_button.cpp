@@ -1,0 +1,209 @@
+#include "controls/cx_custom_button.h"
+
+#include "base/win/gdi.h"
+#include "base/win/offscreen.h"
+#include "framework/colors_win.h"
+#include "framework/reader.h"
+
+namespace {
+
+bool Inside(const TRect& r, TPoint p) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+// The button can take the focus, so it never shows the Default state's look of its own.
+constexpr bool kCanBeFocused = true;
+
+} // namespace
+
+TcxCustomButton::TcxCustomButton(TComponent* owner) : TButton(owner) {
+    colors_.OnChange = [this] { Invalidate(); };
+    lookAndFeel_.OnChange = [this] { Invalidate(); };
+}
+
+TcxCustomButton::~TcxCustomButton() {
+    StopMouseLeaveTracking(*this);
+}
+
+void TcxCustomButton::CreateParams(TCreateParams& p) {
+    TButton::CreateParams(p);
+    p.style = (p.style & ~DWORD(BS_TYPEMASK)) | BS_OWNERDRAW;
+}
+
+TcxButtonState TcxCustomButton::State() const {
+    if (!Enabled())
+        return cxbsDisabled;
+    if (pressed_)
+        return cxbsPressed;
+    if (hot_ && Painter().TracksHot())
+        return cxbsHot;
+    if ((focusDrawn_ || Active()) && !kCanBeFocused)
+        return cxbsDefault;
+    return cxbsNormal;
+}
+
+TColor TcxCustomButton::CaptionColorOf(TcxButtonState state) const {
+    const TColor own = colors_.Caption(state);
+    return own != clDefault ? own : Painter().CaptionColor(state, Font().Color());
+}
+
+void TcxCustomButton::EnabledChanged() {
+    TButton::EnabledChanged();
+    // The tracker ends itself on its next tick: the window is no longer usable.
+    if (!Enabled())
+        hot_ = false;
+    Invalidate();
+}
+
+// Painting
+
+bool TcxCustomButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    pressed_ = (item.itemState & ODS_SELECTED) != 0;
+    focusDrawn_ = (item.itemState & ODS_FOCUS) != 0;
+    Offscreen offscreen(item.hDC, Width(), Height());
+    Paint(offscreen.Valid() ? offscreen.DC() : item.hDC);
+    offscreen.CopyTo(item.hDC, 0, 0);
+    return true;
+}
+
+void TcxCustomButton::Paint(HDC dc) {
+    const TcxCustomLookAndFeelPainter& painter = Painter();
+    const TcxButtonState state = State();
+    const TRect client = ClientRect();
+    painter.PaintButton(dc, client, state, true, FaceColorOf(state));
+    {
+        SavedDCState clip(dc);
+        const TRect inside = client.Inflated(-painter.FrameWidth(state));
+        IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
+        DrawCaption(dc, client.Inflated(-painter.FrameWidth(cxbsDefault)), state);
+    }
+    if (kCanBeFocused && Focused()) {
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, RGB(0, 0, 0));
+        const TRect f = painter.FocusBounds(client);
+        const RECT focus{f.left, f.top, f.right, f.bottom};
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void TcxCustomButton::DrawCaption(HDC dc, const TRect& area, TcxButtonState state) {
+    const std::string& caption = Text();
+    if (caption.empty())
+        return;
+    SelectGuard font(dc, Font().Handle());
+    const UINT readingOrder = 0;
+    RECT t{1, 0, area.Width() - 2, 0};
+    DrawTextA(dc, caption.c_str(), int(caption.size()), &t, DT_CALCRECT | readingOrder);
+    const int tw = t.right - t.left;
+    const int th = t.bottom - t.top;
+    // Both offsets truncate toward zero; the -1 puts the caption a pixel above the exact
+    // centre when the free height is even.
+    const int m = (area.Width() - (tw + 3)) / 2;
+    const int v = (area.Height() - th - 1) / 2;
+    const int shift = state == cxbsPressed ? Painter().CaptionShift() : 0;
+    OffsetRect(&t, area.left + m + shift, area.top + v + shift);
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const UINT flags = DT_CENTER | DT_VCENTER | readingOrder;
+    if (state == cxbsDisabled) {
+        RECT emboss = t;
+        OffsetRect(&emboss, 1, 1);
+        SetTextColor(dc, ColorToRGB(clBtnHighlight));
+        DrawTextA(dc, caption.c_str(), int(caption.size()), &emboss, flags);
+    }
+    SetTextColor(dc, ColorToRGB(CaptionColorOf(state)));
+    DrawTextA(dc, caption.c_str(), int(caption.size()), &t, flags);
+    SetBkMode(dc, oldMode);
+}
+
+// Pointer
+
+void TcxCustomButton::Enter() {
+    if (hot_)
+        return;
+    StartMouseLeaveTracking(*this, ClientRect(), *this);
+    hot_ = true;
+    // Immediate feedback on entering; leaving repaints later.
+    if (Enabled() && HandleAllocated())
+        RedrawWindow(WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void TcxCustomButton::Leave() {
+    StopMouseLeaveTracking(*this);
+    hot_ = false;
+    Invalidate();
+}
+
+void TcxCustomButton::MouseMove(unsigned keys, TPoint p) {
+    const bool inside = Inside(ClientRect(), p);
+    if (inside && !hot_)
+        Enter();
+    else if (!inside && hot_)
+        Leave();
+    TButton::MouseMove(keys, p);
+}
+
+void TcxCustomButton::CaptureChanged(HWND newCapture) {
+    TButton::CaptureChanged(newCapture);
+    POINT cursor;
+    hot_ = GetCursorPos(&cursor) && HandleAllocated() && WindowFromPoint(cursor) == WindowHandle();
+}
+
+// Clicks
+
+bool TcxCustomButton::FocusForPress() {
+    if (Focused())
+        return true;
+    clicksDisabled_ = true;
+    try {
+        if (CanFocus())
+            SetFocus();
+    } catch (...) {
+        clicksDisabled_ = false;
+        throw;
+    }
+    clicksDisabled_ = false;
+    return Focused();
+}
+
+void TcxCustomButton::MouseDown(TMouseButton button, unsigned keys, TPoint p) {
+    if (button == mbLeft && !FocusForPress())
+        return;
+    TButton::MouseDown(button, keys, p);
+}
+
+void TcxCustomButton::DblClick(TMouseButton button, unsigned keys, TPoint p) {
+    if (button != mbLeft) {
+        TButton::DblClick(button, keys, p);
+        return;
+    }
+    // A second press, so that two quick clicks give two clicks.
+    if (!FocusForPress())
+        return;
+    IncludeState(csLButtonDown);
+    TMessage down{WM_LBUTTONDOWN, WPARAM(keys), MAKELPARAM(p.x, p.y), 0};
+    DefaultHandler(down);
+}
+
+void TcxCustomButton::Command(WORD notification) {
+    if (!clicksDisabled_)
+        TButton::Command(notification);
+}
+
+// Description
+
+bool TcxCustomButton::ReadProperty(TReader& reader, const DescProperty& p) {
+    const std::string& n = p.name;
+    TcxButtonAssignedColor slot;
+    if (n.rfind("Colors.", 0) == 0 && TcxButtonColors::SlotByName(std::string_view(n).substr(7), slot))
+        colors_.Set(slot, reader.Color(p));
+    else if (n == "LookAndFeel.Kind")
+        lookAndFeel_.SetKind(
+            TcxLookAndFeelKind(reader.Enumeration(p, {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"})));
+    else if (n == "LookAndFeel.NativeStyle")
+        lookAndFeel_.SetNativeStyle(reader.Boolean(p));
+    else if (n == "LookAndFeel.SkinName")
+        lookAndFeel_.SetSkinName(reader.Text(p));
+    else
+        return TButton::ReadProperty(reader, p);
+    return true;
+}
