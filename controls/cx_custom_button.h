@@ -8,7 +8,7 @@
 #include "framework/button.h"
 #include "framework/mouse_tracking.h"
 
-class TcxCustomButton : public TButton, private IcxMouseTrackingCaller {
+class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
   public:
     explicit TcxCustomButton(TComponent* owner);
     ~TcxCustomButton() override;
@@ -47,6 +47,7 @@ class TcxCustomButton : public TButton, private IcxMouseTrackingCaller {
     void CaptureChanged(HWND newCapture) override;
 
   private:
+    // The mouse-leave tracker found the pointer gone.
     void NotifyMouseLeft() override { Leave(); }
     void Enter();
     void Leave();

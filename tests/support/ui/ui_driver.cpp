@@ -39,13 +39,49 @@ BOOL CALLBACK MatchClass(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
 void Pump() {
     for (int i = 0; i < 5; ++i) {
         if (Application)
             Application->ProcessMessages();
         Sleep(1);
+    }
+}
+
+namespace {
+
+void PostMouse(UINT msg, HWND hwnd, int x, int y, unsigned keys) {
+    POINT screen{x, y};
+    ClientToScreen(hwnd, &screen);
+    SetCursorPos(screen.x, screen.y);
+    HWND target = GetCapture() ? GetCapture() : hwnd;
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    PostMessageA(target, msg, keys, MAKELPARAM(client.x, client.y));
+    Pump();
+}
+
+} // namespace
+
+void MoveMouse(HWND hwnd, int x, int y, unsigned keys) {
+    PostMouse(WM_MOUSEMOVE, hwnd, x, y, keys);
+}
+void PressMouse(HWND hwnd, int x, int y) {
+    PostMouse(WM_LBUTTONDOWN, hwnd, x, y, MK_LBUTTON);
+}
+void ReleaseMouse(HWND hwnd, int x, int y) {
+    PostMouse(WM_LBUTTONUP, hwnd, x, y, 0);
+}
+void DoubleClickMouse(HWND hwnd, int x, int y) {
+    PostMouse(WM_LBUTTONDBLCLK, hwnd, x, y, MK_LBUTTON);
+}
+
+void JumpCursor(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    for (int i = 0; i < 10; ++i) {
+        Pump();
+        Sleep(5);
     }
 }
 
