@@ -46,6 +46,10 @@ bool TcxButtonColors::SlotByName(std::string_view name, TcxButtonAssignedColor& 
     return false;
 }
 
+std::string_view TcxButtonColors::SlotName(TcxButtonAssignedColor slot) {
+    return kSlotNames[slot];
+}
+
 TColor TcxButtonColors::Face(TcxButtonState state) const {
     const TcxButtonAssignedColor own = kStateSlots[state].face;
     if (Assigned(own))

@@ -32,6 +32,7 @@ class TcxButtonColors {
     bool Assigned(TcxButtonAssignedColor slot) const { return (assigned_ >> slot) & 1u; }
     // The slot published under a name such as "Default" or "PressedText".
     static bool SlotByName(std::string_view name, TcxButtonAssignedColor& slot);
+    static std::string_view SlotName(TcxButtonAssignedColor slot);
 
     // The face colour of a state: its own slot when assigned, else the Default slot for the
     // Normal state and the Normal slot for the others; clDefault leaves it to the painter.

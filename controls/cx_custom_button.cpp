@@ -3,6 +3,7 @@
 #include "base/win/gdi.h"
 #include "base/win/offscreen.h"
 #include "framework/colors_win.h"
+#include "framework/description/description.h"
 #include "framework/reader.h"
 
 namespace {
@@ -206,4 +207,25 @@ bool TcxCustomButton::ReadProperty(TReader& reader, const DescProperty& p) {
     else
         return TButton::ReadProperty(reader, p);
     return true;
+}
+
+void TcxCustomButton::WriteProperties(DescObject& object) const {
+    for (int i = 0; i < TcxButtonColors::kSlots; ++i) {
+        const auto slot = TcxButtonAssignedColor(i);
+        if (!colors_.Assigned(slot))
+            continue;
+        const TColor c = colors_.Get(slot);
+        const auto name = ColorIdentifier(c);
+        object.Set("Colors." + std::string(TcxButtonColors::SlotName(slot)),
+                   name ? DescValue::Identifier(std::string(*name)) : DescValue::Integer(c));
+    }
+    static constexpr const char* kKinds[] = {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"};
+    const unsigned assigned = lookAndFeel_.AssignedValues();
+    if (assigned & lfvKind)
+        object.Set("LookAndFeel.Kind", DescValue::Identifier(kKinds[lookAndFeel_.Kind()]));
+    if (assigned & lfvNativeStyle)
+        object.Set("LookAndFeel.NativeStyle",
+                   DescValue::Identifier(lookAndFeel_.NativeStyle() ? "True" : "False"));
+    if (assigned & lfvSkinName)
+        object.Set("LookAndFeel.SkinName", DescValue::String(lookAndFeel_.SkinName()));
 }

@@ -8,6 +8,8 @@
 #include "framework/button.h"
 #include "framework/mouse_tracking.h"
 
+struct DescObject;
+
 class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
   public:
     explicit TcxCustomButton(TComponent* owner);
@@ -29,6 +31,8 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     TColor CaptionColorOf(TcxButtonState state) const;
 
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
+    // Writes the colour slots and look-and-feel values that were assigned, and only those.
+    void WriteProperties(DescObject& object) const;
 
   protected:
     virtual const TcxCustomLookAndFeelPainter& Painter() const { return lookAndFeel_.Painter(); }

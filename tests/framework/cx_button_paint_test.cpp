@@ -5,6 +5,7 @@
 
 #include "controls/cx_button.h"
 #include "framework/colors_win.h"
+#include "framework/description/description.h"
 #include "framework/edit.h"
 #include "framework/form.h"
 #include "tests/framework/pixel_canvas.h"
@@ -207,4 +208,23 @@ TEST(FlatButtonColors, SlotsFallBackAsTheStateTableSays) {
     EXPECT_FALSE(colors.Assigned(cxbcNormal));
     EXPECT_EQ(colors.Get(cxbcNormal), clDefault);
     EXPECT_EQ(changes, 3);
+}
+
+TEST(FlatButtonColors, OnlyAssignedValuesAreWrittenBack) {
+    TButtonForm form(nullptr);
+    TcxButton button(&form);
+    button.Colors().Set(cxbcDefault, clWhite);
+    button.Colors().Set(cxbcHotText, 0x123456);
+    button.Colors().Set(cxbcHotText, clDefault);
+    button.Colors().Set(cxbcPressed, 0x0000C0);
+    button.LookAndFeel().SetKind(lfUltraFlat);
+    DescObject stored;
+    button.WriteProperties(stored);
+    std::vector<std::string> names;
+    for (const DescProperty& p : stored.properties)
+        names.push_back(p.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"Colors.Default", "Colors.Pressed", "LookAndFeel.Kind"}));
+    EXPECT_EQ(stored.Find("Colors.Default")->value, DescValue::Identifier("clWhite"));
+    EXPECT_EQ(stored.Find("Colors.Pressed")->value, DescValue::Integer(0x0000C0));
+    EXPECT_EQ(stored.Find("LookAndFeel.Kind")->value, DescValue::Identifier("lfUltraFlat"));
 }
