@@ -92,9 +92,8 @@ void TcxCustomButton::DrawCaption(HDC dc, const TRect& area, TcxButtonState stat
     if (caption.empty())
         return;
     SelectGuard font(dc, Font().Handle());
-    const UINT readingOrder = 0;
     RECT t{1, 0, area.Width() - 2, 0};
-    DrawTextA(dc, caption.c_str(), int(caption.size()), &t, DT_CALCRECT | readingOrder);
+    DrawTextA(dc, caption.c_str(), int(caption.size()), &t, DT_CALCRECT);
     const int tw = t.right - t.left;
     const int th = t.bottom - t.top;
     // Both offsets truncate toward zero; the -1 puts the caption a pixel above the exact
@@ -104,7 +103,8 @@ void TcxCustomButton::DrawCaption(HDC dc, const TRect& area, TcxButtonState stat
     const int shift = state == cxbsPressed ? Painter().CaptionShift() : 0;
     OffsetRect(&t, area.left + m + shift, area.top + v + shift);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const UINT flags = DT_CENTER | DT_VCENTER | readingOrder;
+    // Not single-line and with prefixes: "&" underlines the next letter, "&&" shows one.
+    const UINT flags = DT_CENTER | DT_VCENTER;
     if (state == cxbsDisabled) {
         RECT emboss = t;
         OffsetRect(&emboss, 1, 1);

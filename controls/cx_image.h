@@ -8,7 +8,7 @@
 #include "framework/win_control.h"
 #include "picture/picture.h"
 
-class TcxImage : public TWinControl, private IcxMouseTrackingCaller {
+class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
   public:
     explicit TcxImage(TComponent* owner);
     ~TcxImage() override;

@@ -4,6 +4,8 @@
 #include "base/win/gdi.h"
 #include "controls/cx_image.h"
 #include "controls/cx_label.h"
+#include "framework/edit.h"
+#include "framework/mouse_tracking.h"
 #include "framework/panel.h"
 #include "picture/png_object.h"
 #include "tests/app/program_runner.h"
@@ -78,6 +80,26 @@ TEST(WindowCaptions, TheVersionStartsAtColumnSixAndTheProgressEndsAtTheRightEdge
         form.lblProgress->SetCaption("");
         panel.Repaint();
         EXPECT_EQ(panel.InkBounds({300, 345, 599, 372}).right, 300) << "emptied: gone again";
+        form.Close();
+    });
+}
+
+TEST(WindowPicture, TheFrameLineTurnsToTheHighlightUnderThePointer) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        const PanelPixels panel{form};
+        const HWND picture = form.cxImage1->Handle();
+        MoveMouse(form.Edit1->Handle(), 5, 5);
+        panel.Repaint();
+        EXPECT_EQ(panel.Shown(1, 100), GetSysColor(COLOR_BTNSHADOW));
+        MoveMouse(picture, 100, 150);
+        EXPECT_TRUE(form.cxImage1->Hot());
+        panel.Repaint();
+        EXPECT_EQ(panel.Shown(1, 100), GetSysColor(COLOR_HIGHLIGHT));
+        form.cxImage1->Perform(CM_MOUSELEAVE);
+        EXPECT_FALSE(form.cxImage1->Hot());
+        EXPECT_FALSE(MouseTrackingTimerList().IsTracking(*form.cxImage1));
+        panel.Repaint();
+        EXPECT_EQ(panel.Shown(1, 100), GetSysColor(COLOR_BTNSHADOW));
         form.Close();
     });
 }
