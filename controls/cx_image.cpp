@@ -35,6 +35,20 @@ void TcxImage::InvalidateFrame() {
     InvalidateRgn(WindowHandle(), ring.Get(), FALSE);
 }
 
+void TcxImage::SetShowFocusRect(bool v) {
+    if (v != showFocusRect_) {
+        showFocusRect_ = v;
+        Invalidate();
+    }
+}
+
+void TcxImage::FocusChangedLook() {
+    if (showFocusRect_)
+        Invalidate();
+    else
+        InvalidateFrame();
+}
+
 void TcxImage::MouseMove(unsigned keys, TPoint p) {
     if (!hot_) {
         StartMouseLeaveTracking(*this, ClientRect(), *this);
@@ -76,9 +90,18 @@ void TcxImage::Paint(HDC target) {
         FillSolid(dc, ClientRect(), ColorToRGB(Color()));
     }
     FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() || hot_ ? clHighlight : clBtnShadow));
+    // The focus rectangle runs along the content's edge; the picture stays inside it.
+    const bool focusRect = showFocusRect_ && Focused();
+    if (focusRect) {
+        const RECT r{content.left, content.top, content.right, content.bottom};
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawFocusRect(dc, &r);
+    }
     if (const auto* png = dynamic_cast<const TPNGObject*>(picture_.Graphic())) {
         SavedDCState clip(dc);
-        IntersectClipRect(dc, content.left, content.top, content.right, content.bottom);
+        const TRect c = focusRect ? content.Inflated(-1) : content;
+        IntersectClipRect(dc, c.left, c.top, c.right, c.bottom);
         DrawPNG(dc, PictureRect(), *png);
     }
     offscreen.CopyTo(target, 0, 0);
@@ -106,7 +129,7 @@ bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
         const std::vector<uint8_t>& data = reader.Bytes(p);
         picture_.ReadData(data.data(), data.size());
     } else if (n == "Properties.ShowFocusRect")
-        showFocusRect_ = reader.Boolean(p);
+        SetShowFocusRect(reader.Boolean(p));
     else
         return TWinControl::ReadProperty(reader, p);
     return true;

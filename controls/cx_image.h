@@ -20,6 +20,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     bool Proportional() const { return proportional_; }
     bool Stretch() const { return stretch_; }
     bool ShowFocusRect() const { return showFocusRect_; }
+    void SetShowFocusRect(bool v);
     TRect ContentRect() const { return ClientRect().Inflated(-2); }
     TPicture& Picture() { return picture_; }
     // The pointer is over the box.
@@ -35,14 +36,16 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void MouseDown(TMouseButton button, unsigned keys, TPoint p) override;
     void MouseMove(unsigned keys, TPoint p) override;
     void MouseLeave() override { NotifyMouseLeft(); }
-    void DoEnter() override { InvalidateFrame(); }
-    void DoExit() override { InvalidateFrame(); }
+    void DoEnter() override { FocusChangedLook(); }
+    void DoExit() override { FocusChangedLook(); }
 
   private:
     void NotifyMouseLeft() override;
     void PictureChanged();
     // Hover and focus change only the frame's colour: the ring outside the content rectangle.
     void InvalidateFrame();
+    // The frame's colour, and the focus rectangle when shown, follow the focus.
+    void FocusChangedLook();
 
     TPicture picture_;
     bool transparent_ = false;
