@@ -12,9 +12,6 @@ bool Inside(const TRect& r, TPoint p) {
     return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
 }
 
-// The button can take the focus, so it never shows the Default state's look of its own.
-constexpr bool kCanBeFocused = true;
-
 } // namespace
 
 TcxCustomButton::TcxCustomButton(TComponent* owner) : TButton(owner) {
@@ -38,8 +35,8 @@ TcxButtonState TcxCustomButton::State() const {
         return cxbsPressed;
     if (hot_ && Painter().TracksHot())
         return cxbsHot;
-    if ((focusDrawn_ || Active()) && !kCanBeFocused)
-        return cxbsDefault;
+    // The Default state belongs to buttons that cannot take the focus; these always can, so
+    // the default button and the focused one look Normal and differ by the focus rectangle.
     return cxbsNormal;
 }
 
@@ -60,14 +57,13 @@ void TcxCustomButton::EnabledChanged() {
 
 bool TcxCustomButton::DrawItem(const DRAWITEMSTRUCT& item) {
     pressed_ = (item.itemState & ODS_SELECTED) != 0;
-    focusDrawn_ = (item.itemState & ODS_FOCUS) != 0;
     Offscreen offscreen(item.hDC, Width(), Height());
-    Paint(offscreen.Valid() ? offscreen.DC() : item.hDC);
+    DrawButton(offscreen.Valid() ? offscreen.DC() : item.hDC);
     offscreen.CopyTo(item.hDC, 0, 0);
     return true;
 }
 
-void TcxCustomButton::Paint(HDC dc) {
+void TcxCustomButton::DrawButton(HDC dc) {
     const TcxCustomLookAndFeelPainter& painter = Painter();
     const TcxButtonState state = State();
     const TRect client = ClientRect();
@@ -78,7 +74,7 @@ void TcxCustomButton::Paint(HDC dc) {
         IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
         DrawCaption(dc, client.Inflated(-painter.FrameWidth(cxbsDefault)), state);
     }
-    if (kCanBeFocused && Focused()) {
+    if (Focused()) {
         SetBkColor(dc, RGB(255, 255, 255));
         SetTextColor(dc, RGB(0, 0, 0));
         const TRect f = painter.FocusBounds(client);

@@ -57,13 +57,13 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     void Leave();
     // A press on a button without the focus first focuses it; answers whether it has it.
     bool FocusForPress();
-    void Paint(HDC dc);
+    // Frame, face, caption and focus rectangle, in that order.
+    void DrawButton(HDC dc);
     void DrawCaption(HDC dc, const TRect& area, TcxButtonState state);
 
     TcxButtonColors colors_;
     TcxLookAndFeel lookAndFeel_;
     bool hot_ = false;
     bool pressed_ = false;
-    bool focusDrawn_ = false;
     bool clicksDisabled_ = false;
 };
