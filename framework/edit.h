@@ -9,7 +9,6 @@ class TEdit : public TWinControl {
     explicit TEdit(TComponent* owner);
     const char* ClassName() const override { return "TEdit"; }
 
-    bool BorderVisible() const { return border_; }
     void SetBorderVisible(bool v);
     char PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char c);

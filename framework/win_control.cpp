@@ -13,7 +13,6 @@
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-    MarkDestroying();
     // Leaves the parent while still a windowed control, so the form forgets it as its focused
     // control and the parent drops it from its tab order.
     if (Parent())
