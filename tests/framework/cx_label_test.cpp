@@ -156,6 +156,17 @@ TEST(CaptionLabelPaint, AnOverlongCaptionIsCutAtTheContentRectangle) {
         << "the text runs to both edges, without an ellipsis shortening it";
 }
 
+TEST(CaptionLabelPaint, WordWrapBreaksALongCaptionIntoLines) {
+    LabelFixture f;
+    f.label->SetHeight(32);
+    f.label->SetCaption("Connexion au serveur en cours");
+    EXPECT_EQ(Count(*f.Paint(), {2, 16, 118, 30}, kWhite), 0) << "one line, cut at the right edge";
+    f.label->SetWordWrap(true);
+    const auto wrapped = f.Paint();
+    EXPECT_GT(Count(*wrapped, {2, 16, 118, 30}, kWhite), 5) << "a second line";
+    EXPECT_EQ(Count(*wrapped, {0, 0, 2, 32}, kWhite) + Count(*wrapped, {118, 0, 120, 32}, kWhite), 0);
+}
+
 TEST(CaptionLabelPaint, AmpersandsAndTheDisabledColour) {
     LabelFixture f;
     f.label->SetShowAccelChar(false);
