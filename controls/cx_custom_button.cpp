@@ -143,6 +143,10 @@ void TcxCustomButton::CaptureChanged(HWND newCapture) {
     TButton::CaptureChanged(newCapture);
     POINT cursor;
     hot_ = GetCursorPos(&cursor) && HandleAllocated() && WindowFromPoint(cursor) == WindowHandle();
+    // A press by Space ends here too, with the pointer possibly resting on the button since
+    // its tracker ended; without a tracker the hot look would stay after the pointer left.
+    if (hot_)
+        StartMouseLeaveTracking(*this, ClientRect(), *this);
 }
 
 // Clicks

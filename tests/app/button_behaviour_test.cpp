@@ -146,6 +146,26 @@ TEST(FlatButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
     });
 }
 
+TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        const HWND login = form.btnLogin->Handle();
+        form.btnLogin->SetFocus();
+        MoveMouse(login, 48, 14);
+        // A modal box ends the hot look and its tracker while the pointer rests on the button.
+        EnableWindow(form.Handle(), FALSE);
+        JumpCursor(ScreenPoint(login, 48, 14));
+        EnableWindow(form.Handle(), TRUE);
+        ASSERT_FALSE(form.btnLogin->Hot());
+        PostMessageA(login, WM_KEYDOWN, VK_SPACE, 0x00390001);
+        PostMessageA(login, WM_KEYUP, VK_SPACE, 0xC0390001);
+        Pump();
+        EXPECT_TRUE(form.btnLogin->Hot()) << "the end of the press finds the pointer on the button";
+        JumpCursor(ScreenPoint(form.Edit1->Handle(), 5, 5));
+        EXPECT_FALSE(form.btnLogin->Hot()) << "and the look goes when the pointer does";
+        form.Close();
+    });
+}
+
 TEST(FlatButtonInput, DisablingAHotOrPressedButtonShowsTheDisabledLookAndClicksNothing) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
         Clicks clicks;
