@@ -74,7 +74,7 @@ TEST(MouseTracking, NotifiesOnceThePointerLeavesTheBoundsSavedAtTheStart) {
     StartMouseLeaveTracking(*f.panel, f.panel->ClientRect(), *f.panel);
     StartMouseLeaveTracking(*f.panel, f.panel->ClientRect(), *f.panel);
     EXPECT_EQ(MouseTrackingTimerList().Count(), 1u) << "a caller is tracked once";
-    PumpFor(60);
+    PumpFor(150);
     EXPECT_EQ(f.panel->notified, 0) << "the pointer is still inside";
 
     // Moving the control does not move the bounds, which were converted at the start: the
@@ -83,7 +83,7 @@ TEST(MouseTracking, NotifiesOnceThePointerLeavesTheBoundsSavedAtTheStart) {
     const POINT inside = f.Screen(50, 25);
     f.panel->SetLeft(f.panel->Left() + 200);
     SetCursorPos(inside.x + 200, inside.y);
-    PumpFor(60);
+    PumpFor(150);
     EXPECT_EQ(f.panel->notified, 1);
     EXPECT_EQ(f.panel->leaveMessages, 0);
     EXPECT_EQ(MouseTrackingTimerList().Count(), 0u);
@@ -103,7 +103,7 @@ TEST(MouseTracking, LeavingTheWindowOrADisabledWindowSendsTheMouseLeaveNotificat
             f.MoveCursor(150, 25);
         if (c.disableForm)
             EnableWindow(f.form.Handle(), FALSE);
-        PumpFor(60);
+        PumpFor(150);
         EXPECT_EQ(f.panel->leaveMessages, 1) << c.what;
         EXPECT_EQ(f.panel->notified, 1)
             << c.what << ": stopped by the notification, the tick still ends well";

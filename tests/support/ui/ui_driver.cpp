@@ -79,10 +79,12 @@ void DoubleClickMouse(HWND hwnd, int x, int y) {
 
 void JumpCursor(POINT screen) {
     SetCursorPos(screen.x, screen.y);
-    for (int i = 0; i < 10; ++i) {
+    // Some 150 ms: many ticks of the 10 ms trackers, even on a busy machine.
+    const DWORD end = GetTickCount() + 150;
+    do {
         Pump();
         Sleep(5);
-    }
+    } while (GetTickCount() < end);
 }
 
 void PressKey(UINT vk, unsigned modifiers) {
