@@ -148,6 +148,8 @@ TEST(FlatButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
 
 TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        Clicks clicks;
+        clicks.Attach(form);
         const HWND login = form.btnLogin->Handle();
         form.btnLogin->SetFocus();
         MoveMouse(login, 48, 14);
@@ -159,6 +161,7 @@ TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
         PostMessageA(login, WM_KEYDOWN, VK_SPACE, 0x00390001);
         PostMessageA(login, WM_KEYUP, VK_SPACE, 0xC0390001);
         Pump();
+        EXPECT_EQ(clicks.login, 1);
         EXPECT_TRUE(form.btnLogin->Hot()) << "the end of the press finds the pointer on the button";
         JumpCursor(ScreenPoint(form.Edit1->Handle(), 5, 5));
         EXPECT_FALSE(form.btnLogin->Hot()) << "and the look goes when the pointer does";
