@@ -1,5 +1,6 @@
 #include "base/text.h"
 
+#include <cctype>
 #include <cstdio>
 
 std::string WithFinalPeriod(std::string message) {
@@ -42,4 +43,21 @@ std::string TitleFromModulePath(std::string_view path, LowerCaseFunction lower) 
     if (name.empty())
         return {};
     return std::string(1, name.front()) + lower(std::string(name.substr(1)));
+}
+
+char AcceleratorOf(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        if (caption[i + 1] != '&')
+            return caption[i + 1];
+        ++i;
+    }
+    return '\0';
+}
+
+bool IsAccelerator(char c, std::string_view caption) {
+    const char accel = AcceleratorOf(caption);
+    const auto upper = [](char x) { return char(std::toupper(static_cast<unsigned char>(x))); };
+    return accel != '\0' && upper(accel) == upper(c);
 }

@@ -35,7 +35,8 @@ void TEdit::CreateParams(TCreateParams& p) {
 void TEdit::CreateWnd() {
     TWinControl::CreateWnd();
     if (passwordChar_)
-        SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(passwordChar_)), 0);
+        SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(passwordChar_)),
+                     0);
 }
 
 void TEdit::SetBorderVisible(bool v) {
@@ -44,7 +45,8 @@ void TEdit::SetBorderVisible(bool v) {
     border_ = v;
     if (HandleAllocated()) {
         const LONG_PTR ex = GetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE);
-        SetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE, v ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE)));
+        SetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE,
+                          v ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE)));
         SetWindowPos(WindowHandle(), nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
@@ -110,18 +112,18 @@ void TEdit::WndProc(TMessage& m) {
         m.result = 0;
         return;
     }
-    if (m.msg == CN_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
-        // A masked field keeps no copy of its text: the password stays in the window alone.
-        if (!passwordChar_) {
-            const int n = GetWindowTextLengthA(WindowHandle());
-            std::string text(size_t(n) + 1, '\0');
-            GetWindowTextA(WindowHandle(), text.data(), n + 1);
-            text.resize(size_t(n));
-            StoreText(std::move(text));
-        }
-        return;
-    }
     TWinControl::WndProc(m);
+}
+
+void TEdit::Command(WORD notification) {
+    // A masked field keeps no copy of its text: the password stays in the window alone.
+    if (notification != EN_CHANGE || passwordChar_)
+        return;
+    const int n = GetWindowTextLengthA(WindowHandle());
+    std::string text(size_t(n) + 1, '\0');
+    GetWindowTextA(WindowHandle(), text.data(), n + 1);
+    text.resize(size_t(n));
+    StoreText(std::move(text));
 }
 
 bool TEdit::ReadProperty(TReader& reader, const DescProperty& p) {

@@ -6,11 +6,10 @@
 #include "framework/win_control.h"
 
 class TEdit : public TWinControl {
-public:
+  public:
     explicit TEdit(TComponent* owner);
     const char* ClassName() const override { return "TEdit"; }
 
-    bool BorderVisible() const { return border_; }
     void SetBorderVisible(bool v);
     char PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char c);
@@ -31,12 +30,13 @@ public:
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DoEnter() override;
+    void Command(WORD notification) override;
 
-private:
+  private:
     bool border_ = true;
     char passwordChar_ = '\0';
     bool autoSelect_ = true;
