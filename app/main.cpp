@@ -50,6 +50,11 @@ TFrmConnexionORLIX::TFrmConnexionORLIX(TComponent* owner, const DescObject& desc
                                  [this](TComponent* s) { msrdpAuthenticationWarningDisplayed(s); });
 
     ReadForm(*this, description);
+    // The fields' names and the title exist only as pictures in the background; a screen
+    // reader gets them as words.
+    Edit1->SetAccessibleName("Code utilisateur");
+    edit2->SetAccessibleName("Mot de passe");
+    cxImage1->SetAccessibleName("Connexion ORLIX");
     if (Application)
         Application->FormCreated(this);
     HandleNeeded();
@@ -88,14 +93,14 @@ void TFrmConnexionORLIX::btnCancelClick(TComponent*) {
 }
 
 void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
-    const SecretText userCode = SecretText::FromWindow(Edit1->Handle());
+    const SecretText userCode = Edit1->TypedText();
     const std::wstring_view user = TrimmedView(userCode.View());
     if (user.empty()) {
         ShowWarning(SignInText(kUserCodeRequired));
         Edit1->SetFocus();
         return;
     }
-    if (TrimmedView(SecretText::FromWindow(edit2->Handle()).View()).empty()) {
+    if (TrimmedView(edit2->TypedText().View()).empty()) {
         ShowWarning(SignInText(kPasswordRequired));
         edit2->SetFocus();
         return;
@@ -109,7 +114,7 @@ void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
     msrdp->SetUserName(user);
     {
         // The password goes to the control as typed; our copies are wiped as soon as it has it.
-        const SecretText password = SecretText::FromWindow(edit2->Handle());
+        const SecretText password = edit2->TypedText();
         const SecretBstr value(password.View());
         SafeCallCheck(msrdp->AdvancedSettings2()->put_ClearTextPassword(value.Get()));
     }

@@ -91,6 +91,8 @@ int TMessageForm::ShowModal() {
     {
         DisabledTaskWindows disabled(Handle());
         Show();
+        // As the platform's own message boxes do: a screen reader reads the box out.
+        NotifyWinEvent(EVENT_SYSTEM_ALERT, WindowHandle(), OBJID_WINDOW, CHILDID_SELF);
         while (modalResult_ == mrNone) {
             if (Application->Terminated()) {
                 modalResult_ = mrCancel;

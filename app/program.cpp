@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "controls/register_controls.h"
 #include "framework/component_registry.h"
+#include "framework/mouse_tracking.h"
 #include "framework/description/description.h"
 #include "session/register_session.h"
 
@@ -40,12 +41,12 @@ void ShowStartupFailure(std::exception_ptr error, TApplication::MessageBoxFuncti
     } catch (...) {
         message = "Unknown exception";
     }
-    const std::string text = StartupFailureText(className, ModuleFileName(), reinterpret_cast<uintptr_t>(address),
-                                                int(2 * sizeof(void*)), message);
+    const std::string text = StartupFailureText(
+        className, ModuleFileName(), reinterpret_cast<uintptr_t>(address), int(2 * sizeof(void*)), message);
     messageBox(nullptr, text.c_str(), "Application Error", MB_TASKMODAL | MB_ICONERROR);
 }
 
-}  // namespace
+} // namespace
 
 void RegisterProgramClasses() {
     static const bool registered = [] {
@@ -64,11 +65,12 @@ DescObject LoadBuiltInDescription() {
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)
         throw Exception(std::string("The window description ") + kDescriptionResource + " is missing");
-    return ReadDescription(std::string_view(static_cast<const char*>(data), SizeofResource(module, found)));
+    return ReadBinaryDescription(static_cast<const uint8_t*>(data), SizeofResource(module, found));
 }
 
 int RunProgram(const ProgramOptions& options) {
-    const TApplication::MessageBoxFunction messageBox = options.messageBox ? options.messageBox : ::MessageBoxA;
+    const TApplication::MessageBoxFunction messageBox =
+        options.messageBox ? options.messageBox : ::MessageBoxA;
     RegisterProgramClasses();
     std::unique_ptr<TApplication> app;
     bool comInitialized = false;
@@ -108,6 +110,11 @@ int RunProgram(const ProgramOptions& options) {
     ShowOwnedPopups(app->Handle(), FALSE);
     delete form;
     FrmConnexionORLIX = nullptr;
+    // Every control stops its mouse-leave tracking when it is destroyed; a tracker left over
+    // is a fault worth reporting.
+    if (MouseTrackingTimerList().Count() != 0)
+        messageBox(nullptr, "MouseTrackingTimerList.Count <> 0", "Application Error",
+                   MB_TASKMODAL | MB_ICONERROR);
     if (comInitialized)
         CoUninitialize();
     app.reset();

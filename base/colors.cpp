@@ -53,11 +53,18 @@ constexpr NamedColor kNamedColors[] = {
     {"clInfoBk", kSystemColorFlag | 24},
 };
 
-}  // namespace
+} // namespace
 
 std::optional<TColor> ColorFromIdentifier(std::string_view name) {
     for (const NamedColor& c : kNamedColors)
         if (c.name == name)
             return c.value;
+    return std::nullopt;
+}
+
+std::optional<std::string_view> ColorIdentifier(TColor color) {
+    for (const NamedColor& c : kNamedColors)
+        if (c.value == color)
+            return c.name;
     return std::nullopt;
 }

@@ -26,8 +26,14 @@ constexpr TColor clGrayText = kSystemColorFlag | 17;
 constexpr TColor clBtnText = kSystemColorFlag | 18;
 constexpr TColor clBtnHighlight = kSystemColorFlag | 20;
 
-constexpr bool IsSystemColor(TColor c) { return (uint32_t(c) & 0xFF000000u) == 0x80000000u; }
-constexpr int SystemColorIndex(TColor c) { return int(uint32_t(c) & 0xFFu); }
+constexpr bool IsSystemColor(TColor c) {
+    return (uint32_t(c) & 0xFF000000u) == 0x80000000u;
+}
+constexpr int SystemColorIndex(TColor c) {
+    return int(uint32_t(c) & 0xFFu);
+}
 
 // The colour named by a description identifier such as "clBtnFace"; nothing for other names.
 std::optional<TColor> ColorFromIdentifier(std::string_view name);
+// The description identifier of a named colour, such as "clWhite"; nothing for other values.
+std::optional<std::string_view> ColorIdentifier(TColor color);

@@ -1,5 +1,6 @@
 #include "base/text.h"
 
+#include <cctype>
 #include <cstdio>
 
 std::string WithFinalPeriod(std::string message) {
@@ -21,6 +22,16 @@ std::string StartupFailureText(std::string_view className, std::string_view modu
     return text;
 }
 
+std::string WithoutAccessKeyMarks(std::string_view caption) {
+    std::string text;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && ++i == caption.size())
+            break;
+        text += caption[i];
+    }
+    return text;
+}
+
 std::string_view FileNameOfPath(std::string_view path) {
     const size_t slash = path.find_last_of('\\');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
@@ -32,4 +43,21 @@ std::string TitleFromModulePath(std::string_view path, LowerCaseFunction lower) 
     if (name.empty())
         return {};
     return std::string(1, name.front()) + lower(std::string(name.substr(1)));
+}
+
+char AcceleratorOf(std::string_view caption) {
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&')
+            continue;
+        if (caption[i + 1] != '&')
+            return caption[i + 1];
+        ++i;
+    }
+    return '\0';
+}
+
+bool IsAccelerator(char c, std::string_view caption) {
+    const char accel = AcceleratorOf(caption);
+    const auto upper = [](char x) { return char(std::toupper(static_cast<unsigned char>(x))); };
+    return accel != '\0' && upper(accel) == upper(c);
 }

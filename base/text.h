@@ -32,6 +32,9 @@ std::string WithFinalPeriod(std::string message);
 std::string StartupFailureText(std::string_view className, std::string_view moduleName, uintptr_t address,
                                int digits, std::string_view message);
 
+// A caption as read aloud: without the "&" that marks its access key ("&&" stands for "&").
+std::string WithoutAccessKeyMarks(std::string_view caption);
+
 // The part of a path after its last backslash.
 std::string_view FileNameOfPath(std::string_view path);
 
@@ -39,3 +42,9 @@ std::string_view FileNameOfPath(std::string_view path);
 // character after the first passed through `lower` (the platform's CharLower on Windows).
 using LowerCaseFunction = std::string (*)(std::string);
 std::string TitleFromModulePath(std::string_view path, LowerCaseFunction lower);
+
+// The accelerator letter of a caption: the character after its first "&" that is not part of
+// a doubled "&&"; '\0' when there is none.
+char AcceleratorOf(std::string_view caption);
+// Whether `c` is the caption's accelerator letter, ignoring the case of ASCII letters.
+bool IsAccelerator(char c, std::string_view caption);

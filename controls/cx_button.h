@@ -1,32 +1,10 @@
 #pragma once
-// The flat push button: a platform button whose every pixel the control paints itself, in the
-// colours of its visual state.
+// The flat push button of the window descriptions.
 
-#include "framework/button.h"
+#include "controls/cx_custom_button.h"
 
-enum TcxLookAndFeelKind { lfFlat, lfStandard, lfUltraFlat, lfOffice11 };
-
-class TcxButton : public TButton {
-public:
-    explicit TcxButton(TComponent* owner);
+class TcxButton : public TcxCustomButton {
+  public:
+    using TcxCustomButton::TcxCustomButton;
     const char* ClassName() const override { return "TcxButton"; }
-
-    TColor DefaultColor() const { return defaultColor_; }
-    TcxLookAndFeelKind LookAndFeelKind() const { return kind_; }
-    bool NativeStyle() const { return nativeStyle_; }
-
-    void WndProc(TMessage& m) override;
-    bool ReadProperty(TReader& reader, const DescProperty& prop) override;
-
-protected:
-    void CreateParams(TCreateParams& params) override;
-    void SetButtonStyle(bool) override {}
-    void EnabledChanged() override;
-
-private:
-    void DrawItem(const DRAWITEMSTRUCT& item);
-
-    TColor defaultColor_ = clDefault;
-    TcxLookAndFeelKind kind_ = lfUltraFlat;
-    bool nativeStyle_ = false;
 };

@@ -1,7 +1,12 @@
 #include "controls/cx_image.h"
 
+#include <oleacc.h>
+
 #include "base/win/gdi.h"
+#include "base/win/offscreen.h"
+#include "base/win/solid_fill.h"
 #include "controls/parent_backdrop.h"
+#include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
 #include "picture/win/dc_canvas.h"
@@ -14,7 +19,54 @@ TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
     picture_.SetOnChange([this] { PictureChanged(); });
 }
 
-void TcxImage::PictureChanged() { Invalidate(); }
+TcxImage::~TcxImage() {
+    StopMouseLeaveTracking(*this);
+}
+
+void TcxImage::PictureChanged() {
+    Invalidate();
+}
+
+void TcxImage::InvalidateFrame() {
+    if (!HandleAllocated())
+        return;
+    const TRect c = ContentRect();
+    RegionHandle ring(CreateRectRgn(0, 0, Width(), Height()));
+    RegionHandle content(CreateRectRgn(c.left, c.top, c.right, c.bottom));
+    CombineRgn(ring.Get(), ring.Get(), content.Get(), RGN_DIFF);
+    InvalidateRgn(WindowHandle(), ring.Get(), FALSE);
+}
+
+void TcxImage::SetShowFocusRect(bool v) {
+    if (v != showFocusRect_) {
+        showFocusRect_ = v;
+        Invalidate();
+    }
+}
+
+void TcxImage::FocusChangedLook() {
+    if (showFocusRect_)
+        Invalidate();
+    else
+        InvalidateFrame();
+}
+
+void TcxImage::MouseMove(unsigned keys, TPoint p) {
+    if (!hot_) {
+        StartMouseLeaveTracking(*this, ClientRect(), *this);
+        hot_ = true;
+        InvalidateFrame();
+    }
+    TWinControl::MouseMove(keys, p);
+}
+
+void TcxImage::NotifyMouseLeft() {
+    StopMouseLeaveTracking(*this);
+    if (hot_) {
+        hot_ = false;
+        InvalidateFrame();
+    }
+}
 
 TRect TcxImage::PictureRect() const {
     PicturePlacement how;
@@ -31,43 +83,42 @@ void TcxImage::Paint(HDC target) {
     const int h = Height();
     if (w <= 0 || h <= 0)
         return;
-    MemoryDC memory(target);
-    BitmapHandle bitmap(CreateCompatibleBitmap(target, w, h));
-    SelectGuard select(memory.Get(), bitmap.Get());
-    const HDC dc = memory.Get();
+    Offscreen offscreen(target, w, h);
+    const HDC dc = offscreen.DC();
     const TRect content = ContentRect();
     if (transparent_) {
         PaintParentBackdrop(*this, dc, ClientRect(), true);
     } else {
-        RECT all{0, 0, w, h};
-        BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-        FillRect(dc, &all, brush.Get());
+        FillSolid(dc, ClientRect(), ColorToRGB(Color()));
     }
-    const TColor frame = Focused() ? clHighlight : clBtnShadow;
-    BrushHandle frameBrush(CreateSolidBrush(ColorToRGB(frame)));
-    RECT line{1, 1, w - 1, h - 1};
-    FrameRect(dc, &line, frameBrush.Get());
+    FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() || hot_ ? clHighlight : clBtnShadow));
+    // The focus rectangle runs along the content's edge; the picture stays inside it.
+    const bool focusRect = showFocusRect_ && Focused();
+    if (focusRect) {
+        const RECT r{content.left, content.top, content.right, content.bottom};
+        SetBkColor(dc, RGB(255, 255, 255));
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawFocusRect(dc, &r);
+    }
     if (const TGraphic* graphic = picture_.Graphic()) {
         SavedDCState clip(dc);
-        IntersectClipRect(dc, content.left, content.top, content.right, content.bottom);
+        const TRect c = focusRect ? content.Inflated(-1) : content;
+        IntersectClipRect(dc, c.left, c.top, c.right, c.bottom);
         TDCCanvas canvas(dc);
         graphic->Draw(canvas, PictureRect());
     }
-    BitBlt(target, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    offscreen.CopyTo(target, 0, 0);
 }
 
-void TcxImage::WndProc(TMessage& m) {
-    switch (m.msg) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        if (CanFocus() && !Focused())
-            SetFocus();
-        break;
-    default:
-        break;
-    }
-    TWinControl::WndProc(m);
+void TcxImage::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_GRAPHIC;
+    TWinControl::DescribeAccessible(traits);
+}
+
+void TcxImage::MouseDown(TMouseButton button, unsigned keys, TPoint p) {
+    if (CanFocus() && !Focused())
+        SetFocus();
+    TWinControl::MouseDown(button, keys, p);
 }
 
 bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
@@ -86,7 +137,7 @@ bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
         const std::vector<uint8_t>& data = reader.Bytes(p);
         picture_.ReadData(data.data(), data.size());
     } else if (n == "Properties.ShowFocusRect")
-        showFocusRect_ = reader.Boolean(p);
+        SetShowFocusRect(reader.Boolean(p));
     else
         return TWinControl::ReadProperty(reader, p);
     return true;

@@ -1,5 +1,11 @@
 #include "framework/button.h"
 
+#include <oleacc.h>
+
+#include "base/text.h"
+#include "base/win/ansi.h"
+#include "framework/accessible_object.h"
+
 #include "framework/form.h"
 #include "framework/reader.h"
 
@@ -42,38 +48,45 @@ void TButton::Click() {
         OnClick(this);
 }
 
-void TButton::WndProc(TMessage& m) {
-    switch (m.msg) {
-    case CN_COMMAND:
-        if (HIWORD(m.wParam) == BN_CLICKED)
-            Click();
+void TButton::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_PUSHBUTTON;
+    traits.name = AnsiToWide(WithoutAccessKeyMarks(Text()));
+    TWinControl::DescribeAccessible(traits);
+}
+
+void TButton::Command(WORD notification) {
+    if (notification == BN_CLICKED)
+        Click();
+}
+
+void TButton::FocusChanged(TWinControl* focused) {
+    const bool active = dynamic_cast<TButton*>(focused) ? focused == this : default_;
+    if (active != active_) {
+        active_ = active;
+        SetButtonStyle(active);
+    }
+}
+
+void TButton::DialogKey(TMessage& m) {
+    // Enter and Escape click only without Shift, Ctrl or Alt, and only a button that could
+    // take the focus.
+    const bool modifiers =
+        GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || (m.lParam & 0x20000000);
+    const bool key = (m.wParam == VK_RETURN && active_) || (m.wParam == VK_ESCAPE && cancel_);
+    if (key && !modifiers && CanFocus()) {
+        Click();
+        m.result = 1;
         return;
-    case CM_FOCUSCHANGED: {
-        auto* focused = reinterpret_cast<TWinControl*>(m.lParam);
-        const bool active = dynamic_cast<TButton*>(focused) ? focused == this : default_;
-        if (active != active_) {
-            active_ = active;
-            SetButtonStyle(active);
-        }
-        m.result = 0;
-        return;
     }
-    case CM_DIALOGKEY: {
-        // Enter and Escape click only without Shift, Ctrl or Alt, and only a button that could
-        // take the focus.
-        const bool modifiers = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || (m.lParam & 0x20000000);
-        const bool key = (m.wParam == VK_RETURN && active_) || (m.wParam == VK_ESCAPE && cancel_);
-        if (key && !modifiers && CanFocus()) {
-            Click();
-            m.result = 1;
-            return;
-        }
-        break;
+    TWinControl::DialogKey(m);
+}
+
+bool TButton::DialogChar(char c) {
+    if (IsAccelerator(c, Text()) && CanFocus()) {
+        Click();
+        return true;
     }
-    default:
-        break;
-    }
-    TWinControl::WndProc(m);
+    return TWinControl::DialogChar(c);
 }
 
 bool TButton::ReadProperty(TReader& reader, const DescProperty& p) {

@@ -1,11 +1,12 @@
 #pragma once
 // A push button: the platform's button control, clicked by the mouse, by Space, by Enter while
-// it is the active button, and by Escape when it is the cancel button.
+// it is the active button, by Escape when it is the cancel button, and by its caption's "&"
+// letter.
 
 #include "framework/win_control.h"
 
 class TButton : public TWinControl {
-public:
+  public:
     explicit TButton(TComponent* owner);
     const char* ClassName() const override { return "TButton"; }
 
@@ -20,17 +21,21 @@ public:
     virtual void Click();
     TNotifyEvent OnClick;
 
-    void WndProc(TMessage& m) override;
+    void DescribeAccessible(AccessibleTraits& traits) const override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     // Shows the platform's default-button look for the active button; a button that paints
     // itself overrides this to show nothing.
     virtual void SetButtonStyle(bool active);
+    void Command(WORD notification) override;
+    void FocusChanged(TWinControl* focused) override;
+    void DialogKey(TMessage& m) override;
+    bool DialogChar(char c) override;
 
-private:
+  private:
     bool default_ = false;
     bool cancel_ = false;
     bool active_ = false;

@@ -8,7 +8,6 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 }
 
 TComponent::~TComponent() {
-    destroying_ = true;
     DestroyComponents();
     if (owner_)
         owner_->Remove(this);
@@ -21,9 +20,13 @@ TComponent* TComponent::FindComponent(std::string_view name) const {
     return nullptr;
 }
 
-bool TComponent::ReadProperty(TReader&, const DescProperty&) { return false; }
+bool TComponent::ReadProperty(TReader&, const DescProperty&) {
+    return false;
+}
 
-void TComponent::Loaded() { loading_ = false; }
+void TComponent::Loaded() {
+    loading_ = false;
+}
 
 void TComponent::DestroyComponents() {
     while (!components_.empty()) {

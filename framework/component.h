@@ -10,7 +10,7 @@ struct DescProperty;
 class TReader;
 
 class TComponent {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
@@ -25,7 +25,6 @@ public:
     TComponent* FindComponent(std::string_view name) const;
 
     bool Loading() const { return loading_; }
-    bool Destroying() const { return destroying_; }
 
     // Applies one stored value of the window description. Answers false for a property the
     // class does not have; derived classes handle theirs and pass the rest to their base.
@@ -34,14 +33,12 @@ public:
     virtual void Loaded();
 
     void BeginLoading() { loading_ = true; }
-    void EndLoading() { loading_ = false; }
 
-protected:
+  protected:
     // Frees every owned component, last created first.
     void DestroyComponents();
-    void MarkDestroying() { destroying_ = true; }
 
-private:
+  private:
     void Insert(TComponent* c) { components_.push_back(c); }
     void Remove(TComponent* c);
 
@@ -49,5 +46,4 @@ private:
     std::string name_;
     std::vector<TComponent*> components_;
     bool loading_ = false;
-    bool destroying_ = false;
 };

@@ -10,7 +10,6 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 }
 
 TControl::~TControl() {
-    MarkDestroying();
     font_.OnChange = nullptr;
     if (parent_)
         parent_->RemoveControl(this);
@@ -156,7 +155,8 @@ bool TControl::ReadProperty(TReader& reader, const DescProperty& p) {
     else if (n == "Enabled")
         SetEnabled(reader.Boolean(p));
     else if (n == "Align")
-        SetAlign(TAlign(reader.Enumeration(p, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})));
+        SetAlign(
+            TAlign(reader.Enumeration(p, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})));
     else if (n == "Color")
         SetColor(reader.Color(p));
     else if (n == "ParentColor")

@@ -18,13 +18,12 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // Transient states of a control.
 enum TControlStateFlag : unsigned {
-    csLButtonDown = 1,  // the left mouse button went down on the control and is still down
-    csPaintCopy = 2,    // the control is being painted into another control's backdrop
-    csFocusing = 4,
+    csLButtonDown = 1, // the left mouse button went down on the control and is still down
+    csPaintCopy = 2,   // the control is being painted into another control's backdrop
 };
 
 class TControl : public TComponent {
-public:
+  public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
     const char* ClassName() const override { return "TControl"; }
@@ -81,7 +80,7 @@ public:
     // follows its parent's font, the font height.
     virtual void ChangeScale(int m, int d);
 
-protected:
+  protected:
     // The bounds changed after SetBounds or because the window moved.
     virtual void BoundsChanged() {}
     // Stores bounds without touching a window: for windows that report their own moves.
@@ -94,7 +93,7 @@ protected:
     virtual void VisibleChanged();
     virtual void EnabledChanged();
 
-private:
+  private:
     void ParentFontChanged();
     void ParentColorChanged();
 

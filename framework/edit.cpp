@@ -1,6 +1,19 @@
 #include "framework/edit.h"
 
+#include <oleacc.h>
+
+#include <utility>
+
+#include "framework/accessible_object.h"
 #include "framework/reader.h"
+
+namespace {
+
+bool AsksForText(UINT msg) {
+    return msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH || msg == EM_GETLINE;
+}
+
+} // namespace
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 121, 21);
@@ -22,7 +35,8 @@ void TEdit::CreateParams(TCreateParams& p) {
 void TEdit::CreateWnd() {
     TWinControl::CreateWnd();
     if (passwordChar_)
-        SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(passwordChar_)), 0);
+        SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(passwordChar_)),
+                     0);
 }
 
 void TEdit::SetBorderVisible(bool v) {
@@ -31,7 +45,8 @@ void TEdit::SetBorderVisible(bool v) {
     border_ = v;
     if (HandleAllocated()) {
         const LONG_PTR ex = GetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE);
-        SetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE, v ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE)));
+        SetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE,
+                          v ? (ex | WS_EX_CLIENTEDGE) : (ex & ~LONG_PTR(WS_EX_CLIENTEDGE)));
         SetWindowPos(WindowHandle(), nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
@@ -45,6 +60,15 @@ void TEdit::SetPasswordChar(char c) {
         SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(c)), 0);
         Invalidate();
     }
+}
+
+SecretText TEdit::TypedText() {
+    struct Reading {
+        bool& flag;
+        bool previous = std::exchange(flag, true);
+        ~Reading() { flag = previous; }
+    } reading{typedTextRead_};
+    return SecretText::FromWindow(Handle());
 }
 
 void TEdit::SelectAll() {
@@ -65,19 +89,41 @@ void TEdit::DoEnter() {
         SelectAll();
 }
 
+void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
+    traits.role = ROLE_SYSTEM_TEXT;
+    // A masked field's text is never its name: unless given one, it has none.
+    if (passwordChar_) {
+        traits.name.emplace();
+        traits.secret = true;
+    }
+    TWinControl::DescribeAccessible(traits);
+}
+
 void TEdit::WndProc(TMessage& m) {
-    if (m.msg == CN_COMMAND && HIWORD(m.wParam) == EN_CHANGE) {
-        // A masked field keeps no copy of its text: the password stays in the window alone.
-        if (!passwordChar_) {
-            const int n = GetWindowTextLengthA(WindowHandle());
-            std::string text(size_t(n) + 1, '\0');
-            GetWindowTextA(WindowHandle(), text.data(), n + 1);
-            text.resize(size_t(n));
-            StoreText(std::move(text));
+    // A masked field gives its text to no other thread or program, as the platform's own
+    // password fields do; the program reads it with TypedText.
+    if (passwordChar_ && !typedTextRead_ && AsksForText(m.msg) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
+        if (m.msg == WM_GETTEXT && m.wParam > 0) {
+            if (IsWindowUnicode(WindowHandle()))
+                *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
+            else
+                *reinterpret_cast<char*>(m.lParam) = '\0';
         }
+        m.result = 0;
         return;
     }
     TWinControl::WndProc(m);
+}
+
+void TEdit::Command(WORD notification) {
+    // A masked field keeps no copy of its text: the password stays in the window alone.
+    if (notification != EN_CHANGE || passwordChar_)
+        return;
+    const int n = GetWindowTextLengthA(WindowHandle());
+    std::string text(size_t(n) + 1, '\0');
+    GetWindowTextA(WindowHandle(), text.data(), n + 1);
+    text.resize(size_t(n));
+    StoreText(std::move(text));
 }
 
 bool TEdit::ReadProperty(TReader& reader, const DescProperty& p) {

@@ -2,34 +2,43 @@
 // A single-line entry field: the platform's edit control, optionally borderless or masked, with
 // its whole text selected whenever it receives the focus other than by a left mouse click.
 
+#include "base/win/secret_text.h"
 #include "framework/win_control.h"
 
 class TEdit : public TWinControl {
-public:
+  public:
     explicit TEdit(TComponent* owner);
     const char* ClassName() const override { return "TEdit"; }
 
-    bool BorderVisible() const { return border_; }
     void SetBorderVisible(bool v);
     char PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(char c);
     bool AutoSelect() const { return autoSelect_; }
     void SetAutoSelect(bool v) { autoSelect_ = v; }
 
+    // The text as typed, for the program's own use, in memory that is wiped. A masked field
+    // gives its text to no other thread, so the program reads it here rather than with a
+    // plain text request: while this thread answers a message that another thread sent (a
+    // sign-in that another program starts), the platform counts its own requests as sent too.
+    SecretText TypedText();
+
     void SelectAll();
     // The selected range as character positions (start, end).
     std::pair<int, int> Selection() const;
 
+    void DescribeAccessible(AccessibleTraits& traits) const override;
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DoEnter() override;
+    void Command(WORD notification) override;
 
-private:
+  private:
     bool border_ = true;
     char passwordChar_ = '\0';
     bool autoSelect_ = true;
+    bool typedTextRead_ = false;
 };

@@ -16,7 +16,6 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TForm::~TForm() {
-    MarkDestroying();
     DestroyHandle();
 }
 
@@ -131,7 +130,9 @@ void TForm::Show() {
         SetForegroundWindow(WindowHandle());
 }
 
-void TForm::Hide() { SetVisible(false); }
+void TForm::Hide() {
+    SetVisible(false);
+}
 
 void TForm::VisibleChanged() {
     if (Visible()) {

@@ -5,22 +5,13 @@
 
 // Framework notifications between controls (in the application's private message range).
 constexpr UINT CM_BASE = 0xB000;
-constexpr UINT CM_ACTIVATE = CM_BASE + 0;
-constexpr UINT CM_DIALOGKEY = CM_BASE + 1;       // wParam: virtual key, lParam: key data
-constexpr UINT CM_DIALOGCHAR = CM_BASE + 2;      // wParam: character
-constexpr UINT CM_FOCUSCHANGED = CM_BASE + 3;    // lParam: the newly focused TWinControl*
-constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 4;  // wParam: virtual key
+constexpr UINT CM_DIALOGKEY = CM_BASE + 1;      // wParam: virtual key, lParam: key data
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 2;     // wParam: a character offered as an accelerator
+constexpr UINT CM_FOCUSCHANGED = CM_BASE + 3;   // lParam: the newly focused TWinControl*
+constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 4; // wParam: virtual key
 constexpr UINT CM_ENTER = CM_BASE + 5;
 constexpr UINT CM_EXIT = CM_BASE + 6;
-constexpr UINT CM_MOUSEENTER = CM_BASE + 7;
-constexpr UINT CM_MOUSELEAVE = CM_BASE + 8;
-constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 9;
-constexpr UINT CM_VISIBLECHANGED = CM_BASE + 10;
-constexpr UINT CM_FONTCHANGED = CM_BASE + 11;
-constexpr UINT CM_COLORCHANGED = CM_BASE + 12;
-constexpr UINT CM_TEXTCHANGED = CM_BASE + 13;
-constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 14;
-constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 15;
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 8; // the pointer left the control
 // An embedded ActiveX control's host: become UI-active again (the form got the focus back with
 // the host focused), or stop being UI-active (the focus moved to another control).
 constexpr UINT CM_UIACTIVATE = CM_BASE + 16;
@@ -31,12 +22,10 @@ constexpr UINT CM_UIDEACTIVATE = CM_BASE + 17;
 // CN_CTLCOLOR* to the child that notified it.
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
-constexpr UINT CN_KEYUP = CN_BASE + WM_KEYUP;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
-constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;

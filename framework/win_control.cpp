@@ -1,9 +1,14 @@
 #include "framework/win_control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "base/win/ansi.h"
+#include "base/win/solid_fill.h"
+#include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/form.h"
 #include "framework/reader.h"
@@ -11,7 +16,6 @@
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-    MarkDestroying();
     // Leaves the parent while still a windowed control, so the form forgets it as its focused
     // control and the parent drops it from its tab order.
     if (Parent())
@@ -75,7 +79,9 @@ void TWinControl::CreateWnd() {
     handle_ = h;
 }
 
-void TWinControl::AttachHandle(HWND hwnd) { handle_ = hwnd; }
+void TWinControl::AttachHandle(HWND hwnd) {
+    handle_ = hwnd;
+}
 
 void TWinControl::DestroyHandle() {
     if (handle_)
@@ -92,7 +98,9 @@ void TWinControl::HandleDestroyed(HWND) {
     showing_ = false;
 }
 
-bool TWinControl::ShouldShow() const { return Visible() && Parent() && Parent()->Showing(); }
+bool TWinControl::ShouldShow() const {
+    return Visible() && Parent() && Parent()->Showing();
+}
 
 void TWinControl::UpdateShowing() {
     const bool show = ShouldShow();
@@ -190,7 +198,9 @@ void TWinControl::UpdateBoundsFromWindow() {
         StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
-void TWinControl::BoundsChanged() { AlignControls(); }
+void TWinControl::BoundsChanged() {
+    AlignControls();
+}
 
 void TWinControl::AlignControls() {
     TRect area = ClientRect();
@@ -241,8 +251,16 @@ void TWinControl::ColorChanged() {
 }
 
 void TWinControl::TextChanged() {
-    if (handle_)
-        SetWindowTextA(handle_, Text().c_str());
+    if (!handle_)
+        return;
+    SetWindowTextA(handle_, Text().c_str());
+    // A screen reader announces a caption that changes, as it does for the platform's controls.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, handle_, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void TWinControl::DescribeAccessible(AccessibleTraits& traits) const {
+    if (accessibleName_)
+        traits.name = AnsiToWide(*accessibleName_);
 }
 
 void TWinControl::VisibleChanged() {
@@ -287,10 +305,13 @@ void TWinControl::DefaultHandler(TMessage& m) {
 }
 
 void TWinControl::EraseBackground(HDC dc) {
+    if (defProc_ != DefWindowProcA) {
+        Default();
+        return;
+    }
     RECT r;
     GetClientRect(handle_, &r);
-    BrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
-    FillRect(dc, &r, brush.Get());
+    FillSolid(dc, {0, 0, r.right, r.bottom}, ColorToRGB(Color()));
 }
 
 void TWinControl::Paint(HDC) {}
@@ -304,19 +325,174 @@ void TWinControl::ReflectToChild(TMessage& m, HWND child) {
     DefaultHandler(m);
 }
 
+namespace {
+
+TPoint PointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+// The mouse button of a button message, by its offset from the left button's message.
+TMouseButton ButtonOf(UINT msg) {
+    switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+        return mbRight;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+} // namespace
+
+bool TWinControl::DispatchTyped(TMessage& m) {
+    const unsigned keys = unsigned(m.wParam);
+    switch (m.msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        MouseDown(ButtonOf(m.msg), keys, PointOf(m.lParam));
+        return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        MouseUp(ButtonOf(m.msg), keys, PointOf(m.lParam));
+        return true;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+        DblClick(ButtonOf(m.msg), keys, PointOf(m.lParam));
+        return true;
+    case WM_MOUSEMOVE:
+        MouseMove(keys, PointOf(m.lParam));
+        return true;
+    case CM_MOUSELEAVE:
+        MouseLeave();
+        return true;
+    case WM_KEYDOWN:
+        KeyDown(UINT(m.wParam), m.lParam);
+        return true;
+    case WM_CONTEXTMENU:
+        ContextMenu(PointOf(m.lParam));
+        return true;
+    case WM_SETFOCUS:
+        FocusIn(reinterpret_cast<HWND>(m.wParam));
+        return true;
+    case WM_KILLFOCUS:
+        FocusOut(reinterpret_cast<HWND>(m.wParam));
+        return true;
+    case WM_CAPTURECHANGED:
+        CaptureChanged(reinterpret_cast<HWND>(m.lParam));
+        return true;
+    case CN_COMMAND:
+        Command(HIWORD(m.wParam));
+        return true;
+    case CN_DRAWITEM:
+        m.result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) ? TRUE : FALSE;
+        return true;
+    case CM_FOCUSCHANGED:
+        FocusChanged(reinterpret_cast<TWinControl*>(m.lParam));
+        m.result = 0;
+        return true;
+    case CM_DIALOGCHAR:
+        m.result = DialogChar(char(m.wParam)) ? 1 : 0;
+        return true;
+    case WM_ERASEBKGND:
+        m.result = 1;
+        EraseBackground(reinterpret_cast<HDC>(m.wParam));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TWinControl::Default() {
+    if (current_)
+        DefaultHandler(*current_);
+}
+
+void TWinControl::MouseDown(TMouseButton button, unsigned, TPoint) {
+    if (button == mbLeft)
+        IncludeState(csLButtonDown);
+    Default();
+}
+
+void TWinControl::MouseUp(TMouseButton button, unsigned, TPoint) {
+    if (button == mbLeft)
+        ExcludeState(csLButtonDown);
+    Default();
+}
+
+void TWinControl::DblClick(TMouseButton button, unsigned, TPoint) {
+    if (button == mbLeft)
+        IncludeState(csLButtonDown);
+    Default();
+}
+
+void TWinControl::MouseMove(unsigned, TPoint) {
+    Default();
+}
+void TWinControl::KeyDown(UINT, LPARAM) {
+    Default();
+}
+void TWinControl::ContextMenu(TPoint) {
+    Default();
+}
+
+void TWinControl::FocusIn(HWND) {
+    if (TForm* form = ParentForm())
+        form->ControlFocused(this);
+    Default();
+}
+
+void TWinControl::FocusOut(HWND) {
+    Default();
+}
+void TWinControl::CaptureChanged(HWND) {
+    Default();
+}
+void TWinControl::Command(WORD) {}
+bool TWinControl::DrawItem(const DRAWITEMSTRUCT&) {
+    return false;
+}
+
+void TWinControl::FocusChanged(TWinControl* focused) {
+    TMessage m{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused), 0};
+    Broadcast(m);
+}
+
+bool TWinControl::DialogChar(char c) {
+    TMessage m{CM_DIALOGCHAR, WPARAM(static_cast<unsigned char>(c)), 0, 0};
+    Broadcast(m);
+    return m.result != 0;
+}
+
 void TWinControl::WndProc(TMessage& m) {
+    TMessage* const outer = std::exchange(current_, &m);
+    struct Restore {
+        TMessage*& current;
+        TMessage* outer;
+        ~Restore() { current = outer; }
+    } restore{current_, outer};
+    if (DispatchTyped(m))
+        return;
+
     const bool ownClass = defProc_ == DefWindowProcA;
     switch (m.msg) {
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
         KeyDownNotification(m);
         return;
+    case CN_CHAR:
+    case CN_SYSCHAR:
+        CharNotification(m);
+        return;
     case CM_DIALOGKEY:
         DialogKey(m);
-        return;
-    case CM_FOCUSCHANGED:
-        Broadcast(m);
-        m.result = 0;
         return;
     case CM_ENTER:
         DoEnter();
@@ -351,28 +527,14 @@ void TWinControl::WndProc(TMessage& m) {
         }
         return;
     }
-    case WM_SETFOCUS:
-        if (TForm* form = ParentForm())
-            form->ControlFocused(this);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        IncludeState(csLButtonDown);
-        break;
-    case WM_LBUTTONUP:
-        ExcludeState(csLButtonDown);
+    case WM_GETOBJECT:
+        if (AnswerAccessibleObject(*this, m))
+            return;
         break;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(m);
         UpdateBoundsFromWindow();
         return;
-    case WM_ERASEBKGND:
-        if (ownClass) {
-            EraseBackground(reinterpret_cast<HDC>(m.wParam));
-            m.result = 1;
-            return;
-        }
-        break;
     case WM_PAINT:
         if (ownClass) {
             PaintDC dc(handle_);
@@ -392,6 +554,17 @@ void TWinControl::WndProc(TMessage& m) {
         break;
     }
     DefaultHandler(m);
+}
+
+void TWinControl::CharNotification(TMessage& m) {
+    // A character the focused control does not take as input, or any character typed with
+    // Alt, may be an accelerator of a control of the form.
+    m.result = 0;
+    const bool alt = m.msg == CN_SYSCHAR;
+    if (!alt && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0)
+        return;
+    if (TForm* form = ParentForm())
+        m.result = form->Perform(CM_DIALOGCHAR, m.wParam, m.lParam) != 0 ? 1 : 0;
 }
 
 void TWinControl::KeyDownNotification(TMessage& m) {
@@ -426,7 +599,9 @@ void TWinControl::KeyDownNotification(TMessage& m) {
         m.result = form->Perform(CM_DIALOGKEY, m.wParam, m.lParam) != 0 ? 1 : 0;
 }
 
-void TWinControl::DialogKey(TMessage& m) { Broadcast(m); }
+void TWinControl::DialogKey(TMessage& m) {
+    Broadcast(m);
+}
 
 bool TWinControl::ReadProperty(TReader& reader, const DescProperty& p) {
     if (p.name == "TabOrder")

@@ -5,10 +5,15 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "framework/control.h"
 #include "framework/window_class.h"
+
+struct AccessibleTraits;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 struct TCreateParams {
     std::string caption;
@@ -23,7 +28,7 @@ struct TCreateParams {
 };
 
 class TWinControl : public TControl {
-public:
+  public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
     const char* ClassName() const override { return "TWinControl"; }
@@ -50,7 +55,8 @@ public:
 
     // This control's windowed children in tab order, each followed by its own.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
-    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop, bool checkParent) const;
+    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
+                                 bool checkParent) const;
     // Focuses the next control in tab order (checking tab stops) or, without the tab-stop check,
     // the next child of this control.
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
@@ -73,11 +79,16 @@ public:
     // Lays out the children aligned to this control's client area.
     void AlignControls();
 
+    // What assistive technology reads of the control. A control with a role and name of its own
+    // sets them, then calls this, so that a name given with SetAccessibleName wins.
+    virtual void DescribeAccessible(AccessibleTraits& traits) const;
+    void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
+
     // Called by the window procedure: the window exists (first message) or is gone.
     virtual void AttachHandle(HWND hwnd);
     virtual void HandleDestroyed(HWND hwnd);
 
-protected:
+  protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
     virtual void DestroyWnd();
@@ -97,9 +108,38 @@ protected:
     // Places the window among its siblings by creation order.
     void UpdateZOrder();
 
-    // Painting of the framework's own window classes: the background in the control's colour
-    // (erasing), then the content.
+    // Typed message handlers. Each receives its message's arguments; the base versions pass
+    // the message on to default handling (Default), so an override that does not call its
+    // base keeps the platform from seeing the message. `keys` holds the MK_ flags; points are
+    // in client coordinates unless said otherwise.
+    virtual void MouseDown(TMouseButton button, unsigned keys, TPoint p);
+    virtual void MouseUp(TMouseButton button, unsigned keys, TPoint p);
+    virtual void DblClick(TMouseButton button, unsigned keys, TPoint p);
+    virtual void MouseMove(unsigned keys, TPoint p);
+    // The pointer left the control (CM_MOUSELEAVE, sent by the mouse-leave tracking).
+    virtual void MouseLeave() {}
+    virtual void KeyDown(UINT key, LPARAM keyData);
+    // The context-menu request, at a point in screen coordinates; (-1, -1) from the keyboard.
+    virtual void ContextMenu(TPoint screenPoint);
+    virtual void FocusIn(HWND previous);
+    virtual void FocusOut(HWND next);
+    virtual void CaptureChanged(HWND newCapture);
+    // A notification the control's window sent its parent (WM_COMMAND), reflected back to it.
+    virtual void Command(WORD notification);
+    // An owner-draw request for the control's window, reflected back from the parent.
+    virtual bool DrawItem(const DRAWITEMSTRUCT& item);
+    // The keyboard focus moved to `focused`, a control of the same form.
+    virtual void FocusChanged(TWinControl* focused);
+    // A character offered as an accelerator (an "&" letter of a caption); answers whether
+    // the control took it.
+    virtual bool DialogChar(char c);
+    // Passes the message being handled to default handling.
+    void Default();
+
+    // Erasing answers "done"; the base fills an own window class's client area with the
+    // control's colour and leaves a system class's window to its default handling.
     virtual void EraseBackground(HDC dc);
+    // The content of the framework's own window classes, for WM_PAINT and WM_PRINTCLIENT.
     virtual void Paint(HDC dc);
 
     // Whether the window is a top-level window (a form) rather than a child window.
@@ -117,18 +157,23 @@ protected:
     // Dialog keys: Tab, arrows, Enter, Escape that the focused control did not want itself.
     virtual void DialogKey(TMessage& m);
 
-private:
+  private:
     friend class TControl;
     void InsertControl(TControl* c);
     void RemoveControl(TControl* c);
     void KeyDownNotification(TMessage& m);
+    void CharNotification(TMessage& m);
+    // Calls the typed handler of a message; answers false for a message without one.
+    bool DispatchTyped(TMessage& m);
     void ReflectToChild(TMessage& m, HWND child);
     void UpdateBoundsFromWindow();
 
     HWND handle_ = nullptr;
     WNDPROC defProc_ = DefWindowProcA;
+    TMessage* current_ = nullptr; // the message the typed handlers are answering
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
+    std::optional<std::string> accessibleName_;
     int storedTabOrder_ = -1;
     bool tabStop_ = false;
     bool showing_ = false;

@@ -104,7 +104,13 @@ void TImageDataReader::Read(const uint8_t* data, uint32_t length) {
     const size_t maxRowBytes = (size_t(header_->Width()) * bitsPerPixel_ + 7) / 8;
     prev_.resize(maxRowBytes);
     cur_.resize(maxRowBytes);
-    std::vector<uint8_t> buffer(std::max<size_t>(size_t(1) << 16, 2 * (maxRowBytes + 1)));
+    // Rows of a picture that is not interlaced and shown as stored are unfiltered straight into
+    // the bitmap, the previous bitmap line serving as the row above.
+    const bool direct = header_->InterlaceMethod() == 0 && unpacker.StoresRowsAsBGR();
+    // Every inflate call has a cost of its own (zlib copies the last 32 KB of its output into its
+    // window, and leaves its fast loop near the end of the output): a 256 KB buffer keeps the calls
+    // few, about one per IDAT chunk.
+    std::vector<uint8_t> buffer(std::max<size_t>(size_t(1) << 18, 2 * (maxRowBytes + 1)));
     size_t filled = 0;
 
     TInflater inflater;
@@ -122,10 +128,16 @@ void TImageDataReader::Read(const uint8_t* data, uint32_t length) {
         size_t used = 0;
         while (filled - used >= rowBytes_ + 1) {
             const uint8_t* row = buffer.data() + used;
-            UnfilterRow(row[0], row + 1, prev_.data(), cur_.data(), rowBytes_, bpp);
             const TPass& p = passes_.first[pass_];
-            unpacker.Unpack(cur_.data(), p.y0 + passRow_ * p.dy, p.x0, p.dx, passColumns_);
-            std::swap(prev_, cur_);
+            const uint32_t y = p.y0 + passRow_ * p.dy;
+            if (direct) {
+                const uint8_t* above = passRow_ == 0 ? prev_.data() : image_->Line(y - 1);
+                UnfilterRowToBGR(row[0], row + 1, above, image_->Line(y), passColumns_);
+            } else {
+                UnfilterRow(row[0], row + 1, prev_.data(), cur_.data(), rowBytes_, bpp);
+                unpacker.Unpack(cur_.data(), y, p.x0, p.dx, passColumns_);
+                std::swap(prev_, cur_);
+            }
             used += rowBytes_ + 1;
             if (++passRow_ == passRows_ && !StartPass())
                 return FinishStream(inflater);

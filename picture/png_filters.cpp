@@ -44,7 +44,59 @@ void UnfilterLeft(uint8_t filterType, const uint8_t* in, const uint8_t* prev, ui
     }
 }
 
+// One channel's prediction from its left (a), upper (b) and upper-left (c) neighbours.
+template <int Filter>
+inline uint8_t Predict(uint8_t a, uint8_t b, uint8_t c) {
+    switch (Filter) {
+    case 0:
+        return 0;
+    case 1:
+        return a;
+    case 2:
+        return b;
+    case 3:
+        return uint8_t((a + b) >> 1);
+    default:
+        return Paeth(a, b, c);
+    }
+}
+
+// The neighbours stay in registers: the left pixel is the one just made, the upper pixels are
+// read from the previous bitmap line in its blue-green-red order.
+template <int Filter>
+void UnfilterToBGR(const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t pixels) {
+    uint8_t r = 0, g = 0, b = 0, ur = 0, ug = 0, ub = 0;
+    for (size_t i = 0; i < pixels; ++i, in += 3, prev += 3, out += 3) {
+        const uint8_t pr = prev[2], pg = prev[1], pb = prev[0];
+        r = uint8_t(in[0] + Predict<Filter>(r, pr, ur));
+        g = uint8_t(in[1] + Predict<Filter>(g, pg, ug));
+        b = uint8_t(in[2] + Predict<Filter>(b, pb, ub));
+        out[0] = b;
+        out[1] = g;
+        out[2] = r;
+        ur = pr, ug = pg, ub = pb;
+    }
+}
+
 } // namespace
+
+void UnfilterRowToBGR(uint8_t filterType, const uint8_t* in, const uint8_t* prevBgr, uint8_t* bgr,
+                      size_t pixels) {
+    switch (filterType) {
+    case 0:
+        return UnfilterToBGR<0>(in, prevBgr, bgr, pixels);
+    case 1:
+        return UnfilterToBGR<1>(in, prevBgr, bgr, pixels);
+    case 2:
+        return UnfilterToBGR<2>(in, prevBgr, bgr, pixels);
+    case 3:
+        return UnfilterToBGR<3>(in, prevBgr, bgr, pixels);
+    case 4:
+        return UnfilterToBGR<4>(in, prevBgr, bgr, pixels);
+    default:
+        throw EPNGInvalidFilter();
+    }
+}
 
 void UnfilterRow(uint8_t filterType, const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t length,
                  size_t bpp) {

@@ -10,5 +10,12 @@
 void UnfilterRow(uint8_t filterType, const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t length,
                  size_t bpp);
 
+// The same for a row of 8-bit RGB pixels written straight into the display layout: prevBgr is the
+// previous row as stored there (blue, green, red; all zero for the first row) and the row goes to
+// bgr in that order. For pictures whose samples are shown unchanged this replaces UnfilterRow and
+// the copy into the bitmap, one pass over the row instead of two.
+void UnfilterRowToBGR(uint8_t filterType, const uint8_t* in, const uint8_t* prevBgr, uint8_t* bgr,
+                      size_t pixels);
+
 // Applies the Sub filter: out[i] = row[i] - row[i - bpp].
 void SubFilterRow(const uint8_t* row, uint8_t* out, size_t length, size_t bpp);

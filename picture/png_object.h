@@ -63,6 +63,7 @@ class TPNGObject : public TGraphic {
 
   private:
     friend std::unique_ptr<TPNGObject> CreateRGBPNG(uint32_t, uint32_t, const uint8_t*);
+    friend std::unique_ptr<TPNGObject> CreateRGBAPNG(uint32_t, uint32_t, const uint8_t*);
 
     TPNGState state_;
 };

@@ -4,6 +4,27 @@
 #include "picture/chunk_idat.h"
 #include "picture/chunk_iend.h"
 
+namespace {
+
+// Samples (red, green, blue and, with 4 channels, alpha) from the top row down into the display
+// bitmap, colours through the gamma table as the reader stores them.
+void FillImage(TDecodedImage& image, const TGammaTables& gamma, const uint8_t* rows, size_t channels) {
+    for (uint32_t y = 0; y < image.Height(); ++y) {
+        const uint8_t* s = rows + size_t(y) * image.Width() * channels;
+        uint8_t* d = image.Line(y);
+        uint8_t* alpha = image.HasAlpha() ? image.AlphaLine(y) : nullptr;
+        for (uint32_t x = 0; x < image.Width(); ++x, s += channels, d += 3) {
+            d[0] = gamma.Gamma(s[2]);
+            d[1] = gamma.Gamma(s[1]);
+            d[2] = gamma.Gamma(s[0]);
+            if (alpha)
+                alpha[x] = s[3];
+        }
+    }
+}
+
+} // namespace
+
 std::unique_ptr<TPNGObject> CreateRGBPNG(uint32_t width, uint32_t height, const uint8_t* rgbRows) {
     auto png = std::make_unique<TPNGObject>();
     TPNGState& state = png->state_;
@@ -21,16 +42,21 @@ std::unique_ptr<TPNGObject> CreateRGBPNG(uint32_t width, uint32_t height, const 
     state.chunks.push_back(std::make_unique<TChunkIDAT>());
     state.chunks.push_back(std::make_unique<TChunkIEND>());
 
-    TDecodedImage& image = ihdr.CreateImage(state.gamma, TTransparencyMode::None);
-    const size_t rowSize = size_t(width) * 3;
-    for (uint32_t y = 0; y < height; ++y) {
-        const uint8_t* s = rgbRows + y * rowSize;
-        uint8_t* d = image.Line(y);
-        for (uint32_t x = 0; x < width; ++x, s += 3, d += 3) {
-            d[0] = state.gamma.Gamma(s[2]);
-            d[1] = state.gamma.Gamma(s[1]);
-            d[2] = state.gamma.Gamma(s[0]);
-        }
-    }
+    FillImage(ihdr.CreateImage(state.gamma, TTransparencyMode::None), state.gamma, rgbRows, 3);
+    return png;
+}
+
+std::unique_ptr<TPNGObject> CreateRGBAPNG(uint32_t width, uint32_t height, const uint8_t* rgbaRows) {
+    auto png = std::make_unique<TPNGObject>();
+    TPNGState& state = png->state_;
+
+    auto header = std::make_unique<TChunkIHDR>();
+    header->SetFields(width, height, 8, 6, 0);
+    TChunkIHDR& ihdr = *header;
+    state.chunks.push_back(std::move(header));
+    state.chunks.push_back(std::make_unique<TChunkIDAT>());
+    state.chunks.push_back(std::make_unique<TChunkIEND>());
+
+    FillImage(ihdr.CreateImage(state.gamma, TTransparencyMode::PerPixel), state.gamma, rgbaRows, 4);
     return png;
 }

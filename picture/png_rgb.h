@@ -28,3 +28,6 @@
 
 // Throws EPNGSizeExceeds, EPngInvalidIHDR or EPNGImageTooLarge for a size the reader refuses.
 std::unique_ptr<TPNGObject> CreateRGBPNG(uint32_t width, uint32_t height, const uint8_t* rgbRows);
+// The same with an alpha sample after each pixel's colour (8-bit RGBA, colour type 6) and only the
+// chunks IHDR, IDAT and IEND, as an icon's PNG image has.
+std::unique_ptr<TPNGObject> CreateRGBAPNG(uint32_t width, uint32_t height, const uint8_t* rgbaRows);

@@ -41,6 +41,10 @@ TRowUnpacker::TRowUnpacker(uint8_t colorType, uint8_t bitDepth, const TGammaTabl
     : colorType_(colorType), depth_(bitDepth), gamma_(gamma.GammaTable()), identity_(gamma.IsIdentity()),
       trns_(trns), image_(image) {}
 
+bool TRowUnpacker::StoresRowsAsBGR() const {
+    return colorType_ == 2 && depth_ == 8 && identity_ && !image_.HasAlpha();
+}
+
 void TRowUnpacker::Unpack(const uint8_t* row, uint32_t y, uint32_t x0, uint32_t dx, uint32_t count) {
     uint8_t* line = image_.Line(y);
     uint8_t* alpha = image_.HasAlpha() ? image_.AlphaLine(y) : nullptr;

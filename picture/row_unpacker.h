@@ -25,6 +25,9 @@ class TRowUnpacker {
     TRowUnpacker(uint8_t colorType, uint8_t bitDepth, const TGammaTables& gamma, const TRowTransparency& trns,
                  TDecodedImage& image);
 
+    // True when a whole row can go into the bitmap as stored, only reordered to blue, green, red
+    // (8-bit RGB shown unchanged, no transparent colour): see UnfilterRowToBGR.
+    bool StoresRowsAsBGR() const;
     // row holds count pixels for image row y, at columns x0, x0 + dx, ...
     void Unpack(const uint8_t* row, uint32_t y, uint32_t x0, uint32_t dx, uint32_t count);
 

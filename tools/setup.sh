@@ -13,5 +13,8 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
     # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots
     wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick file
+    # the release command: Windows Installer packages (wixl, msiinfo, msidump, msibuild) made at
+    # a fixed time
+    wixl msitools faketime
 )
 orlix_apt_install "${packages[@]}"

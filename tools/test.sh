@@ -3,7 +3,8 @@
 #   1. portable code, natively with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. the PNG reader's fuzz target, for a bounded time
 #   3. the x86_64 program and its Win32 tests, under Wine on a virtual display
-#   4. the shipped i686 product: built and linked (this machine cannot run 32-bit code)
+#   4. the shipped i686 product: built and linked (this machine cannot run 32-bit code), at most 1 MB
+#   5. the release command: byte-identical runs, the packages' tables, install and uninstall under Wine
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ./tools/setup.sh
@@ -32,10 +33,19 @@ product=build/win32/app/ConnexionORLIX.exe
 # A 32-bit executable with the X86 manifest, needing no DLL beyond the system's.
 file "$product" | grep -q 'PE32 executable (GUI) Intel 80386'
 grep -q 'processorArchitecture="X86"' build/win32/app/ConnexionORLIX.manifest
-if i686-w64-mingw32-objdump -p "$product" | grep 'DLL Name' | grep -viqE 'kernel32|user32|gdi32|ole32|oleaut32|msvcrt|advapi32|comctl32|comdlg32|shell32'; then
+if i686-w64-mingw32-objdump -p "$product" | grep 'DLL Name' | grep -viqE 'kernel32|user32|gdi32|ole32|oleaut32|oleacc|msvcrt|advapi32|comctl32|comdlg32|shell32'; then
     echo "test: the product needs a DLL that Windows does not provide" >&2
     exit 1
 fi
 ls -l "$product"
+# One file, everything linked statically, at most 1 MB.
+size=$(stat -c %s "$product")
+if ((size > 1048576)); then
+    echo "test: the product is $size bytes, more than 1 MB" >&2
+    exit 1
+fi
+
+step "release: reproducible executables and Windows Installer packages"
+./tools/check-release.sh
 
 step "all tests passed"

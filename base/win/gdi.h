@@ -9,7 +9,7 @@
 // A GDI object (font, brush, pen, bitmap, region, palette) deleted with DeleteObject.
 template <typename H>
 class GdiObject {
-public:
+  public:
     GdiObject() = default;
     explicit GdiObject(H h) : h_(h) {}
     GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
@@ -31,7 +31,7 @@ public:
     }
     H Release() { return std::exchange(h_, nullptr); }
 
-private:
+  private:
     H h_ = nullptr;
 };
 
@@ -44,7 +44,7 @@ using PaletteHandle = GdiObject<HPALETTE>;
 
 // A window's (or the screen's) device context from GetDC, given back with ReleaseDC.
 class WindowDC {
-public:
+  public:
     explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
@@ -55,14 +55,14 @@ public:
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND hwnd_;
     HDC dc_;
 };
 
 // A memory device context from CreateCompatibleDC, deleted with DeleteDC.
 class MemoryDC {
-public:
+  public:
     explicit MemoryDC(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
     MemoryDC(const MemoryDC&) = delete;
     MemoryDC& operator=(const MemoryDC&) = delete;
@@ -73,21 +73,20 @@ public:
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HDC dc_;
 };
 
 // BeginPaint / EndPaint.
 class PaintDC {
-public:
+  public:
     explicit PaintDC(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
     ~PaintDC() { EndPaint(hwnd_, &ps_); }
     HDC Get() const { return dc_; }
-    const RECT& PaintRect() const { return ps_.rcPaint; }
 
-private:
+  private:
     HWND hwnd_;
     PAINTSTRUCT ps_{};
     HDC dc_;
@@ -96,7 +95,7 @@ private:
 // Selects an object into a DC and selects the previous one back on destruction, before the
 // owner of the object can delete it (a bitmap still selected into a DC cannot be deleted).
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ obj) : dc_(dc), previous_(obj ? SelectObject(dc, obj) : nullptr) {}
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
@@ -107,14 +106,14 @@ public:
     // Whether the object went into the DC (a bitmap of another format, for one, does not).
     bool Selected() const { return previous_ && previous_ != HGDI_ERROR; }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 // SaveDC / RestoreDC around a change of clipping, origin or other state.
 class SavedDCState {
-public:
+  public:
     explicit SavedDCState(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
     SavedDCState(const SavedDCState&) = delete;
     SavedDCState& operator=(const SavedDCState&) = delete;
@@ -123,7 +122,7 @@ public:
             RestoreDC(dc_, id_);
     }
 
-private:
+  private:
     HDC dc_;
     int id_;
 };

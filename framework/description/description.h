@@ -79,3 +79,16 @@ public:
 
 DescObject ReadDescription(std::string_view text);
 std::string WriteDescription(const DescObject& root);
+
+// Binary form, built into the program from the text form at build time: the same tree with
+// binary values as bytes rather than hexadecimal text, and the text form's line numbers kept for
+// error messages. Little-endian:
+//
+//   "ODB1"   then one object
+//   object   line u32, name str, class str, property count u32, properties, child count u32, children
+//   property line u32, name str, kind u8 (DescValue::Kind), value
+//   value    Integer: i32; String, Identifier: str; Set: count u32, str each; Binary: bytes
+//   str, bytes  length u32, then that many bytes
+std::vector<uint8_t> WriteBinaryDescription(const DescObject& root);
+// Raises EParserError, naming the offset, for data that is cut short or malformed.
+DescObject ReadBinaryDescription(const uint8_t* data, size_t size);

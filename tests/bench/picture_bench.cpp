@@ -3,7 +3,7 @@
 // and, at the end, the ratios the reader and writer are held to, from the least CPU time of five
 // repetitions of each.
 //
-//   decode: ours / libpng <= 1.0, ours / bare inflate <= 1.2
+//   decode: ours / libpng <= 1.0, ours / bare inflate <= 1.1
 //   encode: ours / libpng <= 1.05 (deflate level 7, Sub on every row, default strategy)
 
 #include <csetjmp>
@@ -211,7 +211,7 @@ int main(int argc, char** argv) {
     };
     std::printf("\n%s (%zu bytes)\n", ORLIX_BACKGROUND_PNG, PictureFile().size());
     ratio("BM_DecodeOurs", "BM_DecodeLibpng", 1.0);
-    ratio("BM_DecodeOurs", "BM_InflateImageData", 1.2);
+    ratio("BM_DecodeOurs", "BM_InflateImageData", 1.1);
     ratio("BM_EncodeOurs", "BM_EncodeLibpng", 1.05);
     return 0;
 }

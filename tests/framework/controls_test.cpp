@@ -10,7 +10,7 @@
 namespace {
 
 class TTreeForm : public TForm {
-public:
+  public:
     using TForm::TForm;
     const char* ClassName() const override { return "TTreeForm"; }
 };
@@ -31,7 +31,7 @@ void PumpMessages() {
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(ControlTree, FontsAndColoursFollowTheParentUntilSetOwnValues) {
     TTreeForm form(nullptr);
@@ -159,4 +159,31 @@ TEST(ControlTree, DestroyingTheFormFreesEveryControl) {
         form.Hide();
     }
     EXPECT_EQ(alive, 0);
+}
+
+TEST(ControlTree, AButtonsAmpersandLetterClicksItUnlessTheFocusedControlTypesIt) {
+    TTreeForm form(nullptr);
+    auto* edit = Add<TEdit>(form, &form);
+    auto* ok = Add<TButton>(form, &form);
+    auto* other = Add<TButton>(form, &form, 60);
+    ok->SetText("&Ok");
+    int clicks = 0;
+    ok->OnClick = [&](TComponent*) { ++clicks; };
+    form.Show();
+    edit->SetFocus();
+    PumpMessages();
+    edit->Perform(CN_CHAR, 'o', 0);
+    EXPECT_EQ(clicks, 0) << "the entry field takes the letter as text";
+    edit->Perform(CN_SYSCHAR, 'o', 0);
+    EXPECT_EQ(clicks, 1) << "with Alt";
+    other->SetFocus();
+    PumpMessages();
+    other->Perform(CN_CHAR, 'O', 0);
+    EXPECT_EQ(clicks, 2) << "a button takes no text: the letter alone, in either case";
+    other->Perform(CN_CHAR, 'k', 0);
+    EXPECT_EQ(clicks, 2);
+    ok->SetEnabled(false);
+    edit->Perform(CN_SYSCHAR, 'o', 0);
+    EXPECT_EQ(clicks, 2) << "not a disabled button";
+    form.Hide();
 }

@@ -1,5 +1,6 @@
 #include "tools/assets/icon_file.h"
 
+#include "picture/png_rgb.h"
 #include "tools/assets/asset_error.h"
 
 #include <string>
@@ -40,18 +41,18 @@ void CheckImage(const RgbaImage& image) {
                           " bytes of samples");
 }
 
-void PutDirectoryEntry(std::vector<uint8_t>& out, const RgbaImage& image, size_t offset) {
+void PutDirectoryEntry(std::vector<uint8_t>& out, const RgbaImage& image, size_t bytes, size_t offset) {
     out.push_back(uint8_t(image.width == 256 ? 0 : image.width)); // 0 stands for 256
     out.push_back(uint8_t(image.height == 256 ? 0 : image.height));
     out.push_back(0); // no palette
     out.push_back(0); // reserved
     Put16(out, 1);    // planes
     Put16(out, 32);   // bits per pixel
-    Put32(out, uint32_t(ImageBytes(image)));
+    Put32(out, uint32_t(bytes));
     Put32(out, uint32_t(offset));
 }
 
-void PutImage(std::vector<uint8_t>& out, const RgbaImage& image) {
+void PutBitmap(std::vector<uint8_t>& out, const RgbaImage& image) {
     const size_t maskRow = MaskRowBytes(image.width);
     Put32(out, kInfoHeaderSize);
     Put32(out, uint32_t(image.width));
@@ -84,6 +85,17 @@ void PutImage(std::vector<uint8_t>& out, const RgbaImage& image) {
     }
 }
 
+// The largest icon images are PNG streams, which Windows reads since Vista: a 256-pixel bitmap
+// would take a quarter of a megabyte.
+std::vector<uint8_t> EncodeImage(const RgbaImage& image) {
+    std::vector<uint8_t> out;
+    if (image.width == 256 && image.height == 256)
+        CreateRGBAPNG(uint32_t(image.width), uint32_t(image.height), image.rgba.data())->SaveToStream(out);
+    else
+        PutBitmap(out, image);
+    return out;
+}
+
 } // namespace
 
 std::vector<uint8_t> BuildIconFile(const std::vector<RgbaImage>& images) {
@@ -96,14 +108,17 @@ std::vector<uint8_t> BuildIconFile(const std::vector<RgbaImage>& images) {
     Put16(out, 0); // reserved
     Put16(out, 1); // resource type: icon
     Put16(out, uint32_t(images.size()));
+    std::vector<std::vector<uint8_t>> encoded;
+    for (const RgbaImage& image : images)
+        encoded.push_back(EncodeImage(image));
     size_t offset = kDirectoryHeaderSize + kDirectoryEntrySize * images.size();
-    for (const RgbaImage& image : images) {
-        PutDirectoryEntry(out, image, offset);
-        offset += ImageBytes(image);
+    for (size_t i = 0; i < images.size(); ++i) {
+        PutDirectoryEntry(out, images[i], encoded[i].size(), offset);
+        offset += encoded[i].size();
         if (offset > 0xFFFFFFFFu)
             throw EAssetError("icon file would exceed 4 GB"); // offsets are 32-bit
     }
-    for (const RgbaImage& image : images)
-        PutImage(out, image);
+    for (const std::vector<uint8_t>& bytes : encoded)
+        out.insert(out.end(), bytes.begin(), bytes.end());
     return out;
 }

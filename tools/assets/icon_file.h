@@ -1,7 +1,6 @@
 #pragma once
-// Writes Windows icon files (.ico). Every image is stored as a 32-bit BITMAPINFOHEADER bitmap
-// with its AND mask, never PNG-compressed, so that even the 256-pixel image can be read by code
-// that only knows the bitmap form.
+// Writes Windows icon files (.ico). A 256 x 256 image is stored as an 8-bit RGBA PNG stream, every
+// other one as a 32-bit BITMAPINFOHEADER bitmap with its AND mask.
 
 #include <cstdint>
 #include <vector>
@@ -15,7 +14,8 @@ struct RgbaImage {
 };
 
 // The .ico file with the images in the given order. Each side must be 1 to 256 pixels and the
-// sample count must match the size, or EAssetError is raised. In the stored bitmap a pixel with
-// alpha 0 has all four bytes 0 and its AND-mask bit set; every other pixel keeps its colour and
-// alpha and has its mask bit clear, so code that ignores alpha draws the same outline.
+// sample count must match the size, or EAssetError is raised. A PNG image keeps every sample as
+// given. In a stored bitmap a pixel with alpha 0 has all four bytes 0 and its AND-mask bit set;
+// every other pixel keeps its colour and alpha and has its mask bit clear, so code that ignores
+// alpha draws the same outline.
 std::vector<uint8_t> BuildIconFile(const std::vector<RgbaImage>& images);

@@ -2,7 +2,7 @@
 # Regenerates the program's visual assets in resources/ from drawing commands:
 #   resources/emblem.png      the school's round emblem, 256 x 256 RGBA (for documents and reuse)
 #   resources/MAINICON.ico    the program icon: the emblem at 256, 48, 32 and 16 pixels, 32-bit
-#                             bitmaps with alpha and AND masks (the 256 one not PNG-compressed)
+#                             bitmaps with alpha and AND masks, the 256 one an RGBA PNG
 #   resources/background.png  the sign-in window's background picture, 640 x 427 RGB, written by
 #                             the project's own PNG writer (Sub rows, 65535-byte IDAT chunks)
 #   resources/FrmConnexionORLIX.desc  its Picture.Data value: the tag "TPNGObject" and that file

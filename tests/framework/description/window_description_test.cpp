@@ -46,3 +46,11 @@ TEST(WindowDescription, HoldsTheControlsInCreationOrderWithTheirBinaryValues) {
     EXPECT_EQ(std::vector<uint8_t>(picture.begin() + 11, picture.end()), std::vector<uint8_t>(png.begin(), png.end()))
         << "the file's bytes, unchanged";
 }
+
+TEST(WindowDescription, BinaryFormHoldsTheSameTreeAndThePictureBytesOnce) {
+    const DescObject form = ReadDescription(ReadSource("resources/FrmConnexionORLIX.desc"));
+    const std::vector<uint8_t> binary = WriteBinaryDescription(form);
+    EXPECT_EQ(ReadBinaryDescription(binary.data(), binary.size()), form);
+    const size_t picture = form.children[1].children[0].Find("Picture.Data")->value.bytes.size();
+    EXPECT_LT(binary.size(), picture + 8192) << "binary values are stored as bytes, not as text";
+}

@@ -49,6 +49,44 @@ void Pump() {
     }
 }
 
+namespace {
+
+void PostMouse(UINT msg, HWND hwnd, int x, int y, unsigned keys) {
+    POINT screen{x, y};
+    ClientToScreen(hwnd, &screen);
+    SetCursorPos(screen.x, screen.y);
+    HWND target = GetCapture() ? GetCapture() : hwnd;
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    PostMessageA(target, msg, keys, MAKELPARAM(client.x, client.y));
+    Pump();
+}
+
+} // namespace
+
+void MoveMouse(HWND hwnd, int x, int y, unsigned keys) {
+    PostMouse(WM_MOUSEMOVE, hwnd, x, y, keys);
+}
+void PressMouse(HWND hwnd, int x, int y) {
+    PostMouse(WM_LBUTTONDOWN, hwnd, x, y, MK_LBUTTON);
+}
+void ReleaseMouse(HWND hwnd, int x, int y) {
+    PostMouse(WM_LBUTTONUP, hwnd, x, y, 0);
+}
+void DoubleClickMouse(HWND hwnd, int x, int y) {
+    PostMouse(WM_LBUTTONDBLCLK, hwnd, x, y, MK_LBUTTON);
+}
+
+void JumpCursor(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    // Some 150 ms: many ticks of the 10 ms trackers, even on a busy machine.
+    const DWORD end = GetTickCount() + 150;
+    do {
+        Pump();
+        Sleep(5);
+    } while (GetTickCount() < end);
+}
+
 void PressKey(UINT vk, unsigned modifiers) {
     SetModifierState(modifiers);
     const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();

@@ -18,6 +18,16 @@ enum KeyModifier : unsigned { kShift = 1, kCtrl = 2, kAlt = 4 };
 void PressKey(UINT vk, unsigned modifiers = 0);
 // Posts typed characters to the focused window and pumps the queue.
 void TypeText(const std::string& text);
+// Mouse input on a window at a point in its client coordinates, as the platform would deliver
+// it: the cursor is put there and the message goes to the window that holds the capture, if
+// any, with the point in that window's coordinates. `keys` are the MK_ flags held.
+void MoveMouse(HWND hwnd, int x, int y, unsigned keys = 0);
+void PressMouse(HWND hwnd, int x, int y);
+void ReleaseMouse(HWND hwnd, int x, int y);
+void DoubleClickMouse(HWND hwnd, int x, int y);
+// Puts the cursor on a screen point without a message, as when the pointer jumps onto a window
+// that receives its moves elsewhere; pumps until the trackers had a few ticks.
+void JumpCursor(POINT screen);
 // Runs the application's loop until the queue is empty, a few times, so that messages posted
 // while handling others are handled too.
 void Pump();

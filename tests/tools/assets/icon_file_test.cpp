@@ -20,8 +20,8 @@ RgbaImage Pattern(int w, int h) {
 }
 
 TEST(BuildIconFile, ImagesReadBackWithTheirSamplesAndMasks) {
-    // Sizes around the mask's 32-pixel row padding, the largest size, and non-square images.
-    const std::vector<std::pair<int, int>> sizes = {{256, 256}, {48, 48}, {33, 2}, {32, 3}, {17, 5}, {1, 1}};
+    // Sizes around the mask's 32-pixel row padding, the largest size (a PNG), and non-square images.
+    const std::vector<std::pair<int, int>> sizes = {{256, 256}, {48, 48}, {256, 2}, {33, 2}, {32, 3}, {17, 5}, {1, 1}};
     std::vector<RgbaImage> in;
     for (auto [w, h] : sizes)
         in.push_back(Pattern(w, h));
@@ -34,6 +34,12 @@ TEST(BuildIconFile, ImagesReadBackWithTheirSamplesAndMasks) {
         SCOPED_TRACE(std::to_string(in[i].width) + " x " + std::to_string(in[i].height));
         EXPECT_EQ(out[i].width, in[i].width);
         EXPECT_EQ(out[i].height, in[i].height);
+        ASSERT_EQ(out[i].rgba.size(), in[i].rgba.size());
+        if (in[i].width == 256 && in[i].height == 256) {
+            ASSERT_TRUE(out[i].isPng);
+            EXPECT_EQ(out[i].rgba, in[i].rgba) << "a PNG image keeps every sample";
+            continue;
+        }
         EXPECT_FALSE(out[i].isPng);
         EXPECT_TRUE(out[i].maskPaddingClear);
         for (size_t p = 0; p < out[i].mask.size(); ++p) {

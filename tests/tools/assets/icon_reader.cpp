@@ -1,5 +1,8 @@
 #include "tests/tools/assets/icon_reader.h"
 
+#include "picture/byte_reader.h"
+#include "picture/png_object.h"
+
 #include <algorithm>
 
 namespace {
@@ -52,6 +55,30 @@ bool ReadBitmap(const std::vector<uint8_t>& f, size_t at, size_t bytes, ReadIcon
     return true;
 }
 
+// A PNG image must be an 8-bit RGBA stream of the entry's size; the project's PNG reader decodes it.
+bool ReadPng(const std::vector<uint8_t>& f, size_t at, size_t bytes, ReadIconImage& image, std::string& problem) {
+    TPNGObject png;
+    try {
+        TByteReader stream(f.data() + at, bytes);
+        png.LoadFromStream(stream);
+    } catch (const std::exception& e) {
+        problem = std::string("PNG image: ") + e.what();
+        return false;
+    }
+    if (png.Header().ColorType() != 6 || png.Header().BitDepth() != 8 || png.Width() != image.width ||
+        png.Height() != image.height) {
+        problem = "PNG image is not 8-bit RGBA of the entry's size";
+        return false;
+    }
+    const TDecodedImage& decoded = png.Image();
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const TRGBQuad c = decoded.Pixel(uint32_t(x), uint32_t(y));
+            image.rgba.insert(image.rgba.end(), {c.rgbRed, c.rgbGreen, c.rgbBlue, decoded.Alpha(uint32_t(x), uint32_t(y))});
+        }
+    return true;
+}
+
 } // namespace
 
 std::vector<ReadIconImage> ReadIconFile(const std::vector<uint8_t>& f, std::string& problem) {
@@ -84,7 +111,7 @@ std::vector<ReadIconImage> ReadIconFile(const std::vector<uint8_t>& f, std::stri
         expectedOffset += bytes;
         static const uint8_t kPng[4] = {0x89, 'P', 'N', 'G'};
         image.isPng = bytes >= 4 && std::equal(kPng, kPng + 4, f.begin() + offset);
-        if (!image.isPng && !ReadBitmap(f, offset, bytes, image, problem)) {
+        if (!(image.isPng ? ReadPng : ReadBitmap)(f, offset, bytes, image, problem)) {
             problem = "entry " + std::to_string(i) + ": " + problem;
             return {};
         }

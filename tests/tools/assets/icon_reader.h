@@ -1,6 +1,6 @@
 #pragma once
-// A strict reader of 32-bit bitmap .ico files for the tests: it checks every field that Windows
-// relies on and hands back each image's samples (top row first, RGBA) and AND-mask bits.
+// A strict reader of 32-bit .ico files for the tests: it checks every field that Windows relies on
+// and hands back each image's samples (top row first, RGBA) and, for bitmaps, AND-mask bits.
 
 #include <cstdint>
 #include <string>
@@ -10,8 +10,8 @@ struct ReadIconImage {
     int width = 0;
     int height = 0;
     bool isPng = false;            // the image is a PNG stream instead of a bitmap
-    std::vector<uint8_t> rgba;     // empty for PNG images
-    std::vector<bool> mask;        // one entry per pixel, top row first; true = transparent
+    std::vector<uint8_t> rgba;
+    std::vector<bool> mask;        // one entry per pixel, top row first; true = transparent; empty for PNG
     bool maskPaddingClear = false; // the unused bits at the end of every mask row are 0
 };
 

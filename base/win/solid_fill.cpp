@@ -1,0 +1,19 @@
+#include "base/win/solid_fill.h"
+
+void FillSolid(HDC dc, const TRect& r, COLORREF color) {
+    if (r.IsEmpty())
+        return;
+    const COLORREF previous = SetDCBrushColor(dc, color);
+    const RECT rect{r.left, r.top, r.right, r.bottom};
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    SetDCBrushColor(dc, previous);
+}
+
+void FrameSolid(HDC dc, const TRect& r, COLORREF color) {
+    if (r.IsEmpty())
+        return;
+    FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom}, color);
+    FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, color);
+    FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, color);
+    FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
+}

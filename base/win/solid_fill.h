@@ -1,0 +1,12 @@
+#pragma once
+// Solid fills without a brush of one's own: the DC's stock colour brush takes the colour.
+
+#include <windows.h>
+
+#include "base/geometry.h"
+
+// Fills the rectangle with the colour; nothing for an empty rectangle.
+void FillSolid(HDC dc, const TRect& r, COLORREF color);
+// A one-pixel line along the four edges inside the rectangle: left, right, top and bottom
+// strips, each filled with the colour; nothing for an empty rectangle.
+void FrameSolid(HDC dc, const TRect& r, COLORREF color);

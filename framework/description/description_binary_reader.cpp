@@ -1,0 +1,125 @@
+#include "framework/description/description.h"
+
+#include <cstring>
+
+namespace {
+
+// Deeper nesting than any window has means the data is damaged; the limit keeps the recursion
+// off the end of the stack.
+constexpr int kMaxDepth = 64;
+
+class BinaryReader {
+  public:
+    BinaryReader(const uint8_t* data, size_t size) : p_(data), size_(size) {}
+
+    DescObject Root() {
+        if (size_ < 4 || std::memcmp(p_, "ODB1", 4) != 0)
+            Fail("not a binary window description");
+        pos_ = 4;
+        DescObject root = Object(0);
+        if (pos_ != size_)
+            Fail("data after the last object");
+        return root;
+    }
+
+  private:
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw EParserError("Offset " + std::to_string(pos_) + ": " + what);
+    }
+
+    size_t Left() const { return size_ - pos_; }
+
+    void Need(size_t n) const {
+        if (Left() < n)
+            Fail("unexpected end of data");
+    }
+
+    uint32_t U32() {
+        Need(4);
+        const uint8_t* b = p_ + pos_;
+        pos_ += 4;
+        return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+    }
+
+    int Line() {
+        const uint32_t line = U32();
+        if (line > uint32_t(INT32_MAX))
+            Fail("line number out of range");
+        return int(line);
+    }
+
+    // A count of items each at least minItemSize bytes long, checked against what is left before
+    // anything is allocated for them.
+    uint32_t Count(size_t minItemSize) {
+        const uint32_t n = U32();
+        if (n > Left() / minItemSize)
+            Fail("count beyond the end of data");
+        return n;
+    }
+
+    std::string Str() {
+        const uint32_t n = Count(1);
+        std::string s(reinterpret_cast<const char*>(p_ + pos_), n);
+        pos_ += n;
+        return s;
+    }
+
+    std::vector<uint8_t> Bytes() {
+        const uint32_t n = Count(1);
+        std::vector<uint8_t> bytes(p_ + pos_, p_ + pos_ + n);
+        pos_ += n;
+        return bytes;
+    }
+
+    DescValue Value() {
+        Need(1);
+        const uint8_t kind = p_[pos_++];
+        switch (DescValue::Kind(kind)) {
+        case DescValue::Kind::Integer:
+            return DescValue::Integer(int32_t(U32()));
+        case DescValue::Kind::String:
+            return DescValue::String(Str());
+        case DescValue::Kind::Identifier:
+            return DescValue::Identifier(Str());
+        case DescValue::Kind::Set: {
+            std::vector<std::string> members(Count(4));
+            for (std::string& member : members)
+                member = Str();
+            return DescValue::Set(std::move(members));
+        }
+        case DescValue::Kind::Binary:
+            return DescValue::Binary(Bytes());
+        }
+        --pos_;
+        Fail("unknown value kind " + std::to_string(kind));
+    }
+
+    DescObject Object(int depth) {
+        if (depth > kMaxDepth)
+            Fail("objects nested too deeply");
+        DescObject obj;
+        obj.line = Line();
+        obj.name = Str();
+        obj.className = Str();
+        obj.properties.resize(Count(13)); // line, name length, kind, shortest value
+        for (DescProperty& p : obj.properties) {
+            p.line = Line();
+            p.name = Str();
+            p.value = Value();
+        }
+        obj.children.resize(Count(20)); // line, name and class lengths, two counts
+        for (DescObject& child : obj.children)
+            child = Object(depth + 1);
+        return obj;
+    }
+
+    const uint8_t* p_;
+    size_t size_;
+    size_t pos_ = 0;
+};
+
+} // namespace
+
+DescObject ReadBinaryDescription(const uint8_t* data, size_t size) {
+    return BinaryReader(data, size).Root();
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Mouse-leave tracking: one process-wide list of trackers, each polling the cursor every 10 ms
+// on the user-interface thread and telling its caller once the pointer has left the control's
+// bounds, or the control's window (or one of its ancestors up to its top-level window) has
+// been disabled. A control that shows a hot look registers while hot.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+#include "base/geometry.h"
+
+class TWinControl;
+
+class IcxMouseTrackingCaller {
+  public:
+    virtual void NotifyMouseLeft() = 0;
+
+  protected:
+    ~IcxMouseTrackingCaller() = default;
+};
+
+class TMouseTrackingTimerList {
+  public:
+    static constexpr UINT kInterval = 10;
+
+    TMouseTrackingTimerList() = default;
+    TMouseTrackingTimerList(const TMouseTrackingTimerList&) = delete;
+    TMouseTrackingTimerList& operator=(const TMouseTrackingTimerList&) = delete;
+    ~TMouseTrackingTimerList();
+
+    // `bounds` are in the control's client coordinates and are converted to screen coordinates
+    // at once. Nothing happens while the caller is already tracked.
+    void Start(TWinControl& control, const TRect& bounds, IcxMouseTrackingCaller& caller);
+    // Removes the caller's tracker; nothing when there is none. A tracker stopped from within
+    // its own tick is freed once the tick has finished.
+    void Stop(IcxMouseTrackingCaller& caller);
+    bool IsTracking(const IcxMouseTrackingCaller& caller) const;
+    size_t Count() const { return trackers_.size(); }
+
+    // One tick of the tracker with the given timer, as the timer would run it.
+    void Tick(UINT_PTR timer);
+
+  private:
+    struct Tracker;
+    std::vector<std::unique_ptr<Tracker>> trackers_;
+    Tracker* ticking_ = nullptr;
+    std::unique_ptr<Tracker> retired_; // stopped from within its own tick
+};
+
+TMouseTrackingTimerList& MouseTrackingTimerList();
+
+void StartMouseLeaveTracking(TWinControl& control, const TRect& bounds, IcxMouseTrackingCaller& caller);
+void StopMouseLeaveTracking(IcxMouseTrackingCaller& caller);

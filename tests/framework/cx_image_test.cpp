@@ -1,0 +1,71 @@
+// The picture box's frame and focus rectangle.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "controls/cx_image.h"
+#include "framework/colors_win.h"
+#include "framework/edit.h"
+#include "framework/form.h"
+#include "tests/framework/pixel_canvas.h"
+
+namespace {
+
+class TImageForm : public TForm {
+  public:
+    using TForm::TForm;
+    const char* ClassName() const override { return "TImageForm"; }
+};
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+// Pixels of the ring `inset` pixels inside a 100 x 60 box that differ between two paints.
+int RingDifferences(const PixelCanvas& a, const PixelCanvas& b, int inset) {
+    int n = 0;
+    for (int x = inset; x < 100 - inset; ++x)
+        n += (a.At(x, inset) != b.At(x, inset)) + (a.At(x, 59 - inset) != b.At(x, 59 - inset));
+    for (int y = inset + 1; y < 59 - inset; ++y)
+        n += (a.At(inset, y) != b.At(inset, y)) + (a.At(99 - inset, y) != b.At(99 - inset, y));
+    return n;
+}
+
+} // namespace
+
+TEST(PictureBoxPaint, TheFocusShowsInTheFrameColourAndOptionallyAFocusRectangle) {
+    for (const bool showFocusRect : {true, false}) {
+        TImageForm form(nullptr);
+        form.SetBounds(50, 50, 300, 200);
+        auto* edit = new TEdit(&form);
+        edit->SetParent(&form);
+        edit->SetBounds(150, 10, 50, 20);
+        auto* box = new TcxImage(&form);
+        box->SetParent(&form);
+        box->SetBounds(10, 10, 100, 60);
+        box->SetShowFocusRect(showFocusRect);
+        form.Show();
+        const auto paint = [&] {
+            auto canvas = std::make_unique<PixelCanvas>(100, 60);
+            box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->DC()), PRF_CLIENT);
+            return canvas;
+        };
+        edit->SetFocus();
+        PumpMessages();
+        const auto unfocused = paint();
+        box->SetFocus();
+        PumpMessages();
+        const auto focused = paint();
+        EXPECT_EQ(unfocused->At(1, 30), ColorToRGB(clBtnShadow));
+        EXPECT_EQ(focused->At(1, 30), ColorToRGB(clHighlight)) << "the frame line turns to the highlight";
+        EXPECT_EQ(RingDifferences(*unfocused, *focused, 0), 0) << "the outer ring is never drawn on";
+        if (showFocusRect)
+            EXPECT_GT(RingDifferences(*unfocused, *focused, 2), 100)
+                << "a dotted outline along the content's edge";
+        else
+            EXPECT_EQ(RingDifferences(*unfocused, *focused, 2), 0);
+        EXPECT_EQ(RingDifferences(*unfocused, *focused, 3), 0);
+    }
+}

@@ -1,0 +1,112 @@
+// Mouse-leave tracking: the 10 ms trackers and what ends them.
+#include <gtest/gtest.h>
+
+#include "framework/form.h"
+#include "framework/mouse_tracking.h"
+#include "framework/panel.h"
+
+namespace {
+
+class TTrackingForm : public TForm {
+  public:
+    using TForm::TForm;
+    const char* ClassName() const override { return "TTrackingForm"; }
+};
+
+// A panel that counts the notifications and, like the styled controls, stops its tracking
+// when told the pointer left.
+class TTrackedPanel : public TPanel, public IcxMouseTrackingCaller {
+  public:
+    using TPanel::TPanel;
+    ~TTrackedPanel() override { StopMouseLeaveTracking(*this); }
+    const char* ClassName() const override { return "TTrackedPanel"; }
+    void NotifyMouseLeft() override {
+        ++notified;
+        StopMouseLeaveTracking(*this);
+    }
+    int notified = 0;
+    int leaveMessages = 0;
+
+  protected:
+    void MouseLeave() override {
+        ++leaveMessages;
+        StopMouseLeaveTracking(*this);
+    }
+};
+
+void PumpFor(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(2);
+    } while (GetTickCount() < end);
+}
+
+struct Fixture {
+    TTrackingForm form{nullptr};
+    TTrackedPanel* panel;
+    Fixture() {
+        form.SetBounds(100, 100, 300, 200);
+        panel = new TTrackedPanel(&form);
+        panel->SetParent(&form);
+        panel->SetBounds(10, 10, 100, 50);
+        form.Show();
+    }
+    POINT Screen(int x, int y) {
+        POINT p{x, y};
+        ClientToScreen(panel->Handle(), &p);
+        return p;
+    }
+    void MoveCursor(int x, int y) {
+        const POINT p = Screen(x, y);
+        SetCursorPos(p.x, p.y);
+    }
+};
+
+} // namespace
+
+TEST(MouseTracking, NotifiesOnceThePointerLeavesTheBoundsSavedAtTheStart) {
+    Fixture f;
+    f.MoveCursor(50, 25);
+    StopMouseLeaveTracking(*f.panel);
+    StartMouseLeaveTracking(*f.panel, f.panel->ClientRect(), *f.panel);
+    StartMouseLeaveTracking(*f.panel, f.panel->ClientRect(), *f.panel);
+    EXPECT_EQ(MouseTrackingTimerList().Count(), 1u) << "a caller is tracked once";
+    PumpFor(150);
+    EXPECT_EQ(f.panel->notified, 0) << "the pointer is still inside";
+
+    // Moving the control does not move the bounds, which were converted at the start: the
+    // pointer now lies outside the saved bounds but inside the window, so the caller hears
+    // of it without the framework's mouse-leave notification.
+    const POINT inside = f.Screen(50, 25);
+    f.panel->SetLeft(f.panel->Left() + 200);
+    SetCursorPos(inside.x + 200, inside.y);
+    PumpFor(150);
+    EXPECT_EQ(f.panel->notified, 1);
+    EXPECT_EQ(f.panel->leaveMessages, 0);
+    EXPECT_EQ(MouseTrackingTimerList().Count(), 0u);
+}
+
+TEST(MouseTracking, LeavingTheWindowOrADisabledWindowSendsTheMouseLeaveNotification) {
+    struct Case {
+        const char* what;
+        bool moveOut;
+        bool disableForm;
+    };
+    for (const Case c : {Case{"pointer moved out", true, false}, Case{"form disabled", false, true}}) {
+        Fixture f;
+        f.MoveCursor(50, 25);
+        StartMouseLeaveTracking(*f.panel, f.panel->ClientRect(), *f.panel);
+        if (c.moveOut)
+            f.MoveCursor(150, 25);
+        if (c.disableForm)
+            EnableWindow(f.form.Handle(), FALSE);
+        PumpFor(150);
+        EXPECT_EQ(f.panel->leaveMessages, 1) << c.what;
+        EXPECT_EQ(f.panel->notified, 1)
+            << c.what << ": stopped by the notification, the tick still ends well";
+        EXPECT_EQ(MouseTrackingTimerList().Count(), 0u) << c.what;
+    }
+}

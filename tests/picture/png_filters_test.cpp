@@ -1,0 +1,54 @@
+#include "picture/png_errors.h"
+#include "picture/png_filters.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::vector<uint8_t> Noise(size_t n, uint32_t seed) {
+    std::vector<uint8_t> out(n);
+    for (uint8_t& b : out) {
+        seed = seed * 1103515245u + 12345u;
+        b = uint8_t(seed >> 16);
+    }
+    return out;
+}
+
+// Red, green, blue to blue, green, red, pixel by pixel.
+std::vector<uint8_t> Reversed(std::vector<uint8_t> rgb) {
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3)
+        std::swap(rgb[i], rgb[i + 2]);
+    return rgb;
+}
+
+} // namespace
+
+// The direct path must give exactly what unfiltering and then reordering gives, for every filter,
+// with the row above taken from the bitmap, and write nothing past the row's last pixel.
+TEST(UnfilterRowToBGR, MatchesUnfilteringThenReorderingForEveryFilter) {
+    for (const size_t pixels : {size_t(1), size_t(2), size_t(640)}) {
+        const size_t length = pixels * 3;
+        const std::vector<uint8_t> aboveRgb = Noise(length, 7);
+        for (uint8_t filter = 0; filter <= 4; ++filter) {
+            SCOPED_TRACE(std::to_string(pixels) + " pixels, filter " + std::to_string(filter));
+            const std::vector<uint8_t> in = Noise(length, 100 + filter);
+            std::vector<uint8_t> expected(length);
+            UnfilterRow(filter, in.data(), aboveRgb.data(), expected.data(), length, 3);
+
+            std::vector<uint8_t> line(length + 4, 0xA5);
+            UnfilterRowToBGR(filter, in.data(), Reversed(aboveRgb).data(), line.data(), pixels);
+            EXPECT_EQ(std::vector<uint8_t>(line.begin(), line.begin() + long(length)), Reversed(expected));
+            EXPECT_EQ(std::vector<uint8_t>(line.begin() + long(length), line.end()),
+                      std::vector<uint8_t>(4, 0xA5));
+        }
+    }
+}
+
+TEST(UnfilterRowToBGR, RefusesAnUnknownFilter) {
+    const std::vector<uint8_t> in(3), above(3);
+    std::vector<uint8_t> line(3);
+    EXPECT_THROW(UnfilterRowToBGR(5, in.data(), above.data(), line.data(), 1), EPNGInvalidFilter);
+}

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Start-up time under Wine, from process creation to the first full paint of the window, and the
+# time of a full repaint of the window:
+#   tools/startup-bench.sh [ROUNDS]      (default 15)
+# Times the x86_64 program (win64 preset) against a minimal host that shows the same stand-in
+# control in place in an empty window (tests/bench/startup/startup_reference.cpp) and against a
+# bare window, in turn, and prints the medians and the ratios. The stand-in is registered in the
+# project's Wine prefix first, as tools/run.sh does.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+rounds=${1:-15}
+./tools/setup.sh
+cmake --preset win64 >/dev/null
+nice -n 5 cmake --build --preset win64 --target ConnexionORLIX ScriptedRdpControl startup_reference startup_bare \
+    startup_bench repaint_bench
+# Registering starts Wine: on the same virtual display as the timed programs, or the Wine
+# session it leaves behind has a desktop without one, where they cannot create windows.
+source tools/lib/display.sh
+orlix_private_display
+./tools/register-standin.sh
+bench=build/win64/tests/bench/startup
+./tools/wine-run.sh "$bench/startup_bench.exe" "$rounds" build/win64/app/ConnexionORLIX.exe \
+    "$bench/startup_reference.exe" "$bench/startup_bare.exe" 2> >(grep -v '^[0-9a-f]*:fixme:' >&2)
+./tools/wine-run.sh "$bench/repaint_bench.exe" 2> >(grep -v '^[0-9a-f]*:fixme:' >&2)
