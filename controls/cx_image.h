@@ -1,9 +1,14 @@
 #pragma once
 // The picture box: shows a stored picture centred in its content rectangle (its bounds inset by
 // 2 pixels) with a one-pixel frame, over its parent's backdrop when transparent. A click gives
-// it the focus although it is not a tab stop.
+// it the focus although it is not a tab stop. Its context menu and keys copy, cut, paste, delete,
+// load and save the picture (cx_image_actions.cpp).
 
+#include <string>
+
+#include "base/picture_menu.h"
 #include "base/picture_placement.h"
+#include "controls/picture_menu.h"
 #include "framework/mouse_tracking.h"
 #include "framework/win_control.h"
 #include "picture/picture.h"
@@ -23,6 +28,31 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void SetShowFocusRect(bool v);
     TRect ContentRect() const { return ClientRect().Inflated(-2); }
     TPicture& Picture() { return picture_; }
+    void SetReadOnly(bool v) { readOnly_ = v; }
+    // PopupMenuLayout.MenuItems: the lines of the built-in context menu; with none the context
+    // request goes to default handling.
+    void SetMenuItems(TPictureMenuItems items) { menuItems_ = items; }
+    // Properties.CustomFilter: the load and save dialogs' filter instead of the registry's.
+    void SetCustomFilter(std::string filter) { customFilter_ = std::move(filter); }
+    // The built-in context menu, made on first use.
+    const TPictureMenu& Menu() const { return menu_; }
+
+    // The actions of the menu and the keys. Each does nothing without what it works on; those
+    // that change the picture do nothing while the box is read-only (Cut still copies). Errors
+    // go to the caller (from a message, to the application's error box).
+    void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void DeletePicture();
+    // Load asks for a file with the open dialog, Save As with the save dialog; both process the
+    // pending messages afterwards.
+    void LoadPicture();
+    void SavePictureAs();
+    // The same without the dialogs: the picture read from the file as the first registered kind;
+    // the picture written into the file, asking before an existing one is replaced (false when
+    // not saved).
+    void LoadPictureFrom(const std::wstring& path);
+    bool SavePictureTo(const std::wstring& path);
     // The pointer is over the box.
     bool Hot() const { return hot_; }
     // Where the picture is drawn, in the box's client coordinates.
@@ -37,6 +67,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void MouseDown(TMouseButton button, unsigned keys, TPoint p) override;
     void MouseMove(unsigned keys, TPoint p) override;
     void MouseLeave() override { NotifyMouseLeft(); }
+    void KeyDown(UINT key, LPARAM keyData) override;
+    void ContextMenu(TPoint screenPoint) override;
     void DoEnter() override { FocusChangedLook(); }
     void DoExit() override { FocusChangedLook(); }
 
@@ -48,7 +80,16 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     // The frame's colour, and the focus rectangle when shown, follow the focus.
     void FocusChangedLook();
 
+    void RunMenuItem(TPictureMenuItem item);
+    // The kind loads and pastes make: the first registered kind (GraphicClassName's default).
+    const TGraphicClass& LoadKind() const;
+    // CustomFilter when set, or else the registry's filter of the kind.
+    std::string FilterOf(const TGraphicClass& kind) const;
+
     TPicture picture_;
+    TPictureMenu menu_;
+    TPictureMenuItems menuItems_ = TPictureMenuItems::Default();
+    std::string customFilter_;
     bool transparent_ = false;
     bool readOnly_ = false;
     bool center_ = true;
