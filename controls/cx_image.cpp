@@ -44,6 +44,13 @@ void TcxImage::SetShowFocusRect(bool v) {
     }
 }
 
+void TcxImage::SetCaption(std::string caption) {
+    if (caption != caption_) {
+        caption_ = std::move(caption);
+        Invalidate();
+    }
+}
+
 void TcxImage::FocusChangedLook() {
     if (showFocusRect_)
         Invalidate();
@@ -100,12 +107,19 @@ void TcxImage::Paint(HDC target) {
         SetTextColor(dc, RGB(0, 0, 0));
         DrawFocusRect(dc, &r);
     }
-    if (const TGraphic* graphic = picture_.Graphic()) {
+    if (!picture_.Empty()) {
         SavedDCState clip(dc);
         const TRect c = focusRect ? content.Inflated(-1) : content;
         IntersectClipRect(dc, c.left, c.top, c.right, c.bottom);
         TDCCanvas canvas(dc);
-        graphic->Draw(canvas, PictureRect());
+        picture_.Graphic()->Draw(canvas, PictureRect());
+    } else if (!caption_.empty()) {
+        // An empty box shows its caption on one line, centred in the content rectangle.
+        SelectGuard font(dc, Font().Handle());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        RECT r{content.left, content.top, content.right, content.bottom};
+        DrawTextA(dc, caption_.c_str(), int(caption_.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     offscreen.CopyTo(target, 0, 0);
 }

@@ -29,6 +29,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     TRect ContentRect() const { return ClientRect().Inflated(-2); }
     TPicture& Picture() { return picture_; }
     void SetReadOnly(bool v) { readOnly_ = v; }
+    // Properties.Caption: the text an empty box shows.
+    void SetCaption(std::string caption);
     // PopupMenuLayout.MenuItems: the lines of the built-in context menu; with none the context
     // request goes to default handling.
     void SetMenuItems(TPictureMenuItems items) { menuItems_ = items; }
@@ -90,6 +92,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     TPictureMenu menu_;
     TPictureMenuItems menuItems_ = TPictureMenuItems::Default();
     std::string customFilter_;
+    std::string caption_;
     bool transparent_ = false;
     bool readOnly_ = false;
     bool center_ = true;

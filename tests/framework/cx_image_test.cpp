@@ -1,4 +1,4 @@
-// The picture box's frame and focus rectangle.
+// The picture box's frame, focus rectangle and caption.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include "framework/edit.h"
 #include "framework/form.h"
 #include "tests/framework/pixel_canvas.h"
+#include "tests/picture/png_test_util.h"
 
 namespace {
 
@@ -68,4 +69,33 @@ TEST(PictureBoxPaint, TheFocusShowsInTheFrameColourAndOptionallyAFocusRectangle)
             EXPECT_EQ(RingDifferences(*unfocused, *focused, 2), 0);
         EXPECT_EQ(RingDifferences(*unfocused, *focused, 3), 0);
     }
+}
+
+TEST(PictureBoxPaint, AnEmptyBoxShowsItsCaptionCentredAndAPictureHidesIt) {
+    TImageForm form(nullptr);
+    form.SetBounds(50, 50, 300, 200);
+    auto* box = new TcxImage(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 10, 100, 60);
+    box->SetCaption("Aucune image");
+    box->SetShowFocusRect(false);
+    form.Show();
+    const auto textPixels = [&](int top, int bottom) {
+        PixelCanvas canvas(100, 60);
+        box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC()), PRF_CLIENT);
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 2; x < 98; ++x)
+                n += canvas.At(x, y) != ColorToRGB(clWindow);
+        return n;
+    };
+    EXPECT_GT(textPixels(22, 38), 20) << "the caption in the middle";
+    EXPECT_EQ(textPixels(2, 18) + textPixels(42, 58), 0) << "one line, centred vertically";
+
+    TPicture white;
+    const TBytes png = SmallGreyPng(1, 1);
+    const TBytes value = StoredValue("TPNGObject", png);
+    white.ReadData(value.data(), value.size());
+    box->Picture().Assign(white);
+    EXPECT_EQ(textPixels(22, 38), 1) << "only the one-pixel picture, no caption";
 }
