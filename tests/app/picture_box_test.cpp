@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/main.h"
@@ -149,6 +151,38 @@ TEST(WindowPictureBox, SaveAsWritesThePictureBackWithSubRowsAndFullImageDataChun
         for (uint32_t y = 0; y < 427; ++y)
             for (uint32_t x = 0; x < 640; ++x)
                 ASSERT_EQ(back->Image().Pixel(x, y), shown.Image().Pixel(x, y)) << x << "," << y;
+        form.Close();
+    });
+}
+
+TEST(WindowPictureBox, CopyWhileAnotherProgramHoldsTheClipboardShowsTheError) {
+    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+        CopyTextToClipboard(nullptr, "kept");
+        std::atomic<int> stage = 0; // 1: holding, 2: release
+        std::thread holder([&] {
+            const HWND window =
+                CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+            const bool held = OpenClipboard(window) != 0;
+            stage = 1;
+            while (held && stage != 2)
+                Sleep(5);
+            if (held)
+                CloseClipboard();
+            DestroyWindow(window);
+        });
+        while (stage == 0)
+            Sleep(5);
+        RecordedBoxes().clear();
+        Press(form.cxImage1->Handle(), 'C', true, false);
+        stage = 2;
+        holder.join();
+        ASSERT_EQ(RecordedBoxes().size(), 1u);
+        EXPECT_EQ(RecordedBoxes()[0].text,
+                  "The clipboard is in use by another program; the picture was not copied.");
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
+        EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the clipboard keeps what it held";
+        CloseClipboard();
         form.Close();
     });
 }
