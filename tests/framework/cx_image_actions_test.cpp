@@ -1,5 +1,5 @@
-// The picture box's actions through its keys and its context menu: the clipboard, loading and
-// saving, and what a read-only box refuses.
+// The picture box's actions through its keys: the clipboard, loading and saving, and what a
+// read-only box refuses.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -133,25 +133,4 @@ TEST(PictureBoxFiles, SavesThePictureAndLoadsItBackIntoAnEditableBox) {
         for (uint32_t x = 0; x < 32; ++x)
             ASSERT_EQ(editable.PictureRed(x, y), readOnly.PictureRed(x, y)) << x << "," << y;
     DeleteFileW(path.c_str());
-}
-
-TEST(PictureBoxMenu, OpensAtTenTenFromTheKeyboard) {
-    TBoxOnForm f(true);
-    static RECT shown;
-    shown = {};
-    // The menu runs its own modal loop: a timer inside it notes where it opened and closes it.
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (const HWND menu = FindWindowA("#32768", nullptr)) {
-            GetWindowRect(menu, &shown);
-            EndMenu();
-        }
-    });
-    SendMessageA(f.box->Handle(), WM_CONTEXTMENU, WPARAM(f.box->Handle()), MAKELPARAM(-1, -1));
-    KillTimer(nullptr, timer);
-    POINT expected = {10, 10};
-    ClientToScreen(f.box->Handle(), &expected);
-    EXPECT_EQ(shown.left, expected.x);
-    EXPECT_EQ(shown.top, expected.y);
-    ASSERT_NE(f.box->Menu().Handle(), nullptr);
-    EXPECT_EQ(GetMenuItemCount(f.box->Menu().Handle()), 7);
 }
