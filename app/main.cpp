@@ -2,10 +2,10 @@
 
 #include "app/application.h"
 #include "app/message_form.h"
-#include "base/win/resource_strings.h"
 #include "app/server_settings.h"
 #include "app/sign_in_texts.h"
 #include "base/text.h"
+#include "base/win/resource_strings.h"
 #include "base/win/secret_text.h"
 #include "controls/cx_button.h"
 #include "controls/cx_image.h"

@@ -1,10 +1,10 @@
 #include "app/message_form.h"
 
 #include "app/application.h"
-#include "base/win/resource_strings.h"
 #include "app/task_windows.h"
 #include "base/win/clipboard.h"
 #include "base/win/gdi.h"
+#include "base/win/resource_strings.h"
 #include "framework/button.h"
 #include "framework/screen.h"
 #include "resources/resource_ids.h"
