@@ -53,7 +53,7 @@ bool IsAbort(std::exception_ptr error) {
     }
 }
 
-}  // namespace
+} // namespace
 
 std::string ApplicationTitleFromPath(std::string path) {
     OemToCharBuffA(path.data(), path.data(), DWORD(path.size()));
@@ -62,10 +62,10 @@ std::string ApplicationTitleFromPath(std::string path) {
 
 TApplication::TApplication() : TComponent(nullptr) {
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    icon_ = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON,
-                                          GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    icon_ = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+                                          GetSystemMetrics(SM_CYICON), 0));
+    smallIcon_ = static_cast<HICON>(LoadImageA(
+        instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     title_ = ModuleTitle();
     CreateOwnerWindow();
     Application = this;
@@ -99,8 +99,8 @@ void TApplication::CreateOwnerWindow() {
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
     handle_ = CreateWindowExA(0, kOwnerClass, title_.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), this);
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0,
+                              0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
     if (!handle_)
         throw Exception("Cannot create the application window");
     SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -145,7 +145,8 @@ LRESULT TApplication::OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETFOCUS:
         // The owner window passes the focus on to the main form when it is shown.
-        if (mainForm_ && mainForm_->Visible() && mainForm_->WindowHandle() && IsWindowEnabled(mainForm_->WindowHandle())) {
+        if (mainForm_ && mainForm_->Visible() && mainForm_->WindowHandle() &&
+            IsWindowEnabled(mainForm_->WindowHandle())) {
             SetFocus(mainForm_->WindowHandle());
             return 0;
         }
@@ -201,7 +202,8 @@ bool TApplication::ProcessMessage() {
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
         return false;
     const bool unicode = msg.hwnd && IsWindowUnicode(msg.hwnd);
-    if (!(unicode ? PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE) : PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)))
+    if (!(unicode ? PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)
+                  : PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)))
         return false;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
@@ -227,7 +229,8 @@ bool TApplication::IsKeyMessage(const MSG& msg) {
     HWND target = nullptr;
     if (const HWND capture = GetCapture()) {
         // A window of another module holding the capture keeps its keys to itself.
-        if (reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(capture, GWLP_HINSTANCE)) != GetModuleHandleA(nullptr))
+        if (reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(capture, GWLP_HINSTANCE)) !=
+            GetModuleHandleA(nullptr))
             return false;
         target = capture;
     } else {
@@ -242,7 +245,9 @@ bool TApplication::IsKeyMessage(const MSG& msg) {
     return target && SendMessageA(target, msg.message + CN_BASE, msg.wParam, msg.lParam) != 0;
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
 
 void TApplication::FormVisibilityChanged(TForm* form) {
     if (!handle_ || form != mainForm_)

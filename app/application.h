@@ -13,7 +13,7 @@
 class TForm;
 
 class TApplication : public TComponent, public IApplicationServices {
-public:
+  public:
     using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
 
     TApplication();
@@ -57,7 +57,7 @@ public:
     void ProcessMessages() override;
     void FormVisibilityChanged(TForm* form) override;
 
-private:
+  private:
     bool ProcessMessage();
     bool IsKeyMessage(const MSG& msg);
     void CreateOwnerWindow();

@@ -21,7 +21,7 @@ BOOL CALLBACK DisableWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
 DisabledTaskWindows::DisabledTaskWindows(HWND except) : except_(except) {
     Collector collector{&windows_, except_};

@@ -7,14 +7,14 @@
 #include <vector>
 
 class DisabledTaskWindows {
-public:
+  public:
     // `except` stays enabled (the modal window itself, when it already exists).
     explicit DisabledTaskWindows(HWND except = nullptr);
     DisabledTaskWindows(const DisabledTaskWindows&) = delete;
     DisabledTaskWindows& operator=(const DisabledTaskWindows&) = delete;
     ~DisabledTaskWindows();
 
-private:
+  private:
     std::vector<HWND> windows_;
     HWND except_;
 };

@@ -6,7 +6,7 @@
 #include <string>
 
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(std::string message);
 
     const char* what() const noexcept override { return message_.c_str(); }
@@ -15,14 +15,14 @@ public:
     // Where the exception was constructed: inside the function that raised it.
     const void* Address() const noexcept { return address_; }
 
-private:
+  private:
     std::string message_;
     const void* address_;
 };
 
 // A silent abort: the application's exception handler shows nothing for it.
 class EAbort : public Exception {
-public:
+  public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EAbort"; }
 };

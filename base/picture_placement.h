@@ -4,10 +4,10 @@
 #include "base/geometry.h"
 
 struct PicturePlacement {
-    bool stretch = false;       // always scale to the content rectangle
-    bool proportional = true;   // shrink a picture that does not fit, keeping its aspect ratio
-    bool center = true;         // centre in the content rectangle
-    TPoint scroll;              // scroll position, used when not centred
+    bool stretch = false;     // always scale to the content rectangle
+    bool proportional = true; // shrink a picture that does not fit, keeping its aspect ratio
+    bool center = true;       // centre in the content rectangle
+    TPoint scroll;            // scroll position, used when not centred
 };
 
 // The rectangle the picture is drawn into. Divisions truncate toward zero, so a picture larger

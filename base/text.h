@@ -20,7 +20,9 @@ std::basic_string_view<Char> TrimmedView(std::basic_string_view<Char> s) {
     return s.substr(first, last - first);
 }
 
-inline std::string Trim(std::string_view s) { return std::string(TrimmedView(s)); }
+inline std::string Trim(std::string_view s) {
+    return std::string(TrimmedView(s));
+}
 
 // The error box's punctuation: "." is appended when the message is not empty and its last
 // character sorts after "." (so a message ending in ".", "!", "," or a blank gets nothing).

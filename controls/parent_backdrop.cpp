@@ -15,7 +15,7 @@ void PaintCopy(TWinControl& c, HDC dc) {
         c.ExcludeState(csPaintCopy);
 }
 
-}  // namespace
+} // namespace
 
 void PaintParentBackdrop(TControl& control, HDC dc, const TRect& rect, bool withSiblings) {
     TWinControl* parent = control.Parent();

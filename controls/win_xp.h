@@ -5,7 +5,7 @@
 #include "framework/component.h"
 
 class TWinXP : public TComponent {
-public:
+  public:
     // Raises when the owner is not a form, or already holds another TWinXP.
     explicit TWinXP(TComponent* owner);
     const char* ClassName() const override { return "TWinXP"; }

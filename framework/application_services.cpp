@@ -4,11 +4,15 @@ namespace {
 
 IApplicationServices* g_services = nullptr;
 
-}  // namespace
+} // namespace
 
-IApplicationServices* ApplicationServices() { return g_services; }
+IApplicationServices* ApplicationServices() {
+    return g_services;
+}
 
-void SetApplicationServices(IApplicationServices* services) { g_services = services; }
+void SetApplicationServices(IApplicationServices* services) {
+    g_services = services;
+}
 
 void ReportException(TComponent* sender) noexcept {
     if (g_services) {

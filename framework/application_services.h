@@ -10,7 +10,7 @@ class TComponent;
 class TForm;
 
 class IApplicationServices {
-public:
+  public:
     virtual ~IApplicationServices() = default;
 
     // Reports an exception that escaped the handling of a message or callback.

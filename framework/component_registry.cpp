@@ -14,13 +14,15 @@ std::map<std::string, ComponentFactory, std::less<>>& Registry() {
     return registry;
 }
 
-}  // namespace
+} // namespace
 
 void RegisterComponentClass(std::string_view className, ComponentFactory factory) {
     Registry()[std::string(className)] = factory;
 }
 
-bool IsComponentClassRegistered(std::string_view className) { return Registry().count(className) != 0; }
+bool IsComponentClassRegistered(std::string_view className) {
+    return Registry().count(className) != 0;
+}
 
 TComponent* CreateComponent(std::string_view className, TComponent* owner) {
     const auto it = Registry().find(className);

@@ -8,7 +8,7 @@
 class TComponent;
 
 class EClassNotFound : public Exception {
-public:
+  public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EClassNotFound"; }
 };

@@ -12,7 +12,7 @@
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 class TFont {
-public:
+  public:
     TFont();
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
@@ -37,7 +37,7 @@ public:
     // Called after every change.
     std::function<void()> OnChange;
 
-private:
+  private:
     void Changed();
 
     std::string name_ = "MS Sans Serif";

@@ -11,12 +11,20 @@
 #include "framework/win_control.h"
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-                 poMainFormCenter, poOwnerFormCenter };
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 class EInvalidOperation : public Exception {
-public:
+  public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EInvalidOperation"; }
 };
@@ -28,7 +36,7 @@ struct TControlScrollBar {
 };
 
 class TForm : public TWinControl {
-public:
+  public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
     const char* ClassName() const override { return "TForm"; }
@@ -96,7 +104,7 @@ public:
         return false;
     }
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     bool ShouldShow() const override { return Visible(); }
@@ -116,13 +124,14 @@ protected:
         fields_[name] = {[field](TComponent* c) {
                              T* typed = dynamic_cast<T*>(c);
                              if (!typed)
-                                 throw Exception(std::string("Field ") + c->Name() + " has an incompatible type");
+                                 throw Exception(std::string("Field ") + c->Name() +
+                                                 " has an incompatible type");
                              *field = typed;
                          },
                          [field] { return *field != nullptr; }};
     }
 
-private:
+  private:
     struct Field {
         std::function<void(TComponent*)> bind;
         std::function<bool()> bound;
@@ -142,8 +151,8 @@ private:
     int pixelsPerInch_ = 96;
     int textHeight_ = 13;
     bool positioned_ = false;
-    TWinControl* activeControl_ = nullptr;   // focused, or to be focused on activation
-    TWinControl* focusedControl_ = nullptr;  // last to receive the focus: enter and exit
+    TWinControl* activeControl_ = nullptr;  // focused, or to be focused on activation
+    TWinControl* focusedControl_ = nullptr; // last to receive the focus: enter and exit
     TWinControl* activeOleControl_ = nullptr;
     MethodTable methods_;
     std::map<std::string, Field> fields_;

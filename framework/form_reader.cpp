@@ -25,7 +25,8 @@ void ReadChildren(TReader& reader, TForm& form, TWinControl* parent, const DescO
         created.push_back(c);
         if (auto* control = dynamic_cast<TControl*>(c)) {
             if (!parent)
-                throw EReadError("Error reading " + child.name + ": a control must lie in a windowed control");
+                throw EReadError("Error reading " + child.name +
+                                 ": a control must lie in a windowed control");
             control->SetParent(parent);
         }
         form.BindField(c);
@@ -35,7 +36,7 @@ void ReadChildren(TReader& reader, TForm& form, TWinControl* parent, const DescO
     }
 }
 
-}  // namespace
+} // namespace
 
 void ReadForm(TForm& form, const DescObject& desc) {
     if (desc.className != form.ClassName())

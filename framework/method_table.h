@@ -8,7 +8,7 @@
 #include <string_view>
 
 class MethodTable {
-public:
+  public:
     template <typename Handler>
     void Add(std::string name, Handler handler) {
         methods_[std::move(name)] = std::move(handler);
@@ -23,6 +23,6 @@ public:
 
     bool Contains(std::string_view name) const { return methods_.count(std::string(name)) != 0; }
 
-private:
+  private:
     std::map<std::string, std::any> methods_;
 };

@@ -6,7 +6,7 @@
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TPanel : public TWinControl {
-public:
+  public:
     explicit TPanel(TComponent* owner);
     const char* ClassName() const override { return "TPanel"; }
 
@@ -17,10 +17,10 @@ public:
 
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
-protected:
+  protected:
     void Paint(HDC dc) override;
 
-private:
+  private:
     TBevelCut bevelOuter_ = bvRaised;
     TBevelCut bevelInner_ = bvNone;
 };

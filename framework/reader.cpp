@@ -9,7 +9,9 @@ void TReader::Invalid(const DescProperty& p, const std::string& why) const {
     throw EReadError("Error reading " + where + ": " + why);
 }
 
-void TReader::Unknown(const DescProperty& p) const { Invalid(p, "Property " + p.name + " does not exist"); }
+void TReader::Unknown(const DescProperty& p) const {
+    Invalid(p, "Property " + p.name + " does not exist");
+}
 
 const DescValue& TReader::Expect(const DescProperty& p, DescValue::Kind kind, const char* what) const {
     if (p.value.kind != kind)

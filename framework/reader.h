@@ -14,13 +14,13 @@
 class TComponent;
 
 class EReadError : public Exception {
-public:
+  public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EReadError"; }
 };
 
 class TReader {
-public:
+  public:
     TReader(TComponent* root, const MethodTable& methods) : root_(root), methods_(methods) {}
 
     TComponent* Root() const { return root_; }
@@ -52,7 +52,7 @@ public:
     [[noreturn]] void Invalid(const DescProperty& p, const std::string& why) const;
     [[noreturn]] void Unknown(const DescProperty& p) const;
 
-private:
+  private:
     const DescValue& Expect(const DescProperty& p, DescValue::Kind kind, const char* what) const;
 
     TComponent* root_;

@@ -11,8 +11,12 @@ int TScreen::PixelsPerInch() const {
     return GetDeviceCaps(dc.Get(), LOGPIXELSY);
 }
 
-int TScreen::Width() const { return GetSystemMetrics(SM_CXSCREEN); }
-int TScreen::Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+int TScreen::Width() const {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int TScreen::Height() const {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 TScreen& Screen() {
     static TScreen screen;

@@ -3,14 +3,14 @@
 // set explicitly, so that layouts can be exercised at resolutions other than the machine's.
 
 class TScreen {
-public:
+  public:
     int PixelsPerInch() const;
     // 0 returns to the display's own resolution.
     void SetPixelsPerInch(int ppi) { ppiOverride_ = ppi; }
     int Width() const;
     int Height() const;
 
-private:
+  private:
     int ppiOverride_ = 0;
 };
 

@@ -67,12 +67,13 @@ void TWinControl::CreateWnd() {
     CreateParams(p);
     defProc_ = EnsureWindowClass(p.windowClass);
     SetCreatingControl(this);
-    const HWND h = p.windowClass.unicode
-                       ? CreateWindowExW(p.exStyle, AnsiToWide(p.windowClass.name).c_str(),
-                                         AnsiToWide(p.caption).c_str(), p.style, p.x, p.y, p.width, p.height,
-                                         p.parent, nullptr, GetModuleHandleA(nullptr), nullptr)
-                       : CreateWindowExA(p.exStyle, p.windowClass.name, p.caption.c_str(), p.style, p.x, p.y,
-                                         p.width, p.height, p.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND h =
+        p.windowClass.unicode
+            ? CreateWindowExW(p.exStyle, AnsiToWide(p.windowClass.name).c_str(),
+                              AnsiToWide(p.caption).c_str(), p.style, p.x, p.y, p.width, p.height, p.parent,
+                              nullptr, GetModuleHandleA(nullptr), nullptr)
+            : CreateWindowExA(p.exStyle, p.windowClass.name, p.caption.c_str(), p.style, p.x, p.y, p.width,
+                              p.height, p.parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetCreatingControl(nullptr);
     if (!h)
         throw Exception("Error creating window " + Name() + " (" + std::to_string(GetLastError()) + ")");

@@ -9,9 +9,9 @@
 class TWinControl;
 
 struct WindowClassInfo {
-    const char* name;        // class name to register
-    const char* baseClass;   // system class to superclass, or nullptr for an own class
-    UINT style = 0;          // class style of an own class
+    const char* name;      // class name to register
+    const char* baseClass; // system class to superclass, or nullptr for an own class
+    UINT style = 0;        // class style of an own class
     // A Unicode class keeps the text typed into it in UTF-16, so characters outside the ANSI
     // code page survive (the entry fields).
     bool unicode = false;

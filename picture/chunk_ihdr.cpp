@@ -91,7 +91,9 @@ void TChunkIHDR::Assign(const TChunk& source) {
     std::copy(s.transparentColor_, s.transparentColor_ + 3, transparentColor_);
 }
 
-uint32_t TChunkIHDR::Channels() const { return ChannelsOfColorType(colorType_); }
+uint32_t TChunkIHDR::Channels() const {
+    return ChannelsOfColorType(colorType_);
+}
 
 uint32_t ChannelsOfColorType(uint8_t colorType) {
     switch (colorType) {

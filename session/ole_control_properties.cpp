@@ -194,7 +194,8 @@ void TOleControl::SetName(std::string name) {
     TWinControl::SetName(std::move(name));
     if (old == Name() || Loading())
         return;
-    for (const auto& [flag, dispid] : {std::pair{cdCaption, DISPID_CAPTION}, std::pair{cdText, DISPID_TEXT}}) {
+    for (const auto& [flag, dispid] :
+         {std::pair{cdCaption, DISPID_CAPTION}, std::pair{cdText, DISPID_TEXT}}) {
         if ((controlData_.Flags & flag) && GetWideStringProp(dispid) == AnsiToWide(old))
             SetWideStringProp(dispid, AnsiToWide(Name()));
     }

@@ -12,8 +12,8 @@
 struct TOleHostPlatform {
     // A movable global memory block holding a copy of the bytes; empty when it cannot be made.
     GlobalMemory (*copyToGlobalMemory)(const void* data, size_t size) noexcept = GlobalMemory::FromBytes;
-    HRESULT(WINAPI* createStreamOnHGlobal)(HGLOBAL block, BOOL deleteOnRelease, IStream** stream) =
-        ::CreateStreamOnHGlobal;
+    HRESULT(WINAPI* createStreamOnHGlobal)
+    (HGLOBAL block, BOOL deleteOnRelease, IStream** stream) = ::CreateStreamOnHGlobal;
 };
 
 TOleHostPlatform& OleHostPlatform();

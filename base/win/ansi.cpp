@@ -16,15 +16,24 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
 std::string FromWide(UINT codePage, std::wstring_view wide) {
     if (wide.empty())
         return {};
-    const int n = WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string text(size_t(n), '\0');
     WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), text.data(), n, nullptr, nullptr);
     return text;
 }
 
-}  // namespace
+} // namespace
 
-std::wstring AnsiToWide(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
-std::string WideToAnsi(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
-std::wstring Utf8ToWide(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
-std::string Utf8ToAnsi(std::string_view utf8) { return WideToAnsi(Utf8ToWide(utf8)); }
+std::wstring AnsiToWide(std::string_view ansi) {
+    return ToWide(CP_ACP, ansi);
+}
+std::string WideToAnsi(std::wstring_view wide) {
+    return FromWide(CP_ACP, wide);
+}
+std::wstring Utf8ToWide(std::string_view utf8) {
+    return ToWide(CP_UTF8, utf8);
+}
+std::string Utf8ToAnsi(std::string_view utf8) {
+    return WideToAnsi(Utf8ToWide(utf8));
+}

@@ -30,9 +30,9 @@ struct DescValue {
 
     Kind kind = Kind::Integer;
     int32_t integer = 0;
-    std::string text;               // String (UTF-8) or Identifier
-    std::vector<std::string> set;   // Set members in stored order
-    std::vector<uint8_t> bytes;     // Binary
+    std::string text;             // String (UTF-8) or Identifier
+    std::vector<std::string> set; // Set members in stored order
+    std::vector<uint8_t> bytes;   // Binary
 
     static DescValue Integer(int32_t v);
     static DescValue String(std::string s);
@@ -44,9 +44,9 @@ struct DescValue {
 };
 
 struct DescProperty {
-    std::string name;  // dotted for nested properties: "Font.Height"
+    std::string name; // dotted for nested properties: "Font.Height"
     DescValue value;
-    int line = 0;      // where it was read, for error messages; 0 when built in code
+    int line = 0; // where it was read, for error messages; 0 when built in code
 
     friend bool operator==(const DescProperty& a, const DescProperty& b) {
         return a.name == b.name && a.value == b.value;
@@ -72,7 +72,7 @@ struct DescObject {
 
 // A description that cannot be read. The message names the line.
 class EParserError : public Exception {
-public:
+  public:
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EParserError"; }
 };

@@ -6,8 +6,12 @@
 
 namespace {
 
-bool IsIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
-bool IsIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+bool IsIdentStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool IsIdentChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9')
@@ -38,7 +42,7 @@ void AppendUtf8(std::string& out, uint32_t cp) {
 }
 
 class Parser {
-public:
+  public:
     explicit Parser(std::string_view text) : s_(text) {}
 
     DescObject ReadRoot() {
@@ -50,7 +54,7 @@ public:
         return root;
     }
 
-private:
+  private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw EParserError("Line " + std::to_string(line_) + ": " + what);
     }
@@ -268,7 +272,7 @@ private:
     int line_ = 1;
 };
 
-}  // namespace
+} // namespace
 
 DescObject ReadDescription(std::string_view text) {
     // A byte-order mark written by an editor is not part of the description.

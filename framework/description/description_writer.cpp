@@ -4,7 +4,9 @@ namespace {
 
 constexpr size_t kHexBytesPerLine = 32;
 
-void Indent(std::string& out, int depth) { out.append(size_t(depth) * 2, ' '); }
+void Indent(std::string& out, int depth) {
+    out.append(size_t(depth) * 2, ' ');
+}
 
 void WriteString(std::string& out, const std::string& s) {
     bool quoted = false;
@@ -86,7 +88,7 @@ void WriteObject(std::string& out, const DescObject& obj, int depth) {
     out += "end\n";
 }
 
-}  // namespace
+} // namespace
 
 std::string WriteDescription(const DescObject& root) {
     std::string out;

@@ -19,7 +19,7 @@ ProgramStep CountCloses(int& closes) {
     };
 }
 
-}  // namespace
+} // namespace
 
 TEST(Close, EveryCloseCommandEndsTheProgramWithExitCodeZero) {
     struct Case {
@@ -27,7 +27,8 @@ TEST(Close, EveryCloseCommandEndsTheProgramWithExitCodeZero) {
         void (*close)(TFrmConnexionORLIX&);
     };
     const Case cases[] = {
-        {"Annuler clicked", [](TFrmConnexionORLIX& f) { SendMessageA(f.btnCancel->Handle(), BM_CLICK, 0, 0); }},
+        {"Annuler clicked",
+         [](TFrmConnexionORLIX& f) { SendMessageA(f.btnCancel->Handle(), BM_CLICK, 0, 0); }},
         {"Escape", [](TFrmConnexionORLIX&) { PressKey(VK_ESCAPE); }},
         {"close box", [](TFrmConnexionORLIX& f) { PostMessageA(f.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
         {"Alt+F4", [](TFrmConnexionORLIX&) { PressKey(VK_F4, kAlt); }},
@@ -45,7 +46,8 @@ TEST(Close, EveryCloseCommandEndsTheProgramWithExitCodeZero) {
         EXPECT_EQ(run.exitCode, 0) << c.name;
         EXPECT_FALSE(run.timedOut) << c.name;
         EXPECT_EQ(closes, 1) << c.name;
-        EXPECT_TRUE(visibleAfterClose) << c.name << ": the window stays until the loop takes the quit message";
+        EXPECT_TRUE(visibleAfterClose)
+            << c.name << ": the window stays until the loop takes the quit message";
         EXPECT_TRUE(RecordedBoxes().empty()) << c.name;
     }
 }
@@ -106,7 +108,8 @@ TEST(StartupFailure, TwoVisualStyleMarkersStopStartUpWithExitCodeOne) {
     const std::string suffix = ".\r\nOnly one instance of TWinXP allowed on form.\r\n";
     ASSERT_GT(box.text.size(), prefix.size() + suffix.size());
     EXPECT_EQ(box.text.substr(box.text.size() - suffix.size()), suffix);
-    const std::string address = box.text.substr(prefix.size(), box.text.size() - prefix.size() - suffix.size());
+    const std::string address =
+        box.text.substr(prefix.size(), box.text.size() - prefix.size() - suffix.size());
     EXPECT_EQ(address.size(), 2 * sizeof(void*));
     EXPECT_EQ(address.find_first_not_of("0123456789ABCDEF"), std::string::npos) << address;
 }
@@ -114,8 +117,8 @@ TEST(StartupFailure, TwoVisualStyleMarkersStopStartUpWithExitCodeOne) {
 TEST(StartupFailure, AnUnknownControlClassStopsStartUp) {
     DescObject description = LoadBuiltInDescription();
     description.children[1].children.push_back({"Grid1", "TcxGrid", {}, {}, 0});
-    const RunResult run = RunProgramWith([](TApplication&, TFrmConnexionORLIX&) {}, nullptr, SW_SHOWNORMAL,
-                                         &description);
+    const RunResult run =
+        RunProgramWith([](TApplication&, TFrmConnexionORLIX&) {}, nullptr, SW_SHOWNORMAL, &description);
     EXPECT_EQ(run.exitCode, 1);
     ASSERT_EQ(RecordedBoxes().size(), 1u);
     EXPECT_NE(RecordedBoxes()[0].text.find("Exception EClassNotFound in module"), std::string::npos);

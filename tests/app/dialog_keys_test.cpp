@@ -22,12 +22,12 @@ struct ClickCounter {
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(DialogKeys, TabCyclesThroughTheTabStopsAndShiftTabBack) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        const std::vector<TWinControl*> cycle = {form.Edit1, form.edit2, form.btnLogin, form.btnCancel, form.msrdp,
-                                                 form.Edit1};
+        const std::vector<TWinControl*> cycle = {form.Edit1,     form.edit2, form.btnLogin,
+                                                 form.btnCancel, form.msrdp, form.Edit1};
         ASSERT_EQ(GetFocus(), form.Edit1->Handle());
         for (size_t i = 1; i < cycle.size(); ++i) {
             PressKey(VK_TAB);

@@ -11,7 +11,7 @@ namespace {
 
 // A control that records the keys offered to it and can consume them.
 class KeyRecorder : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
     const char* ClassName() const override { return "TKeyRecorder"; }
     std::vector<UINT> offered;
@@ -27,7 +27,7 @@ public:
 };
 
 class TestForm : public TForm {
-public:
+  public:
     using TForm::TForm;
     const char* ClassName() const override { return "TKeyStepForm"; }
 };
@@ -55,7 +55,7 @@ struct ForeignWindow {
 };
 
 class KeyboardStep : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = std::make_unique<TApplication>();
         form = new TestForm(app.get());
@@ -75,7 +75,7 @@ protected:
         app.reset();
     }
     void PostKey(HWND target) {
-        PostMessageA(target, WM_KEYDOWN, VK_F5, 1);  // no character, so no WM_CHAR follows
+        PostMessageA(target, WM_KEYDOWN, VK_F5, 1); // no character, so no WM_CHAR follows
         Pump();
     }
 
@@ -85,7 +85,7 @@ protected:
     KeyRecorder* other = nullptr;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(KeyboardStep, OffersTheKeyToTheNearestControlAboveTheMessagesWindow) {
     ForeignWindow inner(outer->Handle(), WS_CHILD | WS_VISIBLE);

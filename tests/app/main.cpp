@@ -8,9 +8,11 @@ namespace {
 
 scripted::ScriptedControlRegistration* g_registration = nullptr;
 
-}  // namespace
+} // namespace
 
-scripted::ScriptedControlRegistration& HostedControl() { return *g_registration; }
+scripted::ScriptedControlRegistration& HostedControl() {
+    return *g_registration;
+}
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

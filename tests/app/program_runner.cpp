@@ -11,7 +11,7 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) {
     PostQuitMessage(0);
 }
 
-}  // namespace
+} // namespace
 
 RunResult RunProgramWith(ProgramStep whileRunning, ProgramStep beforeShowing, int showCommand,
                          const DescObject* description) {

@@ -32,11 +32,11 @@ struct GroupIconEntry {
 };
 #pragma pack(pop)
 
-}  // namespace
+} // namespace
 
 TEST(Resources, TheManifestAsksForCommonControls6AndNothingElse) {
-    const std::string manifest =
-        ResourceBytes(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
+    const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24),
+                                               MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_FALSE(manifest.empty());
     for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
                              "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\"",
@@ -47,7 +47,8 @@ TEST(Resources, TheManifestAsksForCommonControls6AndNothingElse) {
 }
 
 TEST(Resources, TheIconGroupHoldsFourImagesWithAPng256) {
-    const std::string group = ResourceBytes("MAINICON", MAKEINTRESOURCEA(14), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    const std::string group =
+        ResourceBytes("MAINICON", MAKEINTRESOURCEA(14), MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     ASSERT_GE(group.size(), 6u);
     const WORD count = *reinterpret_cast<const WORD*>(group.data() + 4);
     ASSERT_EQ(count, 4);
@@ -90,7 +91,8 @@ TEST(Resources, VersionInformationNamesTheProduct) {
     EXPECT_EQ(value("ProductName"), "Connexion ORLIX");
     EXPECT_EQ(value("FileVersion"), "0.8");
     EXPECT_EQ(value("OriginalFilename"), "ConnexionORLIX.exe");
-    EXPECT_EQ(value("CompanyName"), "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+    EXPECT_EQ(value("CompanyName"), "Enseignement Sp\xE9"
+                                    "cialis\xE9 Vorlane");
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
@@ -98,7 +100,8 @@ TEST(Resources, VersionInformationNamesTheProduct) {
 }
 
 TEST(Resources, TextsArriveInTheAnsiCodePage) {
-    EXPECT_EQ(LoadResourceString(IDS_FORM_CAPTION), "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+    EXPECT_EQ(LoadResourceString(IDS_FORM_CAPTION), "Enseignement Sp\xE9"
+                                                    "cialis\xE9 Vorlane");
     EXPECT_EQ(LoadResourceString(IDS_WARNING_CAPTION), "Avertissement");
     EXPECT_EQ(LoadResourceString(9999), "");
 }

@@ -23,11 +23,11 @@ int TextHeightOf(const char* face, int height) {
 }
 
 class Scaling : public testing::TestWithParam<int> {
-protected:
+  protected:
     void TearDown() override { Screen().SetPixelsPerInch(0); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_P(Scaling, FieldsAndButtonsMoveAndGrowByTheTextHeight) {
     const int ppi = GetParam();

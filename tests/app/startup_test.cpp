@@ -24,7 +24,9 @@ TRect WindowRectOf(HWND h) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-bool HasMenuCommand(HMENU menu, UINT cmd) { return GetMenuState(menu, cmd, MF_BYCOMMAND) != UINT(-1); }
+bool HasMenuCommand(HMENU menu, UINT cmd) {
+    return GetMenuState(menu, cmd, MF_BYCOMMAND) != UINT(-1);
+}
 
 // The caption at the moment the window is first made visible.
 std::string g_captionWhenShown;
@@ -41,7 +43,7 @@ LRESULT CALLBACK WatchShow(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
     g_captionWhenShown.clear();
@@ -56,7 +58,8 @@ TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
         GetClientRect(h, &client);
         EXPECT_EQ(client.right, 599);
         EXPECT_EQ(client.bottom, 372);
-        EXPECT_EQ(WindowText(h), "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+        EXPECT_EQ(WindowText(h), "Enseignement Sp\xE9"
+                                 "cialis\xE9 Vorlane");
         EXPECT_EQ(GetFocus(), form.Edit1->Handle());
         EXPECT_EQ(form.ActiveControl(), form.Edit1);
 
@@ -90,7 +93,8 @@ TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
     UnhookWindowsHookEx(g_hook);
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(g_captionWhenShown, "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+    EXPECT_EQ(g_captionWhenShown, "Enseignement Sp\xE9"
+                                  "cialis\xE9 Vorlane");
 }
 
 TEST(Startup, PlacesEveryControlInStackingOrder) {
@@ -100,10 +104,10 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
             TRect bounds;
         };
         const Expected expected[] = {
-            {form.msrdp, BoundsRect(0, 0, 385, 217)},         {form.Panel1, BoundsRect(0, 0, 599, 372)},
-            {form.cxImage1, BoundsRect(0, -33, 640, 481)},    {form.edit2, BoundsRect(294, 251, 235, 18)},
-            {form.Edit1, BoundsRect(294, 198, 235, 18)},      {form.btnLogin, BoundsRect(311, 301, 96, 29)},
-            {form.btnCancel, BoundsRect(418, 301, 96, 29)},   {form.lblProgress, BoundsRect(320, 353, 283, 17)},
+            {form.msrdp, BoundsRect(0, 0, 385, 217)},       {form.Panel1, BoundsRect(0, 0, 599, 372)},
+            {form.cxImage1, BoundsRect(0, -33, 640, 481)},  {form.edit2, BoundsRect(294, 251, 235, 18)},
+            {form.Edit1, BoundsRect(294, 198, 235, 18)},    {form.btnLogin, BoundsRect(311, 301, 96, 29)},
+            {form.btnCancel, BoundsRect(418, 301, 96, 29)}, {form.lblProgress, BoundsRect(320, 353, 283, 17)},
             {form.cxLabel1, BoundsRect(4, 353, 42, 17)},
         };
         for (const Expected& e : expected) {
@@ -116,9 +120,9 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
         std::vector<HWND> panelChildren;
         for (HWND c = GetWindow(form.Panel1->Handle(), GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
             panelChildren.push_back(c);
-        const std::vector<HWND> expectedOrder = {form.cxLabel1->Handle(), form.lblProgress->Handle(),
+        const std::vector<HWND> expectedOrder = {form.cxLabel1->Handle(),  form.lblProgress->Handle(),
                                                  form.btnCancel->Handle(), form.btnLogin->Handle(),
-                                                 form.Edit1->Handle(),    form.edit2->Handle(),
+                                                 form.Edit1->Handle(),     form.edit2->Handle(),
                                                  form.cxImage1->Handle()};
         EXPECT_EQ(panelChildren, expectedOrder);
 
@@ -132,8 +136,9 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
         // The control started with the 20 stored bytes, and the host let go of its copy.
         const auto control = HostedControl().LastInstance();
         ASSERT_TRUE(control);
-        EXPECT_EQ(control->LoadedState(), std::vector<uint8_t>(kMsRdpClientStoredState,
-                                                               kMsRdpClientStoredState + kMsRdpClientStoredStateSize));
+        EXPECT_EQ(control->LoadedState(),
+                  std::vector<uint8_t>(kMsRdpClientStoredState,
+                                       kMsRdpClientStoredState + kMsRdpClientStoredStateSize));
         EXPECT_FALSE(form.msrdp->HasStoredState());
         EXPECT_EQ(WindowText(form.btnLogin->Handle()), "Se connecter");
         EXPECT_EQ(WindowText(form.btnCancel->Handle()), "Annuler");
@@ -152,7 +157,8 @@ TEST(Startup, TheBackgroundPictureLiesSixRowsAboveThePanel) {
         EXPECT_EQ(png->Height(), 427);
         EXPECT_EQ(form.cxImage1->PictureRect(), (TRect{0, 27, 640, 454}));
         UpdateWindow(form.Handle());
-        RedrawWindow(form.Panel1->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        RedrawWindow(form.Panel1->Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         WindowDC dc(form.Panel1->Handle());
         const auto shown = [&](int x, int y) { return GetPixel(dc.Get(), x, y); };
         const auto stored = [&](int x, int y) {
@@ -193,7 +199,8 @@ TEST(Startup, MinimizedShowCommandShowsTheWindowOnlyWhenRestored) {
             EXPECT_TRUE(IsWindowVisible(form.Handle()));
             EXPECT_FALSE(IsIconic(app.Handle()));
             EXPECT_EQ(form.WindowState(), wsNormal);
-            EXPECT_EQ(WindowText(form.Handle()), "Enseignement Sp\xE9" "cialis\xE9 Vorlane");
+            EXPECT_EQ(WindowText(form.Handle()), "Enseignement Sp\xE9"
+                                                 "cialis\xE9 Vorlane");
             form.Close();
         },
         nullptr, SW_SHOWMINNOACTIVE);
@@ -205,6 +212,11 @@ TEST(ApplicationTitle, ComesFromTheProgramFileName) {
     EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\ConnexionORLIX.test.v2.exe"), "Connexionorlix");
     EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\cOnNeXiOn.EXE"), "connexion");
     // OEM 0x82 is "é" in code page 437; after the conversion it is lowered as ANSI text.
-    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\\x90" "COLE\x82.exe"), "\xC9" "cole\xE9");
-    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\Programme \x8A" "T\x90.exe"), "Programme \xE8t\xE9");
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\\x90"
+                                       "COLE\x82.exe"),
+              "\xC9"
+              "cole\xE9");
+    EXPECT_EQ(ApplicationTitleFromPath("C:\\Prog\\Programme \x8A"
+                                       "T\x90.exe"),
+              "Programme \xE8t\xE9");
 }

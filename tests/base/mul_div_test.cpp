@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 TEST(MulDivRound, RoundsHalvesAwayFromZero) {
-    EXPECT_EQ(MulDivRound(1, 3, 2), 2);    // 1.5
-    EXPECT_EQ(MulDivRound(-1, 3, 2), -2);  // -1.5
-    EXPECT_EQ(MulDivRound(5, 1, 4), 1);    // 1.25
-    EXPECT_EQ(MulDivRound(7, 1, 4), 2);    // 1.75
+    EXPECT_EQ(MulDivRound(1, 3, 2), 2);   // 1.5
+    EXPECT_EQ(MulDivRound(-1, 3, 2), -2); // -1.5
+    EXPECT_EQ(MulDivRound(5, 1, 4), 1);   // 1.25
+    EXPECT_EQ(MulDivRound(7, 1, 4), 2);   // 1.75
     EXPECT_EQ(MulDivRound(-11, 120, 96), -14);
     EXPECT_EQ(MulDivRound(8, 120, 72), 13);
-    EXPECT_EQ(MulDivRound(1, 1, -2), -1);  // -0.5 rounds away from zero
+    EXPECT_EQ(MulDivRound(1, 1, -2), -1); // -0.5 rounds away from zero
 }
 
 TEST(MulDivRound, HimetricConversionsAt96Ppi) {

@@ -4,9 +4,9 @@
 
 namespace {
 
-const TRect kContent{2, 2, 638, 479};  // a 640 x 481 box inset by 2: 636 x 477
+const TRect kContent{2, 2, 638, 479}; // a 640 x 481 box inset by 2: 636 x 477
 
-}  // namespace
+} // namespace
 
 TEST(PlacePicture, CentresAPictureWiderThanTheBoxByHalfTheExcess) {
     PicturePlacement how;
@@ -16,7 +16,7 @@ TEST(PlacePicture, CentresAPictureWiderThanTheBoxByHalfTheExcess) {
 
 TEST(PlacePicture, ProportionalShrinksToFitKeepingTheAspectRatio) {
     PicturePlacement how;
-    EXPECT_EQ(PlacePicture(kContent, 640, 427, how), (TRect{2, 28, 638, 452}));  // 636 x 424, 26 down
+    EXPECT_EQ(PlacePicture(kContent, 640, 427, how), (TRect{2, 28, 638, 452})); // 636 x 424, 26 down
     EXPECT_EQ(PlacePicture({0, 0, 100, 100}, 400, 200, how), (TRect{0, 25, 100, 75}));
     EXPECT_EQ(PlacePicture({0, 0, 100, 100}, 200, 400, how), (TRect{25, 0, 75, 100}));
     EXPECT_EQ(PlacePicture({0, 0, 100, 100}, 50, 20, how), (TRect{25, 40, 75, 60})) << "fits: not scaled";
@@ -40,6 +40,6 @@ TEST(PlacePicture, WithoutCentringFollowsTheScrollPosition) {
 TEST(PlacePicture, OddExcessTruncatesTowardZero) {
     PicturePlacement how;
     how.proportional = false;
-    EXPECT_EQ(PlacePicture({0, 0, 10, 10}, 13, 13, how), (TRect{-1, -1, 12, 12}));  // -3 / 2 = -1
+    EXPECT_EQ(PlacePicture({0, 0, 10, 10}, 13, 13, how), (TRect{-1, -1, 12, 12})); // -3 / 2 = -1
     EXPECT_EQ(PlacePicture({0, 0, 10, 10}, 7, 7, how), (TRect{1, 1, 8, 8}));       // 3 / 2 = 1
 }

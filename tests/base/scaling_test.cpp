@@ -4,13 +4,13 @@
 
 TEST(ScaledFontHeight, KeepsTheDefaultHeightOfTheScreen) {
     EXPECT_EQ(ScaledFontHeight(-11, 96, 96), -11);
-    EXPECT_EQ(ScaledFontHeight(-13, 120, 96), -13);  // -MulDiv(8, 120, 72)
-    EXPECT_EQ(ScaledFontHeight(-16, 144, 96), -16);  // -MulDiv(8, 144, 72)
+    EXPECT_EQ(ScaledFontHeight(-13, 120, 96), -13); // -MulDiv(8, 120, 72)
+    EXPECT_EQ(ScaledFontHeight(-16, 144, 96), -16); // -MulDiv(8, 144, 72)
 }
 
 TEST(ScaledFontHeight, ConvertsOtherHeightsByTheRatioOfResolutions) {
     EXPECT_EQ(ScaledFontHeight(-11, 120, 96), -14);
-    EXPECT_EQ(ScaledFontHeight(-11, 144, 96), -17);  // -16.5 rounds away from zero
+    EXPECT_EQ(ScaledFontHeight(-11, 144, 96), -17); // -16.5 rounds away from zero
     EXPECT_EQ(ScaledFontHeight(-12, 72, 96), -9);
 }
 
@@ -25,6 +25,6 @@ TEST(ScaledRect, ScalesEdgesSoSizesFollow) {
 
 TEST(CenteredPosition, TruncatesTowardZero) {
     EXPECT_EQ(CenteredPosition(1024, 768, 605, 401), (TPoint{209, 183}));
-    EXPECT_EQ(CenteredPosition(1024, 768, 1025, 769), (TPoint{0, 0}));  // -1 / 2 truncates to 0
+    EXPECT_EQ(CenteredPosition(1024, 768, 1025, 769), (TPoint{0, 0})); // -1 / 2 truncates to 0
     EXPECT_EQ(CenteredPosition(1024, 768, 1027, 771), (TPoint{-1, -1}));
 }

@@ -12,7 +12,7 @@
 namespace {
 
 class TTestForm : public TForm {
-public:
+  public:
     explicit TTestForm(TComponent* owner) : TForm(owner) {
         RegisterField("Panel", &Panel);
         RegisterField("Name", &NameField);
@@ -28,27 +28,26 @@ public:
     int clicks = 0;
 };
 
-const char kForm[] =
-    "object TestForm: TTestForm\n"
-    "  ClientWidth = 300\n"
-    "  ClientHeight = 200\n"
-    "  Caption = 'Essai \xC3\xA9t\xC3\xA9'\n"
-    "  object Panel: TPanel\n"
-    "    Align = alClient\n"
-    "    Color = clBlack\n"
-    "    object Ok: TButton\n"
-    "      Left = 10\n"
-    "      TabOrder = 1\n"
-    "      OnClick = OkClick\n"
-    "    end\n"
-    "    object Name: TEdit\n"
-    "      Left = 20\n"
-    "      Top = 30\n"
-    "      TabOrder = 0\n"
-    "      Font.Name = 'Tahoma'\n"
-    "    end\n"
-    "  end\n"
-    "end\n";
+const char kForm[] = "object TestForm: TTestForm\n"
+                     "  ClientWidth = 300\n"
+                     "  ClientHeight = 200\n"
+                     "  Caption = 'Essai \xC3\xA9t\xC3\xA9'\n"
+                     "  object Panel: TPanel\n"
+                     "    Align = alClient\n"
+                     "    Color = clBlack\n"
+                     "    object Ok: TButton\n"
+                     "      Left = 10\n"
+                     "      TabOrder = 1\n"
+                     "      OnClick = OkClick\n"
+                     "    end\n"
+                     "    object Name: TEdit\n"
+                     "      Left = 20\n"
+                     "      Top = 30\n"
+                     "      TabOrder = 0\n"
+                     "      Font.Name = 'Tahoma'\n"
+                     "    end\n"
+                     "  end\n"
+                     "end\n";
 
 std::string ReadError(const std::string& text) {
     TTestForm form(nullptr);
@@ -66,7 +65,7 @@ std::string Replace(std::string s, const std::string& from, const std::string& t
     return s.replace(at, from.size(), to);
 }
 
-}  // namespace
+} // namespace
 
 TEST(FormReader, CreatesTheControlsBindsFieldsAndHandlers) {
     TTestForm form(nullptr);
@@ -106,14 +105,16 @@ TEST(FormReader, RefusesWhatTheFormCannotTake) {
          "Error reading Ok.OnClick (line 11): Method Missing does not exist"},
         {Replace(kForm, "OnClick = OkClick", "OnClick = FormClose"),
          "Error reading Ok.OnClick (line 11): Method FormClose has an incompatible type"},
-        {Replace(kForm, "Left = 20", "Left = 'twenty'"), "Error reading Name.Left (line 14): Integer expected"},
+        {Replace(kForm, "Left = 20", "Left = 'twenty'"),
+         "Error reading Name.Left (line 14): Integer expected"},
         {Replace(kForm, "Align = alClient", "Align = alMiddle"),
          "Error reading Panel.Align (line 6): Invalid property value alMiddle"},
         {Replace(kForm, "Color = clBlack", "Color = clPlaid"),
          "Error reading Panel.Color (line 7): Invalid colour clPlaid"},
         {Replace(kForm, "object Ok: TButton", "object Ok: TEdit"), "Field Ok has an incompatible type"},
         {Replace(kForm, "object Ok: TButton", "object Ok: TGrid"), "Class TGrid not found"},
-        {Replace(kForm, "object Name: TEdit", "object Other: TEdit"), "Field Name not found in the window description"},
+        {Replace(kForm, "object Name: TEdit", "object Other: TEdit"),
+         "Field Name not found in the window description"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadError(c.text), c.message);

@@ -10,7 +10,7 @@
 namespace {
 
 class TActivationForm : public TForm {
-public:
+  public:
     using TForm::TForm;
     const char* ClassName() const override { return "TActivationForm"; }
 };
@@ -18,7 +18,7 @@ public:
 // Stands for an ActiveX control's host: records the UI activation messages it gets and, as a
 // host does, stops being the recorded one when it is UI-deactivated.
 class TEmbedded : public TWinControl {
-public:
+  public:
     explicit TEmbedded(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
     const char* ClassName() const override { return "TEmbedded"; }
     std::vector<UINT> received;
@@ -49,7 +49,7 @@ void PumpMessages() {
     }
 }
 
-}  // namespace
+} // namespace
 
 TEST(UIActiveEmbeddedControl, RecordingAnotherOneDeactivatesThePreviousOne) {
     TActivationForm form(nullptr);

@@ -160,13 +160,14 @@ TEST_F(ScriptedControlTest, DispatchPropertiesKeepWhatIsWrittenAndRecordTheVaria
     EXPECT_EQ(Get(dispatch.Get(), RdpDispId::Connected, read), S_OK);
     EXPECT_EQ(read.Type(), VT_I2);
     EXPECT_EQ(Get(dispatch.Get(), 999, read), DISP_E_MEMBERNOTFOUND);
-    EXPECT_THAT(control->Calls(), ElementsAre("IDispatch::Invoke(1, PUT, [BSTR \"127.20.30.40\"], named [-3])",
-                                              "IDispatch::Invoke(3, PUT, [BSTR null], named [-3])",
-                                              "IDispatch::Invoke(1, PUT, [BSTR \"x\"], named [])",
-                                              "IDispatch::Invoke(6, PUT, [I2 1], named [-3])",
-                                              "IDispatch::Invoke(1, GET, [], named [])",
-                                              "IDispatch::Invoke(6, GET, [], named [])",
-                                              "IDispatch::Invoke(999, GET, [], named [])"));
+    EXPECT_THAT(control->Calls(),
+                ElementsAre("IDispatch::Invoke(1, PUT, [BSTR \"127.20.30.40\"], named [-3])",
+                            "IDispatch::Invoke(3, PUT, [BSTR null], named [-3])",
+                            "IDispatch::Invoke(1, PUT, [BSTR \"x\"], named [])",
+                            "IDispatch::Invoke(6, PUT, [I2 1], named [-3])",
+                            "IDispatch::Invoke(1, GET, [], named [])",
+                            "IDispatch::Invoke(6, GET, [], named [])",
+                            "IDispatch::Invoke(999, GET, [], named [])"));
 
     // The vtable properties share the values.
     Bstr server;

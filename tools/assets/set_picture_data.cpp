@@ -22,7 +22,7 @@ DescObject* FindObject(DescObject& o, const std::string& name) {
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
     try {
         const std::string descriptionPath = argv[1];
         const std::vector<uint8_t> text = ReadFileBytes(descriptionPath);
-        DescObject root = ReadDescription(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+        DescObject root =
+            ReadDescription(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
         DescObject* target = FindObject(root, argv[2]);
         if (!target)
             throw std::runtime_error(std::string("no object named ") + argv[2]);

@@ -4,27 +4,26 @@
 
 namespace {
 
-const char kCanonical[] =
-    "object FrmConnexionORLIX: TFrmConnexionORLIX\n"
-    "  Left = -12\n"
-    "  BorderStyle = bsDialog\n"
-    "  Caption = 'Connexion au Serveur ORLIX'\n"
-    "  Font.Style = []\n"
-    "  OnShow = FormShow\n"
-    "  object msrdp: TMsRdpClient6NotSafeForScripting\n"
-    "    ControlData = {\n"
-    "      0003000008000200000000000B0000000B000000}\n"
-    "  end\n"
-    "  object Panel1: TPanel\n"
-    "    Font.Style = [fsBold, fsItalic]\n"
-    "    object lblProgress: TcxLabel\n"
-    "      Caption = 'l''\xC3\xA9t\xC3\xA9'#13#10'x'\n"
-    "      AnchorX = 603\n"
-    "    end\n"
-    "  end\n"
-    "end\n";
+const char kCanonical[] = "object FrmConnexionORLIX: TFrmConnexionORLIX\n"
+                          "  Left = -12\n"
+                          "  BorderStyle = bsDialog\n"
+                          "  Caption = 'Connexion au Serveur ORLIX'\n"
+                          "  Font.Style = []\n"
+                          "  OnShow = FormShow\n"
+                          "  object msrdp: TMsRdpClient6NotSafeForScripting\n"
+                          "    ControlData = {\n"
+                          "      0003000008000200000000000B0000000B000000}\n"
+                          "  end\n"
+                          "  object Panel1: TPanel\n"
+                          "    Font.Style = [fsBold, fsItalic]\n"
+                          "    object lblProgress: TcxLabel\n"
+                          "      Caption = 'l''\xC3\xA9t\xC3\xA9'#13#10'x'\n"
+                          "      AnchorX = 603\n"
+                          "    end\n"
+                          "  end\n"
+                          "end\n";
 
-}  // namespace
+} // namespace
 
 TEST(Description, ReadsTheTreeInStoredOrder) {
     const DescObject root = ReadDescription(kCanonical);
@@ -39,8 +38,8 @@ TEST(Description, ReadsTheTreeInStoredOrder) {
     EXPECT_EQ(root.properties[3].line, 5);
     ASSERT_EQ(root.children.size(), 2u);
     EXPECT_EQ(root.children[0].Find("ControlData")->value,
-              DescValue::Binary({0x00, 0x03, 0x00, 0x00, 0x08, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0B,
-                                 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00}));
+              DescValue::Binary({0x00, 0x03, 0x00, 0x00, 0x08, 0x00, 0x02, 0x00, 0x00, 0x00,
+                                 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00}));
     const DescObject& panel = root.children[1];
     EXPECT_EQ(panel.Find("Font.Style")->value, DescValue::Set({"fsBold", "fsItalic"}));
     EXPECT_EQ(panel.children[0].Find("Caption")->value.text, "l'\xC3\xA9t\xC3\xA9\r\nx");
@@ -65,18 +64,17 @@ TEST(Description, ReadsBackWhatItWrote) {
     root.Set("Min", DescValue::Integer(INT32_MIN));
     root.Set("Max", DescValue::Integer(INT32_MAX));
     root.children.push_back({"Child", "TChild", {{"A", DescValue::Identifier("True"), 0}}, {}, 0});
-    root.Set("Min", DescValue::Integer(-1));  // replaces in place
+    root.Set("Min", DescValue::Integer(-1)); // replaces in place
     EXPECT_EQ(root.properties[5].value, DescValue::Integer(-1));
     EXPECT_EQ(ReadDescription(WriteDescription(root)), root);
 }
 
 TEST(Description, AcceptsSplitStringsHexCaseAndAByteOrderMark) {
-    const DescObject o = ReadDescription(
-        "\xEF\xBB\xBFobject A: TA\r\n"
-        "  S = 'one ' +\r\n"
-        "    'two'#233\n"
-        "  B = {ab Cd\n ef}\n"
-        "end");
+    const DescObject o = ReadDescription("\xEF\xBB\xBFobject A: TA\r\n"
+                                         "  S = 'one ' +\r\n"
+                                         "    'two'#233\n"
+                                         "  B = {ab Cd\n ef}\n"
+                                         "end");
     EXPECT_EQ(o.Find("S")->value.text, "one two\xC3\xA9");
     EXPECT_EQ(o.Find("B")->value.bytes, (std::vector<uint8_t>{0xAB, 0xCD, 0xEF}));
 }

@@ -15,7 +15,7 @@ std::string ReadSource(const char* relative) {
     return text.str();
 }
 
-}  // namespace
+} // namespace
 
 TEST(WindowDescription, IsWrittenBackExactlyAsStored) {
     const std::string text = ReadSource("resources/FrmConnexionORLIX.desc");
@@ -33,17 +33,18 @@ TEST(WindowDescription, HoldsTheControlsInCreationOrderWithTheirBinaryValues) {
     names.clear();
     for (const DescObject& c : form.children[1].children)
         names.push_back(c.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"cxImage1", "edit2", "Edit1", "btnLogin", "btnCancel", "lblProgress",
-                                                "cxLabel1"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"cxImage1", "edit2", "Edit1", "btnLogin", "btnCancel",
+                                               "lblProgress", "cxLabel1"}));
 
     EXPECT_EQ(form.children[0].Find("ControlData")->value.bytes,
-              (std::vector<uint8_t>{0x00, 0x03, 0x00, 0x00, 0x08, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0B,
-                                    0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00}));
+              (std::vector<uint8_t>{0x00, 0x03, 0x00, 0x00, 0x08, 0x00, 0x02, 0x00, 0x00, 0x00,
+                                    0x00, 0x00, 0x0B, 0x00, 0x00, 0x00, 0x0B, 0x00, 0x00, 0x00}));
     const std::vector<uint8_t>& picture = form.children[1].children[0].Find("Picture.Data")->value.bytes;
     const std::string png = ReadSource("resources/background.png");
     ASSERT_EQ(picture.size(), 11 + png.size());
     EXPECT_EQ(std::string(picture.begin(), picture.begin() + 11), "\x0ATPNGObject");
-    EXPECT_EQ(std::vector<uint8_t>(picture.begin() + 11, picture.end()), std::vector<uint8_t>(png.begin(), png.end()))
+    EXPECT_EQ(std::vector<uint8_t>(picture.begin() + 11, picture.end()),
+              std::vector<uint8_t>(png.begin(), png.end()))
         << "the file's bytes, unchanged";
 }
 

@@ -21,7 +21,8 @@ RgbaImage Pattern(int w, int h) {
 
 TEST(BuildIconFile, ImagesReadBackWithTheirSamplesAndMasks) {
     // Sizes around the mask's 32-pixel row padding, the largest size (a PNG), and non-square images.
-    const std::vector<std::pair<int, int>> sizes = {{256, 256}, {48, 48}, {256, 2}, {33, 2}, {32, 3}, {17, 5}, {1, 1}};
+    const std::vector<std::pair<int, int>> sizes = {{256, 256}, {48, 48}, {256, 2}, {33, 2},
+                                                    {32, 3},    {17, 5},  {1, 1}};
     std::vector<RgbaImage> in;
     for (auto [w, h] : sizes)
         in.push_back(Pattern(w, h));

@@ -56,7 +56,8 @@ bool ReadBitmap(const std::vector<uint8_t>& f, size_t at, size_t bytes, ReadIcon
 }
 
 // A PNG image must be an 8-bit RGBA stream of the entry's size; the project's PNG reader decodes it.
-bool ReadPng(const std::vector<uint8_t>& f, size_t at, size_t bytes, ReadIconImage& image, std::string& problem) {
+bool ReadPng(const std::vector<uint8_t>& f, size_t at, size_t bytes, ReadIconImage& image,
+             std::string& problem) {
     TPNGObject png;
     try {
         TByteReader stream(f.data() + at, bytes);
@@ -74,7 +75,8 @@ bool ReadPng(const std::vector<uint8_t>& f, size_t at, size_t bytes, ReadIconIma
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             const TRGBQuad c = decoded.Pixel(uint32_t(x), uint32_t(y));
-            image.rgba.insert(image.rgba.end(), {c.rgbRed, c.rgbGreen, c.rgbBlue, decoded.Alpha(uint32_t(x), uint32_t(y))});
+            image.rgba.insert(image.rgba.end(),
+                              {c.rgbRed, c.rgbGreen, c.rgbBlue, decoded.Alpha(uint32_t(x), uint32_t(y))});
         }
     return true;
 }

@@ -9,7 +9,7 @@
 struct ReadIconImage {
     int width = 0;
     int height = 0;
-    bool isPng = false;            // the image is a PNG stream instead of a bitmap
+    bool isPng = false; // the image is a PNG stream instead of a bitmap
     std::vector<uint8_t> rgba;
     std::vector<bool> mask;        // one entry per pixel, top row first; true = transparent; empty for PNG
     bool maskPaddingClear = false; // the unused bits at the end of every mask row are 0
