@@ -8,7 +8,7 @@ packages=(
     # host build and portable tests
     cmake ninja-build g++ make pkg-config zlib1g-dev libpng-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     # Windows builds: both targets with POSIX threads, and zlib for each
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
     # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, then runs every test of the project.
+#   0. every C++ source is formatted as .clang-format says
 #   1. portable code, natively with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. the PNG reader's fuzz target, for a bounded time
 #   3. the x86_64 program and its Win32 tests, under Wine on a virtual display
@@ -10,6 +11,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ./tools/setup.sh
 
 step() { printf '\n=== %s ===\n' "$*"; }
+
+step "format: every C++ source as .clang-format says"
+git ls-files -z '*.cpp' '*.h' '*.inc' | xargs -0 clang-format --dry-run --Werror
 
 step "native: portable code and its tests"
 cmake --preset native >/dev/null
