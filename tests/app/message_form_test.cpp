@@ -7,6 +7,7 @@
 #include "framework/button.h"
 #include "framework/screen.h"
 #include "tests/app/program_runner.h"
+#include "tests/support/probes/win_probes.h"
 #include "tests/support/ui/ui_driver.h"
 #include "tests/support/ui/warning_boxes.h"
 
@@ -24,20 +25,6 @@ BOOL CALLBACK FindStatics(HWND hwnd, LPARAM param) {
     if (lstrcmpiA(cls, "STATIC") == 0)
         (GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_ICON ? s->icon : s->text) = hwnd;
     return TRUE;
-}
-
-std::string ClipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return "<clipboard not available>";
-    if (const HANDLE h = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-            text = p;
-            GlobalUnlock(h);
-        }
-    }
-    CloseClipboard();
-    return text;
 }
 
 void PostKey(HWND target, UINT vk) {

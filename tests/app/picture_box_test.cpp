@@ -17,6 +17,7 @@
 #include "picture/png_object.h"
 #include "tests/app/program_runner.h"
 #include "tests/picture/png_test_util.h"
+#include "tests/support/probes/win_probes.h"
 #include "tests/support/ui/ui_driver.h"
 
 namespace {
@@ -40,20 +41,11 @@ void CALLBACK NoteMenuAndClose(HWND, UINT, UINT_PTR, DWORD) {
     if (!popup)
         return;
     GetWindowRect(popup, &seen.place);
-    for (int i = 0; i < GetMenuItemCount(watched); ++i) {
-        char text[64] = {};
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_BITMAP;
-        info.dwTypeData = text;
-        info.cch = sizeof text;
-        GetMenuItemInfoA(watched, UINT(i), TRUE, &info);
-        const std::string caption = info.fType & MFT_SEPARATOR ? "-" : text;
-        seen.lines += caption + ";";
-        if (caption != "-" && !(info.fState & MFS_DISABLED))
-            seen.enabled += caption + ";";
-        seen.glyphs += info.hbmpItem != nullptr;
-    }
+    const std::vector<MenuLine> lines = MenuLines(watched);
+    seen.lines = MenuCaptions(lines, false);
+    seen.enabled = MenuCaptions(lines, true);
+    for (const MenuLine& line : lines)
+        seen.glyphs += line.glyph != nullptr;
     EndMenu();
 }
 

@@ -9,45 +9,16 @@
 #include <gtest/gtest.h>
 
 #include "controls/picture_menu.h"
+#include "tests/support/probes/win_probes.h"
 
 namespace {
-
-struct TLine {
-    std::string caption; // "-" for a separator
-    bool enabled;
-    HBITMAP glyph;
-};
-
-std::vector<TLine> Lines(HMENU menu) {
-    std::vector<TLine> lines;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char text[64] = {};
-        MENUITEMINFOA info = {};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STRING | MIIM_STATE | MIIM_BITMAP;
-        info.dwTypeData = text;
-        info.cch = sizeof text;
-        GetMenuItemInfoA(menu, UINT(i), TRUE, &info);
-        lines.push_back(
-            {info.fType & MFT_SEPARATOR ? "-" : text, !(info.fState & MFS_DISABLED), info.hbmpItem});
-    }
-    return lines;
-}
-
-std::string Captions(const std::vector<TLine>& lines, bool enabledOnly) {
-    std::string all;
-    for (const TLine& l : lines)
-        if (!enabledOnly || (l.enabled && l.caption != "-"))
-            all += l.caption + ";";
-    return all;
-}
 
 TEST(PictureMenu, EveryActionHasItsOwnSixteenPixelGlyphWithATransparentCorner) {
     TPictureMenuFacts facts;
     TPictureMenu menu;
     menu.Update(TPictureMenuItems::Default(), facts, {});
     std::vector<HBITMAP> seen;
-    for (const TLine& line : Lines(menu.Handle())) {
+    for (const MenuLine& line : MenuLines(menu.Handle())) {
         if (line.caption == "-")
             continue;
         SCOPED_TRACE(line.caption);
@@ -78,8 +49,8 @@ TEST(PictureMenu, CustomItemFollowsItsSeparatorWithTheApplicationsCaption) {
     TPictureMenu menu;
     menu.Update(items, facts, {"&Imprimer", nullptr});
     menu.Update(items, facts, {"&Imprimer", nullptr}); // built afresh, not appended
-    EXPECT_EQ(Captions(Lines(menu.Handle()), false), "&Copy;-;&Imprimer;");
-    EXPECT_EQ(Captions(Lines(menu.Handle()), true), "&Copy;&Imprimer;");
+    EXPECT_EQ(MenuCaptions(MenuLines(menu.Handle()), false), "&Copy;-;&Imprimer;");
+    EXPECT_EQ(MenuCaptions(MenuLines(menu.Handle()), true), "&Copy;&Imprimer;");
 }
 
 } // namespace

@@ -10,22 +10,11 @@
 #include "base/win/global_memory.h"
 #include "controls/cx_image.h"
 #include "framework/form.h"
+#include "tests/framework/image_form.h"
 #include "picture/png_object.h"
 #include "tests/picture/png_test_util.h"
 
 namespace {
-
-class TImageForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TImageForm"; }
-};
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
 
 // A shown form with a focused 100 x 60 box holding a 32 x 32 picture.
 struct TBoxOnForm {

@@ -7,22 +7,11 @@
 #include "framework/colors_win.h"
 #include "framework/edit.h"
 #include "framework/form.h"
+#include "tests/framework/image_form.h"
 #include "tests/framework/pixel_canvas.h"
 #include "tests/picture/png_test_util.h"
 
 namespace {
-
-class TImageForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TImageForm"; }
-};
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
 
 // Pixels of the ring `inset` pixels inside a 100 x 60 box that differ between two paints.
 int RingDifferences(const PixelCanvas& a, const PixelCanvas& b, int inset) {

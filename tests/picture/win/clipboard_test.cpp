@@ -17,22 +17,9 @@
 #include "picture/win/clipboard_copy.h"
 #include "picture/win/clipboard_paste.h"
 #include "../png_test_util.h"
+#include "tests/support/probes/win_probes.h"
 
 namespace {
-
-std::string ClipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr))
-        return "<clipboard not available>";
-    if (const HANDLE h = GetClipboardData(CF_TEXT)) {
-        if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-            text = p;
-            GlobalUnlock(h);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 // Red, green, blue of every pixel of the clipboard's CF_BITMAP, top row first; empty when there
 // is none. palette tells whether CF_PALETTE is there too.
