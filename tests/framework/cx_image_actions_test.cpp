@@ -17,6 +17,7 @@
 #include "picture/png_object.h"
 #include "tests/picture/png_test_util.h"
 #include "tests/picture/win/device_bitmap.h"
+#include "tests/support/probes/win_probes.h"
 
 namespace {
 
@@ -66,6 +67,27 @@ void PutPngOnClipboard(const TBytes& bytes) {
     if (SetClipboardData(RegisterClipboardFormatA("PNG"), block.Get()))
         block.Detach();
     CloseClipboard();
+}
+
+// The box's menu, opened from the keyboard and closed again from inside its modal loop, one
+// letter a line: "E" enabled, "." disabled, "-" a separator.
+TcxImage* menuBox = nullptr;
+std::string menuStates;
+
+std::string MenuStates(TcxImage& box) {
+    menuBox = &box;
+    menuStates = "(not shown)";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (!FindWindowA("#32768", nullptr))
+            return;
+        menuStates.clear();
+        for (const MenuLine& line : MenuLines(menuBox->Menu().Handle()))
+            menuStates += line.caption == "-" ? '-' : line.enabled ? 'E' : '.';
+        EndMenu();
+    });
+    SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
+    KillTimer(nullptr, timer);
+    return menuStates;
 }
 
 } // namespace
@@ -165,4 +187,13 @@ TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnAD
             << (error ? "damaged file" : "whole file");
     }
     DeleteFileW(path.c_str());
+}
+
+TEST(PictureBoxBitmaps, PasteIsEnabledWhileTheClipboardHoldsABitmap) {
+    TBoxOnForm f(false);
+    f.box->SetGraphicClass(*FileFormats().Entries().front().graphicClass); // the default kind
+    CopyTextToClipboard(nullptr, "text only");
+    EXPECT_EQ(MenuStates(*f.box), "EE.E-EE"); // cut, copy, paste, delete, load, save
+    ASSERT_TRUE(PutDeviceBitmapOnClipboard(ColourfulImage(2, 2)));
+    EXPECT_EQ(MenuStates(*f.box), "EEEE-EE");
 }
