@@ -36,6 +36,9 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void SetMenuItems(TPictureMenuItems items) { menuItems_ = items; }
     // Properties.CustomFilter: the load and save dialogs' filter instead of the registry's.
     void SetCustomFilter(std::string filter) { customFilter_ = std::move(filter); }
+    // Properties.GraphicClassName: the kind loads and pastes make; the first registered kind (the
+    // bitmap) until set.
+    void SetGraphicClass(const TGraphicClass& kind) { graphicClass_ = &kind; }
     // The built-in context menu, made on first use.
     const TPictureMenu& Menu() const { return menu_; }
 
@@ -50,7 +53,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     // pending messages afterwards.
     void LoadPicture();
     void SavePictureAs();
-    // The same without the dialogs: the picture read from the file as the first registered kind;
+    // The same without the dialogs: the picture read from the file as the GraphicClassName kind;
     // the picture written into the file, asking before an existing one is replaced (false when
     // not saved).
     void LoadPictureFrom(const std::wstring& path);
@@ -83,7 +86,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void FocusChangedLook();
 
     void RunMenuItem(TPictureMenuItem item);
-    // The kind loads and pastes make: the first registered kind (GraphicClassName's default).
+    // The kind loads and pastes make: GraphicClassName.
     const TGraphicClass& LoadKind() const;
     // CustomFilter when set, or else the registry's filter of the kind.
     std::string FilterOf(const TGraphicClass& kind) const;
@@ -92,6 +95,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     TPictureMenu menu_;
     TPictureMenuItems menuItems_ = TPictureMenuItems::Default();
     std::string customFilter_;
+    const TGraphicClass* graphicClass_ = nullptr; // the first registered kind
     std::string caption_;
     bool transparent_ = false;
     bool readOnly_ = false;

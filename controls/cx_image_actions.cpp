@@ -111,7 +111,7 @@ void TcxImage::DeletePicture() {
 }
 
 const TGraphicClass& TcxImage::LoadKind() const {
-    return *FileFormats().Entries().front().graphicClass;
+    return graphicClass_ ? *graphicClass_ : *FileFormats().Entries().front().graphicClass;
 }
 
 std::string TcxImage::FilterOf(const TGraphicClass& kind) const {

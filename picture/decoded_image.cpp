@@ -2,10 +2,14 @@
 
 #include "picture/png_errors.h"
 
-void CheckDecodedImageSize(uint32_t width, uint32_t height, uint32_t bitCount) {
+bool FitsDecodedImageCap(uint32_t width, uint32_t height, uint32_t bitCount) {
     const uint64_t bitmap = BitmapStride(width, bitCount) * height;
     const uint64_t alpha = uint64_t(width) * height;
-    if (bitmap + alpha > kMaxDecodedImageBytes)
+    return bitmap + alpha <= kMaxDecodedImageBytes;
+}
+
+void CheckDecodedImageSize(uint32_t width, uint32_t height, uint32_t bitCount) {
+    if (!FitsDecodedImageCap(width, height, bitCount))
         throw EPNGImageTooLarge();
 }
 

@@ -57,7 +57,9 @@ constexpr uint64_t BitmapStride(uint32_t width, uint32_t bitCount) {
     return (uint64_t(bitCount) * width + 31) / 32 * 4;
 }
 
-// Throws EPNGImageTooLarge unless a bitmap of this size, with an alpha array, fits under the cap.
+// Whether a bitmap of this size, with an alpha array, fits under the cap.
+bool FitsDecodedImageCap(uint32_t width, uint32_t height, uint32_t bitCount);
+// Throws EPNGImageTooLarge unless it does.
 void CheckDecodedImageSize(uint32_t width, uint32_t height, uint32_t bitCount);
 
 class TDecodedImage {
@@ -74,6 +76,7 @@ class TDecodedImage {
     const TBitmapInfo& Info() const { return info_; }
     TRGBQuad* Colors() { return info_.colors; }
     const uint8_t* Bits() const { return bits_.data(); }
+    uint8_t* Bits() { return bits_.data(); }
     size_t BitsSize() const { return bits_.size(); }
 
     // The bitmap line showing PNG row y (0 = top).

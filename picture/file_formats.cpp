@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "picture/bitmap_graphic.h"
 #include "picture/png_object.h"
 
 void TFileFormatsList::Add(std::string_view extension, std::string description,
@@ -51,6 +52,8 @@ std::string TFileFormatsList::Filter(const TGraphicClass& graphicClass, std::str
 TFileFormatsList& FileFormats() {
     static TFileFormatsList list = [] {
         TFileFormatsList formats;
+        // The bitmap kind comes first: it is what a box loads and pastes unless told otherwise.
+        formats.Add("bmp", "Bitmaps", TBitmapGraphic::StaticClass());
         formats.Add("PNG", "Portable Network Graphics", TPNGObject::StaticClass());
         return formats;
     }();

@@ -23,6 +23,9 @@ struct TGraphicClass {
     // Name of the clipboard format registered for the kind's own stream, which a paste reads;
     // nullptr when the kind cannot be pasted.
     const char* clipboardFormat = nullptr;
+    // Whether a paste reads the clipboard's device bitmap (CF_BITMAP) instead, handed to the kind
+    // as a .bmp stream.
+    bool pastesDeviceBitmap = false;
 
     bool InheritsFrom(const TGraphicClass& other) const;
 };

@@ -1,12 +1,21 @@
 #include "picture/win/clipboard_paste.h"
 
+#include <vector>
+
 #include "base/exception.h"
+#include "base/win/gdi.h"
 #include "base/win/global_memory.h"
+#include "picture/bmp_format.h"
+#include "picture/decoded_image.h"
 
 namespace {
 
 UINT FormatOf(const TGraphicClass& kind) {
-    return kind.clipboardFormat && kind.create ? RegisterClipboardFormatA(kind.clipboardFormat) : 0;
+    if (!kind.create)
+        return 0;
+    if (kind.pastesDeviceBitmap)
+        return CF_BITMAP;
+    return kind.clipboardFormat ? RegisterClipboardFormatA(kind.clipboardFormat) : 0;
 }
 
 class OpenedForReading {
@@ -20,6 +29,38 @@ class OpenedForReading {
     ~OpenedForReading() { CloseClipboard(); }
 };
 
+[[noreturn]] void ThrowUnreadable() {
+    throw Exception("The picture on the clipboard could not be read");
+}
+
+// The device bitmap as a 24-bit .bmp stream, its rows read out by the platform.
+std::vector<uint8_t> BmpOfDeviceBitmap(HBITMAP bitmap) {
+    BITMAP shape;
+    if (GetObjectW(bitmap, sizeof shape, &shape) != sizeof shape || shape.bmWidth <= 0 || shape.bmHeight <= 0)
+        ThrowUnreadable();
+    const uint32_t width = uint32_t(shape.bmWidth);
+    const uint32_t height = uint32_t(shape.bmHeight);
+    if (!FitsDecodedImageCap(width, height, 24))
+        throw Exception("The picture on the clipboard is too large to paste");
+    TDecodedImage image(width, height, 24);
+    TBitmapInfo info = image.Info(); // GetDIBits may fill in fields of its own
+    WindowDC screen(nullptr);
+    if (!screen || GetDIBits(screen.Get(), bitmap, 0, height, image.Bits(),
+                             reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != int(height))
+        ThrowUnreadable();
+    std::vector<uint8_t> bmp;
+    WriteBmp(image, bmp);
+    return bmp;
+}
+
+std::vector<uint8_t> BytesOfBlock(HANDLE data) {
+    const GlobalMemory::Lock bytes(data);
+    if (!bytes)
+        ThrowUnreadable();
+    const auto* first = static_cast<const uint8_t*>(bytes.Get());
+    return std::vector<uint8_t>(first, first + GlobalSize(data));
+}
+
 } // namespace
 
 bool CanPasteGraphic(const TGraphicClass& kind) {
@@ -30,15 +71,16 @@ bool CanPasteGraphic(const TGraphicClass& kind) {
 std::unique_ptr<TGraphic> PasteGraphic(HWND owner, const TGraphicClass& kind) {
     if (!CanPasteGraphic(kind))
         return nullptr;
-    const OpenedForReading clipboard(owner);
-    const HANDLE data = GetClipboardData(FormatOf(kind));
-    if (!data)
-        return nullptr;
-    const GlobalMemory::Lock bytes(data);
-    if (!bytes)
-        throw Exception("The picture on the clipboard could not be read");
-    TByteReader stream(static_cast<const uint8_t*>(bytes.Get()), GlobalSize(data));
+    std::vector<uint8_t> stream;
+    {
+        const OpenedForReading clipboard(owner);
+        const HANDLE data = GetClipboardData(FormatOf(kind));
+        if (!data)
+            return nullptr;
+        stream = kind.pastesDeviceBitmap ? BmpOfDeviceBitmap(static_cast<HBITMAP>(data)) : BytesOfBlock(data);
+    }
+    TByteReader reader(stream.data(), stream.size());
     std::unique_ptr<TGraphic> graphic = kind.create();
-    graphic->LoadFromStream(stream);
+    graphic->LoadFromStream(reader);
     return graphic;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Pasting a picture from the clipboard, as an editable picture box does: the clipboard format
-// registered for the kind (TGraphicClass::clipboardFormat) carries the kind's own stream.
+// registered for the kind (TGraphicClass::clipboardFormat) carries the kind's own stream; a kind
+// that pastes device bitmaps (the bitmap kind) gets the clipboard's CF_BITMAP as a .bmp stream.
 
 #include <windows.h>
 

@@ -11,12 +11,17 @@
 #include "controls/cx_image.h"
 #include "framework/form.h"
 #include "tests/framework/image_form.h"
+#include "picture/bitmap_graphic.h"
+#include "picture/bmp_format.h"
+#include "picture/file_formats.h"
 #include "picture/png_object.h"
 #include "tests/picture/png_test_util.h"
+#include "tests/picture/win/device_bitmap.h"
+#include "tests/support/probes/win_probes.h"
 
 namespace {
 
-// A shown form with a focused 100 x 60 box holding a 32 x 32 picture.
+// A shown form with a focused 100 x 60 box holding a 32 x 32 picture, loading and pasting PNGs.
 struct TBoxOnForm {
     TImageForm form{nullptr};
     TcxImage* box;
@@ -26,6 +31,7 @@ struct TBoxOnForm {
         box->SetParent(&form);
         box->SetBounds(10, 10, 100, 60);
         box->SetReadOnly(readOnly);
+        box->SetGraphicClass(TPNGObject::StaticClass());
         const TBytes file = PngSuiteFile("basn2c08.png");
         TPicture source;
         source.ReadData(StoredValue("TPNGObject", file).data(), StoredValue("TPNGObject", file).size());
@@ -61,6 +67,27 @@ void PutPngOnClipboard(const TBytes& bytes) {
     if (SetClipboardData(RegisterClipboardFormatA("PNG"), block.Get()))
         block.Detach();
     CloseClipboard();
+}
+
+// The box's menu, opened from the keyboard and closed again from inside its modal loop, one
+// letter a line: "E" enabled, "." disabled, "-" a separator.
+TcxImage* menuBox = nullptr;
+std::string menuStates;
+
+std::string MenuStates(TcxImage& box) {
+    menuBox = &box;
+    menuStates = "(not shown)";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (!FindWindowA("#32768", nullptr))
+            return;
+        menuStates.clear();
+        for (const MenuLine& line : MenuLines(menuBox->Menu().Handle()))
+            menuStates += line.caption == "-" ? '-' : line.enabled ? 'E' : '.';
+        EndMenu();
+    });
+    SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
+    KillTimer(nullptr, timer);
+    return menuStates;
 }
 
 } // namespace
@@ -122,4 +149,51 @@ TEST(PictureBoxFiles, SavesThePictureAndLoadsItBackIntoAnEditableBox) {
         for (uint32_t x = 0; x < 32; ++x)
             ASSERT_EQ(editable.PictureRed(x, y), readOnly.PictureRed(x, y)) << x << "," << y;
     DeleteFileW(path.c_str());
+}
+
+TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnADamagedFile) {
+    TBoxOnForm f(false);
+    f.box->SetGraphicClass(*FileFormats().Entries().front().graphicClass); // the default kind
+    const TDecodedImage pasted = ColourfulImage(5, 3);
+    ASSERT_TRUE(PutDeviceBitmapOnClipboard(pasted));
+    f.Press('V', true, false);
+    ASSERT_EQ(f.box->Picture().Width(), 5);
+    EXPECT_EQ(PixelsOf(static_cast<const TBitmapGraphic&>(*f.box->Picture().Graphic()).Image()),
+              PixelsOf(pasted));
+
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path =
+        std::wstring(folder) + L"cx_image_bitmap_" + std::to_wstring(GetCurrentProcessId()) + L".bmp";
+    const TDecodedImage loaded = ColourfulImage(7, 4);
+    std::vector<uint8_t> file;
+    WriteBmp(loaded, file);
+    for (const auto& [bytes, error] :
+         {std::pair{file, false}, {std::vector<uint8_t>(file.begin(), file.end() - 3), true}}) {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                               nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        DWORD written = 0;
+        const bool ok =
+            WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+        CloseHandle(h);
+        ASSERT_TRUE(ok);
+        if (error)
+            EXPECT_THROW(f.box->LoadPictureFrom(path), EBitmapError);
+        else
+            f.box->LoadPictureFrom(path);
+        EXPECT_EQ(PixelsOf(static_cast<const TBitmapGraphic&>(*f.box->Picture().Graphic()).Image()),
+                  PixelsOf(loaded))
+            << (error ? "damaged file" : "whole file");
+    }
+    DeleteFileW(path.c_str());
+}
+
+TEST(PictureBoxBitmaps, PasteIsEnabledWhileTheClipboardHoldsABitmap) {
+    TBoxOnForm f(false);
+    f.box->SetGraphicClass(*FileFormats().Entries().front().graphicClass); // the default kind
+    CopyTextToClipboard(nullptr, "text only");
+    EXPECT_EQ(MenuStates(*f.box), "EE.E-EE"); // cut, copy, paste, delete, load, save
+    ASSERT_TRUE(PutDeviceBitmapOnClipboard(ColourfulImage(2, 2)));
+    EXPECT_EQ(MenuStates(*f.box), "EEEE-EE");
 }

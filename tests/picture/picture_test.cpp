@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "picture/bitmap_graphic.h"
 #include "picture/file_formats.h"
 #include "picture/picture.h"
 #include "picture/png_errors.h"
@@ -85,7 +86,7 @@ TEST(StoredPicture, ValuesThatNameNoKindGiveAnEmptyPictureWithoutError) {
     TBytes truncatedTag = StoredValue("TPNGObject", {});
     truncatedTag.resize(6);
     const TBytes cases[] = {
-        StoredValue("TBitmap", png),    // unknown kind: the rest is ignored
+        StoredValue("TJPEGImage", png), // unknown kind: the rest is ignored
         StoredValue("tpngobject", png), // tags compare case-sensitively
         StoredValue("TPNGObjec", png),
         tooLong,      // tag length above 63
@@ -157,19 +158,27 @@ TEST(StoredPicture, AssigningCopiesAndEveryChangeNotifies) {
     EXPECT_EQ(b.changes, 2);
 }
 
-TEST(FileFormats, PngIsRegisteredOnce) {
+TEST(FileFormats, BitmapThenPngAreRegisteredOnce) {
     const TFileFormatsList& formats = FileFormats();
-    ASSERT_EQ(formats.Entries().size(), 1u);
+    ASSERT_EQ(formats.Entries().size(), 2u);
     EXPECT_EQ(&FileFormats(), &formats);
-    const TFileFormat& png = formats.Entries()[0];
+    const TFileFormat& bmp = formats.Entries()[0];
+    EXPECT_EQ(bmp.extension, "bmp");
+    EXPECT_EQ(bmp.description, "Bitmaps");
+    EXPECT_EQ(bmp.graphicClass, &TBitmapGraphic::StaticClass());
+    const TFileFormat& png = formats.Entries()[1];
     EXPECT_EQ(png.extension, "png");
     EXPECT_EQ(png.description, "Portable Network Graphics");
     EXPECT_EQ(png.graphicClass, &TPNGObject::StaticClass());
     EXPECT_EQ(formats.FindClassName("TPNGObject"), &TPNGObject::StaticClass());
+    EXPECT_EQ(formats.FindClassName("TBitmap"), &TBitmapGraphic::StaticClass());
     EXPECT_EQ(formats.FindClassName("TPngObject"), nullptr);
     EXPECT_EQ(formats.Filter(TPNGObject::StaticClass()), "Portable Network Graphics (*.png)|*.png");
-    EXPECT_EQ(formats.Filter(TGraphic::StaticClass()), "Portable Network Graphics (*.png)|*.png");
+    EXPECT_EQ(formats.Filter(TBitmapGraphic::StaticClass()), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(formats.Filter(TGraphic::StaticClass()),
+              "All (*.png;*.bmp)|*.png;*.bmp|Portable Network Graphics (*.png)|*.png|Bitmaps (*.bmp)|*.bmp");
     EXPECT_EQ(formats.DefaultExtension(TPNGObject::StaticClass()), "png");
+    EXPECT_EQ(formats.DefaultExtension(TBitmapGraphic::StaticClass()), "bmp");
 }
 
 TEST(FileFormats, FilterListsMatchingKindsLastFirstWithAnAllEntry) {

@@ -12,11 +12,14 @@
 #include "base/exception.h"
 #include "base/win/clipboard.h"
 #include "base/win/gdi.h"
+#include "picture/bitmap_graphic.h"
+#include "picture/bmp_format.h"
 #include "picture/png_errors.h"
 #include "base/win/global_memory.h"
 #include "picture/win/clipboard_copy.h"
 #include "picture/win/clipboard_paste.h"
 #include "../png_test_util.h"
+#include "device_bitmap.h"
 #include "tests/support/probes/win_probes.h"
 
 namespace {
@@ -120,6 +123,26 @@ TEST(PasteGraphic, ReadsThePictureFromItsKindsFormat) {
     EXPECT_THROW(PasteGraphic(nullptr, TPNGObject::StaticClass()), EPngError);
     ASSERT_TRUE(OpenClipboard(nullptr)) << "closed again after the failure";
     CloseClipboard();
+}
+
+TEST(PasteGraphic, TheBitmapKindPastesTheDeviceBitmapAndCopiesItBack) {
+    CopyTextToClipboard(nullptr, "text only");
+    EXPECT_FALSE(CanPasteGraphic(TBitmapGraphic::StaticClass()));
+    EXPECT_EQ(PasteGraphic(nullptr, TBitmapGraphic::StaticClass()), nullptr);
+
+    const TDecodedImage image = ColourfulImage(5, 3);
+    ASSERT_TRUE(PutDeviceBitmapOnClipboard(image));
+    EXPECT_TRUE(CanPasteGraphic(TBitmapGraphic::StaticClass()));
+    EXPECT_FALSE(CanPasteGraphic(TPNGObject::StaticClass())) << "a bitmap is no PNG";
+    const std::unique_ptr<TGraphic> pasted = PasteGraphic(nullptr, TBitmapGraphic::StaticClass());
+    ASSERT_NE(pasted, nullptr);
+    EXPECT_EQ(PixelsOf(static_cast<const TBitmapGraphic&>(*pasted).Image()), PixelsOf(image));
+
+    CopyTextToClipboard(nullptr, "before");
+    CopyGraphicToClipboard(nullptr, *pasted);
+    bool palette = true;
+    EXPECT_EQ(ClipboardPixels(5, 3, palette), PixelsOf(image));
+    EXPECT_FALSE(palette);
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#include "picture/bitmap_graphic.h"
+
+#include "picture/bmp_format.h"
+#include "picture/graphic_canvas.h"
+
+namespace {
+
+std::unique_ptr<TGraphic> CreateBitmapGraphic() {
+    return std::make_unique<TBitmapGraphic>();
+}
+
+} // namespace
+
+const TGraphicClass& TBitmapGraphic::StaticClass() {
+    static const TGraphicClass bitmapClass = {"TBitmap", &TGraphic::StaticClass(), CreateBitmapGraphic,
+                                              nullptr, true};
+    return bitmapClass;
+}
+
+void TBitmapGraphic::SetWidth(int) {
+    throw EBitmapError("The bitmap can not be resized");
+}
+
+void TBitmapGraphic::SetHeight(int) {
+    throw EBitmapError("The bitmap can not be resized");
+}
+
+void TBitmapGraphic::Draw(TGraphicCanvas& canvas, const TRect& rect) const {
+    if (image_ && !rect.IsEmpty())
+        canvas.DrawImage(*image_, TTransparencyMode::None, rect);
+}
+
+std::vector<TRGBQuad> TBitmapGraphic::Palette() const {
+    if (!image_ || image_->BitCount() > 8)
+        return {};
+    const TBitmapInfo& info = image_->Info();
+    return std::vector<TRGBQuad>(info.colors, info.colors + info.header.biClrUsed);
+}
+
+void TBitmapGraphic::LoadFromStream(TByteReader& stream) {
+    image_.emplace(ReadBmp(stream));
+    Changed();
+}
+
+void TBitmapGraphic::SaveToStream(std::vector<uint8_t>& out) const {
+    WriteBmp(Image(), out);
+}
+
+std::unique_ptr<TGraphic> TBitmapGraphic::Clone() const {
+    auto copy = std::make_unique<TBitmapGraphic>();
+    copy->image_ = image_;
+    return copy;
+}
+
+const TDecodedImage& TBitmapGraphic::Image() const {
+    if (!image_)
+        throw EBitmapError("The bitmap is empty");
+    return *image_;
+}

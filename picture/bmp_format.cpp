@@ -1,0 +1,141 @@
+#include "picture/bmp_format.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr uint32_t kCoreInfoSize = 40;
+constexpr uint32_t kBiRgb = 0;
+constexpr uint32_t kBiBitfields = 3;
+constexpr uint32_t kMaxSide = 65535;
+
+uint32_t LoadU32LE(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+uint16_t LoadU16LE(const uint8_t* p) {
+    return uint16_t(p[0] | p[1] << 8);
+}
+
+void AppendLE(std::vector<uint8_t>& out, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(uint8_t(v >> (8 * i)));
+}
+
+[[noreturn]] void Fail(const char* why) {
+    throw EBitmapError(std::string("The bitmap is not valid: ") + why);
+}
+
+// The three masks of BI_BITFIELDS must be the layout the 24-bit copy assumes.
+void CheckMasks(const uint8_t* masks) {
+    if (LoadU32LE(masks) != 0x00FF0000 || LoadU32LE(masks + 4) != 0x0000FF00 ||
+        LoadU32LE(masks + 8) != 0x000000FF)
+        Fail("its colour masks are not supported");
+}
+
+} // namespace
+
+TDecodedImage ReadBmp(TByteReader& stream) {
+    const size_t total = stream.Remaining();
+    const uint8_t* const start = stream.Take(0);
+    if (total < kFileHeaderSize + kCoreInfoSize)
+        Fail("the file is too short for its headers");
+    if (start[0] != 'B' || start[1] != 'M')
+        Fail("the file does not start with \"BM\"");
+    const uint32_t bitsOffset = LoadU32LE(start + 10);
+    const uint8_t* info = start + kFileHeaderSize;
+    const uint32_t infoSize = LoadU32LE(info);
+    if (infoSize != 40 && infoSize != 108 && infoSize != 124)
+        Fail("its header kind is not supported");
+    if (infoSize > total - kFileHeaderSize)
+        Fail("the file is too short for its headers");
+    const int32_t width = int32_t(LoadU32LE(info + 4));
+    const int32_t rawHeight = int32_t(LoadU32LE(info + 8));
+    const uint16_t planes = LoadU16LE(info + 12);
+    const uint16_t bitCount = LoadU16LE(info + 14);
+    const uint32_t compression = LoadU32LE(info + 16);
+    const uint32_t colorsUsed = LoadU32LE(info + 32);
+
+    const bool topDown = rawHeight < 0;
+    const uint32_t height = topDown ? uint32_t(0) - uint32_t(rawHeight) : uint32_t(rawHeight);
+    if (width <= 0 || height == 0 || uint32_t(width) > kMaxSide || height > kMaxSide)
+        Fail("its width or height is out of range");
+    if (planes != 1)
+        Fail("its plane count is not 1");
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
+        Fail("its bit count is not supported");
+
+    size_t tableOffset = kFileHeaderSize + infoSize;
+    if (compression == kBiBitfields && bitCount == 32) {
+        if (infoSize == kCoreInfoSize) { // the masks follow the header
+            if (total - tableOffset < 12)
+                Fail("the file is too short for its colour masks");
+            CheckMasks(start + tableOffset);
+            tableOffset += 12;
+        } else {
+            CheckMasks(info + 40);
+        }
+    } else if (compression != kBiRgb) {
+        Fail("compressed bitmaps are not supported");
+    }
+
+    const uint32_t tableSize = bitCount <= 8 ? (colorsUsed == 0 ? 1u << bitCount : colorsUsed) : 0;
+    if (tableSize > (bitCount <= 8 ? 1u << bitCount : 0u))
+        Fail("its colour table is too large");
+    if (total - tableOffset < size_t(tableSize) * 4)
+        Fail("the file is too short for its colour table");
+
+    const uint64_t sourceStride = BitmapStride(uint32_t(width), bitCount);
+    const uint32_t keptBits = bitCount == 32 ? 24 : bitCount;
+    if (!FitsDecodedImageCap(uint32_t(width), height, keptBits))
+        Fail("it is too large");
+    if (bitsOffset < tableOffset + uint64_t(tableSize) * 4 || bitsOffset > total ||
+        sourceStride * height > total - bitsOffset)
+        Fail("the file is too short for its rows");
+
+    TDecodedImage image(uint32_t(width), height, keptBits);
+    for (uint32_t i = 0; i < tableSize; ++i) {
+        const uint8_t* c = start + tableOffset + size_t(i) * 4;
+        image.Colors()[i] = {c[0], c[1], c[2], 0};
+    }
+    const uint8_t* rows = start + bitsOffset;
+    for (uint32_t y = 0; y < height; ++y) { // y counts from the top
+        const uint8_t* source = rows + size_t(topDown ? y : height - 1 - y) * sourceStride;
+        uint8_t* line = image.Line(y);
+        if (bitCount != 32) {
+            std::memcpy(line, source, size_t(BitmapStride(uint32_t(width), bitCount)));
+            continue;
+        }
+        for (int32_t x = 0; x < width; ++x)
+            std::memcpy(line + size_t(x) * 3, source + size_t(x) * 4, 3);
+    }
+    stream.Take(total);
+    return image;
+}
+
+void WriteBmp(const TDecodedImage& image, std::vector<uint8_t>& out) {
+    const uint32_t colors = image.BitCount() <= 8 ? image.Info().header.biClrUsed : 0;
+    const uint32_t bitsOffset = uint32_t(kFileHeaderSize + kCoreInfoSize + colors * 4);
+    out.push_back('B');
+    out.push_back('M');
+    AppendLE(out, uint32_t(bitsOffset + image.BitsSize()), 4);
+    AppendLE(out, 0, 4);
+    AppendLE(out, bitsOffset, 4);
+    AppendLE(out, kCoreInfoSize, 4);
+    AppendLE(out, image.Width(), 4);
+    AppendLE(out, image.Height(), 4);
+    AppendLE(out, 1, 2);
+    AppendLE(out, image.BitCount(), 2);
+    AppendLE(out, kBiRgb, 4);
+    AppendLE(out, uint32_t(image.BitsSize()), 4);
+    AppendLE(out, 0, 4); // pixels per metre, across
+    AppendLE(out, 0, 4); // and down
+    AppendLE(out, colors, 4);
+    AppendLE(out, 0, 4);
+    for (uint32_t i = 0; i < colors; ++i) {
+        const TRGBQuad& c = image.Info().colors[i];
+        out.insert(out.end(), {c.rgbBlue, c.rgbGreen, c.rgbRed, 0});
+    }
+    out.insert(out.end(), image.Bits(), image.Bits() + image.BitsSize());
+}
