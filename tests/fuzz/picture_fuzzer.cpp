@@ -1,11 +1,14 @@
-// Fuzz target over the stored picture value: reading it must either fail with a PNG error or give
-// a picture that draws, writes back and reads again to the same pixels. Anything else (a crash, a
-// sanitizer report, another exception, a changed picture) is a finding.
+// Fuzz target over the stored picture value: reading it must either fail with the named kind's
+// own error (PNG or bitmap) or give a picture that writes back and reads again to the same pixels
+// (a PNG picture also draws). Anything else (a crash, a sanitizer report, another exception, a
+// changed picture) is a finding.
 
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
 
+#include "picture/bitmap_graphic.h"
+#include "picture/bmp_format.h"
 #include "picture/picture.h"
 #include "picture/png_errors.h"
 #include "picture/png_object.h"
@@ -18,14 +21,25 @@ void Check(bool condition) {
         std::abort();
 }
 
-void CheckSamePicture(const TPNGObject& a, const TPNGObject& b) {
-    const TDecodedImage& ia = a.Image();
-    const TDecodedImage& ib = b.Image();
-    Check(ia.Width() == ib.Width() && ia.Height() == ib.Height());
-    Check(a.TransparencyMode() == b.TransparencyMode() && ia.HasAlpha() == ib.HasAlpha());
+void CheckSameImage(const TDecodedImage& ia, const TDecodedImage& ib) {
+    Check(ia.Width() == ib.Width() && ia.Height() == ib.Height() && ia.HasAlpha() == ib.HasAlpha());
     for (uint32_t y = 0; y < ia.Height(); ++y)
         for (uint32_t x = 0; x < ia.Width(); ++x)
             Check(ia.Pixel(x, y) == ib.Pixel(x, y) && ia.Alpha(x, y) == ib.Alpha(x, y));
+}
+
+// The same kind with the same pixels.
+void CheckSamePicture(const TGraphic& a, const TGraphic& b) {
+    if (const auto* png = dynamic_cast<const TPNGObject*>(&a)) {
+        const auto* other = dynamic_cast<const TPNGObject*>(&b);
+        Check(other && png->TransparencyMode() == other->TransparencyMode());
+        CheckSameImage(png->Image(), other->Image());
+        return;
+    }
+    const auto* bitmap = dynamic_cast<const TBitmapGraphic*>(&a);
+    const auto* other = dynamic_cast<const TBitmapGraphic*>(&b);
+    Check(bitmap && other);
+    CheckSameImage(bitmap->Image(), other->Image());
 }
 
 } // namespace
@@ -36,20 +50,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         picture.ReadData(data, size);
     } catch (const EPngError&) {
         return 0;
+    } catch (const EBitmapError&) {
+        return 0;
     }
     if (picture.Empty())
         return 0;
-    const auto& png = static_cast<const TPNGObject&>(*picture.Graphic());
-
-    uint8_t pixels[8 * 8 * 4] = {};
-    TBgrxSurface surface = {pixels, 8, 8, 32};
-    DrawOnSurface(png.Image(), png.TransparencyMode(), {-3, 1, 11, 6}, surface);
+    if (const auto* png = dynamic_cast<const TPNGObject*>(picture.Graphic())) {
+        uint8_t pixels[8 * 8 * 4] = {};
+        TBgrxSurface surface = {pixels, 8, 8, 32};
+        DrawOnSurface(png->Image(), png->TransparencyMode(), {-3, 1, 11, 6}, surface);
+    }
 
     std::vector<uint8_t> value;
     picture.WriteData(value);
     TPicture again;
     again.ReadData(value.data(), value.size());
     Check(!again.Empty());
-    CheckSamePicture(png, static_cast<const TPNGObject&>(*again.Graphic()));
+    CheckSamePicture(*picture.Graphic(), *again.Graphic());
     return 0;
 }
