@@ -12,9 +12,9 @@ if(WIN32)
     target_link_options(orlix_options INTERFACE -static -static-libgcc -static-libstdc++)
     # The shipped build carries no debugging information (the static runtime brings some).
     target_link_options(orlix_options INTERFACE $<$<CONFIG:Release>:-s>)
-    # Released executables are small (optimised for size, unused functions and data dropped; the
-    # picture decoder's loops keep -O2, see picture/CMakeLists.txt) and reproducible: no time stamp
-    # in the PE header, no build path in the code.
+    # Released executables are small (optimised for size, unused functions and data dropped: the
+    # shipped i686 program must stay within 1 MB) and reproducible: no time stamp in the PE
+    # header, no build path in the code.
     target_compile_options(orlix_options INTERFACE $<$<CONFIG:Release>:-Os -ffunction-sections -fdata-sections
         -ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=${PROJECT_BINARY_DIR}=build>)
     target_link_options(orlix_options INTERFACE $<$<CONFIG:Release>:-Wl,--gc-sections -Wl,--no-insert-timestamp>)
