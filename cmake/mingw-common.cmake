@@ -1,7 +1,8 @@
-# Shared by the two MinGW-w64 toolchain files, which set ORLIX_TRIPLE and the processor first.
+# Shared by the two MinGW-w64 toolchain files, which set ORLIX_TRIPLE, ORLIX_THREADS (the
+# compiler's thread model, posix or win32) and the processor first.
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_C_COMPILER ${ORLIX_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ORLIX_TRIPLE}-g++-posix)
+set(CMAKE_C_COMPILER ${ORLIX_TRIPLE}-gcc-${ORLIX_THREADS})
+set(CMAKE_CXX_COMPILER ${ORLIX_TRIPLE}-g++-${ORLIX_THREADS})
 set(CMAKE_RC_COMPILER ${ORLIX_TRIPLE}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${ORLIX_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -9,8 +9,9 @@ packages=(
     cmake ninja-build g++ make pkg-config zlib1g-dev libpng-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    # Windows builds: both targets with POSIX threads, and zlib for each
-    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
+    # Windows builds: x86_64 with POSIX threads for the tests, the i686 product with the Windows
+    # thread model, and zlib for each
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32 libz-mingw-w64-dev
     # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots
     wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick file
     # the release command: Windows Installer packages (wixl, msiinfo, msidump, msibuild) made at
