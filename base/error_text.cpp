@@ -1,6 +1,6 @@
 #include "base/error_text.h"
 
-#include <cstdio>
+#include "base/text.h"
 
 std::string TrimMessageTail(std::string_view text) {
     size_t end = text.size();
@@ -14,7 +14,5 @@ std::string SystemMessageText(std::string_view raw) {
 }
 
 std::string OleErrorFallbackText(uint32_t code) {
-    char text[32];
-    std::snprintf(text, sizeof text, "OLE error %.8X", static_cast<unsigned>(code));
-    return text;
+    return "OLE error " + UpperHex(code, 8);
 }

@@ -1,7 +1,14 @@
 #include "base/text.h"
 
 #include <cctype>
-#include <cstdio>
+
+std::string UpperHex(uint64_t value, int digits) {
+    // By hand rather than with snprintf, whose MinGW implementation weighs about 18 KB.
+    std::string text;
+    for (; value != 0 || digits > 0; value >>= 4, --digits)
+        text.insert(text.begin(), "0123456789ABCDEF"[value & 15]);
+    return text.empty() ? "0" : text;
+}
 
 std::string WithFinalPeriod(std::string message) {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
@@ -11,10 +18,9 @@ std::string WithFinalPeriod(std::string message) {
 
 std::string StartupFailureText(std::string_view className, std::string_view moduleName, uintptr_t address,
                                int digits, std::string_view message) {
-    char hex[2 * sizeof(uintptr_t) + 1];
-    std::snprintf(hex, sizeof hex, "%0*llX", digits, static_cast<unsigned long long>(address));
     std::string text = "Exception ";
-    text.append(className).append(" in module ").append(moduleName).append(" at ").append(hex);
+    text.append(className).append(" in module ").append(moduleName).append(" at ");
+    text.append(UpperHex(address, digits));
     text.append(".\r\n").append(message);
     if (message.empty() || message.back() != '.')
         text += '.';

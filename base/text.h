@@ -24,6 +24,9 @@ inline std::string Trim(std::string_view s) {
     return std::string(TrimmedView(s));
 }
 
+// value in upper-case hexadecimal, padded with zeros to at least `digits` digits.
+std::string UpperHex(uint64_t value, int digits);
+
 // The error box's punctuation: "." is appended when the message is not empty and its last
 // character sorts after "." (so a message ending in ".", "!", "," or a blank gets nothing).
 std::string WithFinalPeriod(std::string message);
