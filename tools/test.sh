@@ -2,7 +2,7 @@
 # The test command: installs what is missing, then runs every test of the project.
 #   0. every C++ source is formatted as .clang-format says
 #   1. portable code, natively with AddressSanitizer and UndefinedBehaviorSanitizer
-#   2. the PNG reader's fuzz target, for a bounded time
+#   2. the fuzz targets of the PNG reader and the window description, for a bounded time
 #   3. the x86_64 program and its Win32 tests, under Wine on a virtual display
 #   4. the shipped i686 product: built and linked (this machine cannot run 32-bit code), at most 1 MB
 #   5. the release command: byte-identical runs, the packages' tables, install and uninstall under Wine
@@ -20,7 +20,7 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
 
-step "fuzz: stored-picture reader"
+step "fuzz: stored-picture and window-description readers"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 ctest --preset fuzz
