@@ -116,7 +116,7 @@ void Press(WORD vk, unsigned modifiers) {
     Send(inputs);
 }
 
-void ClickAt(POINT p) {
+void ClickAt(POINT p, bool rightButton) {
     const int w = GetSystemMetrics(SM_CXSCREEN);
     const int h = GetSystemMetrics(SM_CYSCREEN);
     INPUT in[3] = {};
@@ -126,10 +126,19 @@ void ClickAt(POINT p) {
         i.mi.dy = MulDiv(p.y, 65535, h - 1);
     }
     in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-    in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    in[1].mi.dwFlags = (rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN) | MOUSEEVENTF_ABSOLUTE;
+    in[2].mi.dwFlags = (rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_ABSOLUTE;
     Send({in[0]});
     Send({in[1], in[2]});
+}
+
+HWND ForegroundWindowOf(const Program& program, const char* className, const std::wstring& title) {
+    const HWND hwnd = GetForegroundWindow();
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    return pid == program.Id() && lstrcmpA(cls, className) == 0 && TextOf(hwnd) == title ? hwnd : nullptr;
 }
 
 std::wstring TextOf(HWND hwnd) {

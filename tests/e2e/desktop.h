@@ -38,7 +38,10 @@ bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 5000);
 void Type(const std::wstring& text);
 enum Modifier : unsigned { kNone = 0, kAlt = 1, kShift = 2 };
 void Press(WORD vk, unsigned modifiers = kNone);
-void ClickAt(POINT screen);
+void ClickAt(POINT screen, bool rightButton = false);
+
+// The program's foreground window when it has this class name and title, or nullptr.
+HWND ForegroundWindowOf(const Program& program, const char* className, const std::wstring& title);
 
 // The text of a window of another process, as UTF-16.
 std::wstring TextOf(HWND hwnd);

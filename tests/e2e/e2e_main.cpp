@@ -1,5 +1,6 @@
 // Drives the built program end to end: sign-in window, development accounts of the stand-in
-// control, warning boxes and exit codes. Usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR
+// control, warning boxes, the picture's Save As and exit codes. Usage:
+//   sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG
 #include <windows.h>
 
 #include <cstdio>
@@ -25,8 +26,8 @@ bool RegisterStandin(const wchar_t* dll) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR\n");
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG\n");
         return 2;
     }
     if (!RegisterStandin(argv[2])) {
@@ -37,7 +38,7 @@ int wmain(int argc, wchar_t** argv) {
     int passed = 0;
     int failed = 0;
     for (const e2e::Scenario& s : e2e::Scenarios()) {
-        e2e::Run run{argv[1], argv[3], {}};
+        e2e::Run run{argv[1], argv[3], argv[4], {}};
         s.walk(run);
         std::printf("%s: %s\n", run.failures.empty() ? "PASS" : "FAIL", s.name);
         for (const std::string& f : run.failures)

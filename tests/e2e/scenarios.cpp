@@ -1,5 +1,8 @@
 #include "tests/e2e/scenarios.h"
 
+#include <vector>
+
+#include "picture/png_object.h"
 #include "tests/e2e/desktop.h"
 
 namespace e2e {
@@ -192,6 +195,116 @@ void ServerUnreachable(Run& run) {
     ExpectExit(run, program);
 }
 
+std::vector<uint8_t> FileBytes(const std::wstring& path) {
+    std::vector<uint8_t> bytes;
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    uint8_t piece[65536];
+    DWORD read = 0;
+    while (ReadFile(file, piece, sizeof piece, &read, nullptr) && read > 0)
+        bytes.insert(bytes.end(), piece, piece + read);
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// Both files are PNG pictures with the same pixels.
+bool SamePicture(const std::wstring& a, const std::wstring& b) {
+    TPNGObject pictures[2];
+    const std::wstring* paths[2] = {&a, &b};
+    for (int i = 0; i < 2; ++i) {
+        const std::vector<uint8_t> bytes = FileBytes(*paths[i]);
+        TByteReader stream(bytes.data(), bytes.size());
+        try {
+            pictures[i].LoadFromStream(stream);
+        } catch (const std::exception&) {
+            return false;
+        }
+    }
+    const TDecodedImage& x = pictures[0].Image();
+    const TDecodedImage& y = pictures[1].Image();
+    if (x.Width() == 0 || x.Width() != y.Width() || x.Height() != y.Height())
+        return false;
+    for (uint32_t row = 0; row < x.Height(); ++row)
+        for (uint32_t col = 0; col < x.Width(); ++col)
+            if (!(x.Pixel(col, row) == y.Pixel(col, row)))
+                return false;
+    return true;
+}
+
+// Right-clicks the picture beside the sign-in card, chooses "Save &As..." with its letter and
+// types `path` into the system's save dialog.
+void SavePictureThroughMenu(Run& run, Program& program, HWND form, const std::wstring& path) {
+    const RECT c = ClientRectOnScreen(form);
+    ClickAt({c.left + 40, c.top + 40}, true);
+    run.Check(WaitFor([&] { return program.Window("#32768") != nullptr; }), "the picture's menu opens");
+    Press('A');
+    HWND dialog = nullptr;
+    run.Check(WaitFor([&] {
+                  dialog = GetForegroundWindow();
+                  DWORD pid = 0;
+                  GetWindowThreadProcessId(dialog, &pid);
+                  return pid == program.Id() && dialog != form && program.Window("#32770") == dialog;
+              }),
+              "the save dialog opens");
+    Sleep(300);
+    Type(path);
+    Press(VK_RETURN);
+    run.Check(WaitFor([&] { return !IsWindow(dialog); }), "the save dialog closes");
+}
+
+// Waits for the question before an existing file is replaced and answers it with `keys`.
+void AnswerReplace(Run& run, Program& program, const std::vector<WORD>& keys) {
+    HWND ask = nullptr;
+    const bool asked = WaitFor([&] {
+        return (ask = ForegroundWindowOf(program, "#32770", L"Confirmer l'enregistrement")) != nullptr;
+    });
+    run.Check(asked, "replacing the file is asked first");
+    if (!asked)
+        return;
+    for (const WORD key : keys)
+        Press(key);
+    run.Check(WaitFor([&] { return !IsWindow(ask); }), "the question closes");
+}
+
+void PictureSavedAs(Run& run) {
+    Program program(run.program);
+    const HWND form = SignInWindow(run, program);
+    if (!form)
+        return;
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"orlix-e2e-picture.png";
+    DeleteFileW(path.c_str());
+
+    SavePictureThroughMenu(run, program, form, path);
+    run.Check(WaitFor([&] { return SamePicture(path, run.picture); }),
+              "the saved file holds the window's picture");
+
+    // Saving again over a file asks first: the default answer keeps the old file as it was, and
+    // only Yes replaces it.
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    WriteFileBytes(path, old);
+    SavePictureThroughMenu(run, program, form, path);
+    AnswerReplace(run, program, {VK_RETURN});
+    run.Check(FileBytes(path) == old, "the file is kept when replacing it is declined");
+    SavePictureThroughMenu(run, program, form, path);
+    AnswerReplace(run, program, {VK_TAB, VK_RETURN});
+    run.Check(WaitFor([&] { return SamePicture(path, run.picture); }), "Yes replaces the file");
+
+    DeleteFileW(path.c_str());
+    Press(VK_ESCAPE);
+    ExpectExit(run, program);
+}
+
 } // namespace
 
 const std::vector<Scenario>& Scenarios() {
@@ -201,6 +314,7 @@ const std::vector<Scenario>& Scenarios() {
         {"a session dropped by the server", SessionDroppedByTheServer},
         {"a refused password", PasswordRefused},
         {"an unreachable server", ServerUnreachable},
+        {"the picture saved with Save As", PictureSavedAs},
     };
     return scenarios;
 }

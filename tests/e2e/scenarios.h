@@ -8,7 +8,8 @@ namespace e2e {
 
 struct Run {
     std::wstring program;
-    std::wstring shots; // folder for the screenshots
+    std::wstring shots;   // folder for the screenshots
+    std::wstring picture; // the PNG file the window's picture was made from
     std::vector<std::string> failures;
 
     void Check(bool ok, const std::string& what) {
