@@ -6,6 +6,7 @@
 #include "picture/png_errors.h"
 
 #if defined(__SSE2__)
+#include <cpuid.h>
 #include <tmmintrin.h>
 #endif
 
@@ -66,6 +67,15 @@ inline uint8_t Predict(uint8_t a, uint8_t b, uint8_t c) {
 }
 
 #if defined(__SSE2__)
+// Asked of the processor once: the runtime library's own feature query would add kilobytes.
+bool HasByteShuffle() {
+    static const bool has = [] {
+        unsigned a, b, c, d;
+        return __get_cpuid(1, &a, &b, &c, &d) && (c & bit_SSSE3) != 0;
+    }();
+    return has;
+}
+
 // Filters None, Sub and Up five pixels a 16-byte step, where the processor shuffles bytes (SSSE3):
 // Sub's running sums take three shifted adds within a step, plus the sum carried from the steps
 // before. A step reads and writes 16 bytes, one past its five pixels, so the row's last pixel is
@@ -103,7 +113,7 @@ void UnfilterToBGR(const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t 
     size_t i = 0;
 #if defined(__SSE2__)
     if constexpr (Filter <= 2) {
-        if (__builtin_cpu_supports("ssse3"))
+        if (HasByteShuffle())
             i = UnfilterToBGRBySteps<Filter>(in, prev, out, pixels);
     }
 #endif
