@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "picture/adler32.h"
 #include "picture/png_errors.h"
 
 namespace {
@@ -22,9 +23,14 @@ uint32_t ChunkCrc(const char* name, const uint8_t* data, size_t size) {
 }
 
 TInflater::TInflater() {
-    const int rc = inflateInit(&stream_);
+    int rc = inflateInit(&stream_);
     if (rc != Z_OK)
         throw EPNGZLIBError(rc);
+    rc = inflateValidate(&stream_, 0);
+    if (rc != Z_OK) {
+        inflateEnd(&stream_);
+        throw EPNGZLIBError(rc);
+    }
 }
 
 TInflater::~TInflater() {
@@ -40,12 +46,20 @@ bool TInflater::Inflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_
         const uInt givenIn = stream_.avail_in;
         const uInt givenOut = stream_.avail_out;
         const int rc = inflate(&stream_, Z_NO_FLUSH);
-        in += givenIn - stream_.avail_in;
-        inSize -= givenIn - stream_.avail_in;
-        out += givenOut - stream_.avail_out;
-        outSize -= givenOut - stream_.avail_out;
-        if (rc == Z_STREAM_END)
+        const uInt taken = givenIn - stream_.avail_in;
+        const uInt produced = givenOut - stream_.avail_out;
+        check_ = Adler32(check_, out, produced);
+        for (const uint8_t* p = in + taken - std::min<uInt>(taken, 4); p != in + taken; ++p)
+            lastFour_ = lastFour_ << 8 | *p;
+        in += taken;
+        inSize -= taken;
+        out += produced;
+        outSize -= produced;
+        if (rc == Z_STREAM_END) {
+            if (lastFour_ != check_)
+                throw EPNGZLIBError(Z_DATA_ERROR);
             return true;
+        }
         // No progress was possible: zlib needs more input.
         if (rc == Z_BUF_ERROR)
             return false;

@@ -11,6 +11,9 @@
 // CRC-32 of a chunk: over the four name bytes, then the data.
 uint32_t ChunkCrc(const char* name, const uint8_t* data, size_t size);
 
+// Inflates a zlib stream. The stream's Adler-32 is checked here rather than by zlib, with the
+// faster sum of adler32.h: zlib reads the header and the trailer, and the trailer is kept as the
+// last four bytes it took.
 class TInflater {
   public:
     TInflater();
@@ -19,11 +22,13 @@ class TInflater {
     TInflater& operator=(const TInflater&) = delete;
 
     // Inflates from in/inSize into out/outSize, advancing both; answers true once the zlib stream
-    // has ended. Input is handed to zlib in blocks of at most 65535 bytes.
+    // has ended and its Adler-32 matched. Input is handed to zlib in blocks of at most 65535 bytes.
     bool Inflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_t& outSize);
 
   private:
     z_stream stream_{};
+    uint32_t check_ = 1;
+    uint32_t lastFour_ = 0;
 };
 
 class TDeflater {

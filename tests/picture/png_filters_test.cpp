@@ -27,9 +27,10 @@ std::vector<uint8_t> Reversed(std::vector<uint8_t> rgb) {
 } // namespace
 
 // The direct path must give exactly what unfiltering and then reordering gives, for every filter,
-// with the row above taken from the bitmap, and write nothing past the row's last pixel.
+// with the row above taken from the bitmap, and write nothing past the row's last pixel; rows of 5 to
+// 12 pixels end in and around a 16-byte step.
 TEST(UnfilterRowToBGR, MatchesUnfilteringThenReorderingForEveryFilter) {
-    for (const size_t pixels : {size_t(1), size_t(2), size_t(640)}) {
+    for (const size_t pixels : {1, 2, 5, 6, 7, 10, 11, 12, 640}) {
         const size_t length = pixels * 3;
         const std::vector<uint8_t> aboveRgb = Noise(length, 7);
         for (uint8_t filter = 0; filter <= 4; ++filter) {

@@ -310,6 +310,24 @@ const TErrorCase kStrictErrors[] = {
     {"adler-32 in a later image data chunk", [] { return TrailerInChunkOfItsOwn(1); }, "EPNGZLIBError",
      "Could not decompress the image because it contains invalid compressed data.\r\n Description: data "
      "error (-3)"},
+    {"adler-32 in the image data chunk",
+     [] {
+         std::vector<TRawChunk> chunks = SplitChunks(Grey());
+         chunks[1].data.back() ^= 0x80;
+         return JoinChunks(chunks);
+     },
+     "EPNGZLIBError",
+     "Could not decompress the image because it contains invalid compressed data.\r\n Description: data "
+     "error (-3)"},
+    {"adler-32 of a compressed text",
+     [] {
+         TBytes text = Deflate({'a', 'b', 'c'});
+         text.back() ^= 1;
+         return ZtxtOf(text);
+     },
+     "EPNGZLIBError",
+     "Could not decompress the image because it contains invalid compressed data.\r\n Description: data "
+     "error (-3)"},
     {"header of 14 bytes",
      [] {
          TBytes h = IhdrData(4, 3, 8, 0);
