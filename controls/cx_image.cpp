@@ -91,11 +91,6 @@ void TcxImage::Paint(HDC target) {
     if (area.IsEmpty())
         return;
     Offscreen offscreen(target, area);
-    if (!offscreen.Valid()) {
-        // Without a buffer the box still shows, drawn in steps.
-        PaintContent(target);
-        return;
-    }
     PaintContent(offscreen.DC());
     offscreen.CopyBack(target);
 }
