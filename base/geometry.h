@@ -18,6 +18,11 @@ struct TRect {
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     constexpr TRect Inflated(int d) const { return {left - d, top - d, right + d, bottom + d}; }
     constexpr TRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    // The part shared with another rectangle; empty (IsEmpty) when they do not meet.
+    constexpr TRect Intersected(const TRect& o) const {
+        return {left > o.left ? left : o.left, top > o.top ? top : o.top, right < o.right ? right : o.right,
+                bottom < o.bottom ? bottom : o.bottom};
+    }
     friend bool operator==(const TRect& a, const TRect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
     }

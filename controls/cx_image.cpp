@@ -86,12 +86,16 @@ TRect TcxImage::PictureRect() const {
 void TcxImage::EraseBackground(HDC) {}
 
 void TcxImage::Paint(HDC target) {
-    const int w = Width();
-    const int h = Height();
-    if (w <= 0 || h <= 0)
+    // Only what the target shows is composed: a caption's backdrop asks for a strip of the box.
+    const TRect area = VisiblePart(target, ClientRect());
+    if (area.IsEmpty())
         return;
-    Offscreen offscreen(target, w, h);
-    const HDC dc = offscreen.DC();
+    Offscreen offscreen(target, area);
+    PaintContent(offscreen.DC());
+    offscreen.CopyBack(target);
+}
+
+void TcxImage::PaintContent(HDC dc) {
     const TRect content = ContentRect();
     if (transparent_) {
         PaintParentBackdrop(*this, dc, ClientRect(), true);
@@ -111,8 +115,7 @@ void TcxImage::Paint(HDC target) {
         SavedDCState clip(dc);
         const TRect c = focusRect ? content.Inflated(-1) : content;
         IntersectClipRect(dc, c.left, c.top, c.right, c.bottom);
-        TDCCanvas canvas(dc);
-        picture_.Graphic()->Draw(canvas, PictureRect());
+        DrawPicture(dc);
     } else if (!caption_.empty()) {
         // An empty box shows its caption on one line, centred in the content rectangle.
         SelectGuard font(dc, Font().Handle());
@@ -121,7 +124,33 @@ void TcxImage::Paint(HDC target) {
         RECT r{content.left, content.top, content.right, content.bottom};
         DrawTextA(dc, caption_.c_str(), int(caption_.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
-    offscreen.CopyTo(target, 0, 0);
+}
+
+void TcxImage::DrawPicture(HDC dc) {
+    const TGraphic& graphic = *picture_.Graphic();
+    const TRect r = PictureRect();
+    if (transparent_ || !graphic.Transparent()) {
+        TDCCanvas canvas(dc);
+        graphic.Draw(canvas, r);
+        return;
+    }
+    // An opaque box lays a transparent picture over its colour on a bitmap kept between paints.
+    // Without that bitmap (graphics resources exhausted) the picture goes straight over the
+    // content, which is already filled with the colour.
+    const TRect visible = VisiblePart(dc, r);
+    if (visible.IsEmpty())
+        return;
+    Offscreen buffer(dc, pictureBuffer_, r.Width(), r.Height());
+    if (!buffer.Valid()) {
+        TDCCanvas canvas(dc);
+        graphic.Draw(canvas, r);
+        return;
+    }
+    const TRect local{0, 0, r.Width(), r.Height()};
+    FillSolid(buffer.DC(), local, ColorToRGB(Color()));
+    TDCCanvas canvas(buffer.DC());
+    graphic.Draw(canvas, local);
+    buffer.CopyTo(dc, r.left, r.top);
 }
 
 void TcxImage::DescribeAccessible(AccessibleTraits& traits) const {

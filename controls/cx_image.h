@@ -8,6 +8,7 @@
 
 #include "base/picture_menu.h"
 #include "base/picture_placement.h"
+#include "base/win/offscreen.h"
 #include "controls/picture_menu.h"
 #include "framework/mouse_tracking.h"
 #include "framework/win_control.h"
@@ -58,6 +59,11 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     // not saved).
     void LoadPictureFrom(const std::wstring& path);
     bool SavePictureTo(const std::wstring& path);
+    // How the bitmap that lays a transparent picture over an opaque box's colour is made (tests
+    // fail it, as when graphics resources run out).
+    void SetPictureBufferFunction(OffscreenBitmap::CreateFunction create) {
+        pictureBuffer_ = OffscreenBitmap(create);
+    }
     // The pointer is over the box.
     bool Hot() const { return hot_; }
     // Where the picture is drawn, in the box's client coordinates.
@@ -80,6 +86,11 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
   private:
     void NotifyMouseLeft() override;
     void PictureChanged();
+    // The box drawn in its client coordinates: backdrop or colour, frame, focus rectangle, and
+    // the picture or the caption.
+    void PaintContent(HDC dc);
+    // The picture into PictureRect(), clipped to the content rectangle.
+    void DrawPicture(HDC dc);
     // Hover and focus change only the frame's colour: the ring outside the content rectangle.
     void InvalidateFrame();
     // The frame's colour, and the focus rectangle when shown, follow the focus.
@@ -92,6 +103,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     std::string FilterOf(const TGraphicClass& kind) const;
 
     TPicture picture_;
+    OffscreenBitmap pictureBuffer_;
     TPictureMenu menu_;
     TPictureMenuItems menuItems_ = TPictureMenuItems::Default();
     std::string customFilter_;

@@ -2,16 +2,28 @@
 
 HBITMAP OffscreenBitmap::Sized(HDC target, int width, int height) {
     if (!bitmap_ || width != width_ || height != height_) {
-        bitmap_.Reset(CreateCompatibleBitmap(target, width, height));
+        bitmap_.Reset(create_(target, width, height));
         width_ = bitmap_ ? width : 0;
         height_ = bitmap_ ? height : 0;
     }
     return bitmap_.Get();
 }
 
+TRect VisiblePart(HDC dc, const TRect& rect) {
+    RECT clip;
+    if (GetClipBox(dc, &clip) == ERROR)
+        return {};
+    return rect.Intersected({clip.left, clip.top, clip.right, clip.bottom});
+}
+
 Offscreen::Offscreen(HDC target, int width, int height)
     : width_(width), height_(height), memory_(target), own_(CreateCompatibleBitmap(target, width, height)),
       select_(memory_.Get(), own_.Get()) {}
+
+Offscreen::Offscreen(HDC target, const TRect& area) : Offscreen(target, area.Width(), area.Height()) {
+    origin_ = {area.left, area.top};
+    SetViewportOrgEx(memory_.Get(), -area.left, -area.top, nullptr);
+}
 
 Offscreen::Offscreen(HDC target, OffscreenBitmap& kept, int width, int height)
     : width_(width), height_(height), memory_(target),
@@ -19,5 +31,5 @@ Offscreen::Offscreen(HDC target, OffscreenBitmap& kept, int width, int height)
 
 void Offscreen::CopyTo(HDC target, int x, int y) const {
     if (Valid())
-        BitBlt(target, x, y, width_, height_, memory_.Get(), 0, 0, SRCCOPY);
+        BitBlt(target, x, y, width_, height_, memory_.Get(), origin_.x, origin_.y, SRCCOPY);
 }

@@ -1,9 +1,9 @@
 #include "picture/win/dc_canvas.h"
 
-#include <algorithm>
 #include <cstddef>
 
 #include "base/win/gdi.h"
+#include "base/win/offscreen.h"
 #include "picture/png_errors.h"
 #include "picture/transparent_draw.h"
 
@@ -16,11 +16,7 @@ namespace {
 
 // Mask or blend the visible part of rect through a 32-bit copy of the destination.
 void DrawTransparent(HDC dc, const TRect& rect, const TDecodedImage& image, TTransparencyMode mode) {
-    RECT clip;
-    if (GetClipBox(dc, &clip) == ERROR)
-        return;
-    const TRect visible = {std::max(rect.left, int(clip.left)), std::max(rect.top, int(clip.top)),
-                           std::min(rect.right, int(clip.right)), std::min(rect.bottom, int(clip.bottom))};
+    const TRect visible = VisiblePart(dc, rect);
     if (visible.IsEmpty())
         return;
     const int width = visible.Width();

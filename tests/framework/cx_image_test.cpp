@@ -3,10 +3,12 @@
 
 #include <memory>
 
+#include "base/win/solid_fill.h"
 #include "controls/cx_image.h"
 #include "framework/colors_win.h"
 #include "framework/edit.h"
 #include "framework/form.h"
+#include "picture/win/dc_canvas.h"
 #include "tests/framework/image_form.h"
 #include "tests/framework/pixel_canvas.h"
 #include "tests/picture/png_test_util.h"
@@ -21,6 +23,18 @@ int RingDifferences(const PixelCanvas& a, const PixelCanvas& b, int inset) {
     for (int y = inset + 1; y < 59 - inset; ++y)
         n += (a.At(inset, y) != b.At(inset, y)) + (a.At(99 - inset, y) != b.At(99 - inset, y));
     return n;
+}
+
+int bitmapsMade = 0;
+
+HBITMAP WINAPI CountedBitmap(HDC dc, int width, int height) {
+    ++bitmapsMade;
+    return CreateCompatibleBitmap(dc, width, height);
+}
+
+// As when graphics resources run out.
+HBITMAP WINAPI NoBitmap(HDC, int, int) {
+    return nullptr;
 }
 
 } // namespace
@@ -87,4 +101,48 @@ TEST(PictureBoxPaint, AnEmptyBoxShowsItsCaptionCentredAndAPictureHidesIt) {
     white.ReadData(value.data(), value.size());
     box->Picture().Assign(white);
     EXPECT_EQ(textPixels(22, 38), 1) << "only the one-pixel picture, no caption";
+}
+
+TEST(PictureBoxPaint, AnOpaqueBoxShowsItsColourThroughATransparentPictureWithOrWithoutItsBitmap) {
+    TImageForm form(nullptr);
+    form.SetBounds(50, 50, 300, 200);
+    auto* box = new TcxImage(&form);
+    box->SetParent(&form);
+    box->SetBounds(10, 10, 100, 60);
+    box->SetShowFocusRect(false);
+    constexpr COLORREF kBlue = RGB(0, 0, 200);
+    box->SetColor(TColor(kBlue));
+    // 32 x 32, its alpha running from clear to opaque.
+    const TBytes value = StoredValue("TPNGObject", PngSuiteFile("basn6a08.png"));
+    box->Picture().ReadData(value.data(), value.size());
+    box->SetPictureBufferFunction(CountedBitmap);
+    bitmapsMade = 0;
+    form.Show();
+    PumpMessages();
+    const auto paint = [&] {
+        auto canvas = std::make_unique<PixelCanvas>(100, 60);
+        box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->DC()), PRF_CLIENT);
+        return canvas;
+    };
+    const auto buffered = paint();
+    paint();
+    EXPECT_EQ(bitmapsMade, 1) << "the bitmap is kept between paints";
+
+    // The picture blended over the colour by hand.
+    PixelCanvas expected(100, 60);
+    FillSolid(expected.DC(), {2, 2, 98, 58}, kBlue);
+    TDCCanvas canvas(expected.DC());
+    box->Picture().Graphic()->Draw(canvas, box->PictureRect());
+
+    box->SetPictureBufferFunction(NoBitmap);
+    const auto direct = paint();
+    int blended = 0;
+    for (int y = 2; y < 58; ++y)
+        for (int x = 2; x < 98; ++x) {
+            ASSERT_EQ(buffered->At(x, y), expected.At(x, y)) << x << "," << y;
+            ASSERT_EQ(direct->At(x, y), expected.At(x, y)) << "without the bitmap: " << x << "," << y;
+            blended += expected.At(x, y) != kBlue;
+        }
+    EXPECT_GT(blended, 500) << "the picture shows";
+    EXPECT_EQ(direct->At(20, 30), kBlue) << "the colour around the picture";
 }
