@@ -15,8 +15,10 @@ constexpr size_t kEntrySize = 16;
 constexpr uint32_t kInfoSize = 40;
 constexpr uint8_t kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
-[[noreturn]] void Fail(const std::string& why) {
-    throw EIconError("The icon is not valid: " + why);
+constexpr char kInvalid[] = "The icon is not valid: ";
+
+[[noreturn]] void Fail(const char* why) {
+    throw EIconError(kInvalid + std::string(why));
 }
 
 bool SideFits(uint32_t side) {
@@ -63,7 +65,7 @@ void ReadPngImage(const uint8_t* p, TIconImage& image) {
         TByteReader stream(p, image.size);
         png.LoadFromStream(stream);
     } catch (const Exception& e) {
-        Fail("a PNG image cannot be read (" + e.Message() + ")");
+        throw EIconError(kInvalid + std::string("a PNG image cannot be read (") + e.Message() + ")");
     }
     if (!SideFits(uint32_t(png.Width())) || !SideFits(uint32_t(png.Height())))
         Fail("an image's width or height is out of range");

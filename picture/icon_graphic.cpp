@@ -16,7 +16,7 @@ const TGraphicClass& TIconGraphic::StaticClass() {
 }
 
 void TIconGraphic::SetWidth(int) {
-    throw EIconError("The icon can not be resized");
+    SetHeight(0);
 }
 
 void TIconGraphic::SetHeight(int) {

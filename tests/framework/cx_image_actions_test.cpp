@@ -318,6 +318,17 @@ TEST(PictureBoxEvents, OnGetGraphicClassChoosesTheKindOfOneLoadOrPaste) {
     f.Press('V', true, false);
     EXPECT_EQ(f.box->Picture().Width(), 6);
     EXPECT_EQ(asked, (std::vector<bool>{true, true})) << "asked once per paste, as a paste";
+
+    // An abstract kind cannot be made: the load reads GraphicClassName's kind instead.
+    answer = &TGraphic::StaticClass();
+    const std::wstring path = TempPath(L"cx_image_abstract_") + L".bmp";
+    std::vector<uint8_t> bmp;
+    WriteBmp(ColourfulImage(7, 1), bmp);
+    WriteFileBytes(path, bmp);
+    f.box->LoadPictureFrom(path);
+    EXPECT_EQ(f.box->Picture().Width(), 7);
+    EXPECT_EQ(asked.back(), false) << "asked as a load";
+    DeleteFileW(path.c_str());
 }
 
 TEST(PictureBoxTransparency, GraphicTransparencyForcesTheFlagOfEachNewPicture) {

@@ -123,7 +123,7 @@ TEST(IconFormat, RefusesDamagedAndHostileFilesWithAClearError) {
         {"16 bits per pixel", with([&](TFile& f) { PokeTestLE(f, image + 14, 16, 2); }), "pixel format"},
         {"compressed", with([&](TFile& f) { PokeTestLE(f, image + 16, 1, 4); }), "pixel format"},
         {"colour table too large", TestIconFile({{8, 8, 8}}), nullptr},
-        {"damaged PNG image", TestIconFile({{4, 4, 32, 0, badPng}}), "PNG image cannot be read"},
+        {"damaged PNG image", TestIconFile({{4, 4, 32, 0, badPng}}), "PNG image cannot be read ("},
         {"PNG image wider than 256", TestIconFile({{300, 1, 32, 0, SmallGreyPng(300, 1)}}),
          "width or height"},
     };
