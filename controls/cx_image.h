@@ -73,7 +73,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void SavePictureAs();
     // The custom menu line: raises OnCustomClick.
     void CustomClick();
-    // The same without the dialogs: the picture read from the file as the GraphicClassName kind;
+    // The same without the dialogs: the picture read from the file as the load's kind (LoadKind);
     // the picture written into the file, asking before an existing one is replaced (false when
     // not saved).
     void LoadPictureFrom(const std::wstring& path);
@@ -121,6 +121,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void UserSetPicture(const TGraphic* graphic);
     // The kind a load or a paste makes: GraphicClassName, unless OnGetGraphicClass names another.
     const TGraphicClass& LoadKind(bool pasting);
+    // The picture read from the file as the kind, replacing the box's.
+    void LoadFile(const std::wstring& path, const TGraphicClass& kind);
     // CustomFilter when set, or else the registry's filter of the kind.
     std::string FilterOf(const TGraphicClass& kind) const;
 

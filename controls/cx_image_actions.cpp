@@ -150,15 +150,19 @@ std::string TcxImage::FilterOf(const TGraphicClass& kind) const {
 void TcxImage::LoadPicture() {
     if (readOnly_)
         return;
-    if (const auto path = AskFileToLoad(Handle(), FilterOf(LoadKind(false))))
-        LoadPictureFrom(*path);
+    const TGraphicClass& kind = LoadKind(false);
+    if (const auto path = AskFileToLoad(Handle(), FilterOf(kind)))
+        LoadFile(*path, kind);
     ProcessPendingMessages();
 }
 
 void TcxImage::LoadPictureFrom(const std::wstring& path) {
-    if (readOnly_)
-        return;
-    const std::unique_ptr<TGraphic> loaded = LoadGraphicFromFile(path, LoadKind(false));
+    if (!readOnly_)
+        LoadFile(path, LoadKind(false));
+}
+
+void TcxImage::LoadFile(const std::wstring& path, const TGraphicClass& kind) {
+    const std::unique_ptr<TGraphic> loaded = LoadGraphicFromFile(path, kind);
     UserSetPicture(loaded.get());
 }
 
