@@ -1,5 +1,17 @@
 #include "base/picture_menu.h"
 
+#include <iterator>
+
+std::optional<TPictureMenuItem> PictureMenuItemNamed(std::string_view name) {
+    // In the order of TPictureMenuItem.
+    static const char* const kNames[] = {"pmiCut",  "pmiCopy", "pmiPaste", "pmiDelete",
+                                         "pmiLoad", "pmiSave", "pmiCustom"};
+    for (size_t i = 0; i < std::size(kNames); ++i)
+        if (name == kNames[i])
+            return TPictureMenuItem(i);
+    return std::nullopt;
+}
+
 TPictureMenuItems TPictureMenuItems::Default() {
     TPictureMenuItems items;
     for (TPictureMenuItem item : {TPictureMenuItem::Cut, TPictureMenuItem::Copy, TPictureMenuItem::Paste,

@@ -4,9 +4,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string_view>
 
 // The menu's items, in the order of their glyphs; Custom is the item the application names.
 enum class TPictureMenuItem { Cut, Copy, Paste, Delete, Load, Save, Custom };
+
+// The item a stored set names: "pmiCut", "pmiCopy", "pmiPaste", "pmiDelete", "pmiLoad", "pmiSave",
+// "pmiCustom"; nullopt for any other name.
+std::optional<TPictureMenuItem> PictureMenuItemNamed(std::string_view name);
 
 // A set of items (PopupMenuLayout.MenuItems): by default every item but Custom.
 class TPictureMenuItems {

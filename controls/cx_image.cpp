@@ -9,6 +9,7 @@
 #include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
+#include "picture/file_formats.h"
 #include "picture/win/dc_canvas.h"
 
 TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
@@ -24,6 +25,8 @@ TcxImage::~TcxImage() {
 }
 
 void TcxImage::PictureChanged() {
+    if (TGraphic* graphic = picture_.Graphic(); graphic && graphicTransparency_ != gtDefault)
+        graphic->SetTransparent(graphicTransparency_ == gtTransparent);
     Invalidate();
 }
 
@@ -181,7 +184,48 @@ bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
         picture_.ReadData(data.data(), data.size());
     } else if (n == "Properties.ShowFocusRect")
         SetShowFocusRect(reader.Boolean(p));
+    else if (n == "Properties.Caption")
+        SetCaption(reader.Text(p));
+    else if (n == "Properties.CustomFilter")
+        customFilter_ = reader.Text(p);
+    else if (n == "Properties.GraphicClassName") {
+        // A kind this program does not have keeps the default: the box still loads and pastes.
+        const TGraphicClass* kind = FileFormats().FindClassName(reader.Text(p));
+        if (kind && kind->create)
+            graphicClass_ = kind;
+    } else if (n == "Properties.GraphicTransparency")
+        graphicTransparency_ =
+            TGraphicTransparency(reader.Enumeration(p, {"gtDefault", "gtOpaque", "gtTransparent"}));
+    else if (n == "Properties.PopupMenuLayout.MenuItems") {
+        TPictureMenuItems items;
+        for (const std::string& name : reader.Set(p)) {
+            const auto item = PictureMenuItemNamed(name);
+            if (!item)
+                reader.Invalid(p, "Invalid menu item " + name);
+            items.Add(*item);
+        }
+        menuItems_ = items;
+    } else if (n == "Properties.PopupMenuLayout.CustomMenuItemCaption")
+        customCaption_ = reader.Text(p);
     else
-        return TWinControl::ReadProperty(reader, p);
+        return ReadEvent(reader, p) || TWinControl::ReadProperty(reader, p);
     return true;
+}
+
+bool TcxImage::ReadEvent(TReader& reader, const DescProperty& p) {
+    static const struct {
+        const char* name;
+        TNotifyEvent TcxImage::*event;
+    } kEvents[] = {
+        {"Properties.OnAssignPicture", &TcxImage::OnAssignPicture},
+        {"Properties.OnChange", &TcxImage::OnChange},
+        {"Properties.OnCustomClick", &TcxImage::OnCustomClick},
+        {"Properties.OnEditValueChanged", &TcxImage::OnEditValueChanged},
+    };
+    for (const auto& e : kEvents)
+        if (p.name == e.name) {
+            this->*e.event = reader.Method<TNotifyEvent>(p);
+            return true;
+        }
+    return false;
 }

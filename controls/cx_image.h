@@ -4,15 +4,22 @@
 // it the focus although it is not a tab stop. Its context menu and keys copy, cut, paste, delete,
 // load and save the picture (cx_image_actions.cpp).
 
+#include <functional>
 #include <string>
 
 #include "base/picture_menu.h"
+#include "base/win/gdi.h"
 #include "base/picture_placement.h"
 #include "base/win/offscreen.h"
 #include "controls/picture_menu.h"
+#include "framework/events.h"
 #include "framework/mouse_tracking.h"
 #include "framework/win_control.h"
 #include "picture/picture.h"
+
+// Properties.GraphicTransparency: whether each new picture's transparent flag is left as the kind
+// sets it or forced off or on.
+enum TGraphicTransparency { gtDefault, gtOpaque, gtTransparent };
 
 class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
   public:
@@ -31,15 +38,26 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     TPicture& Picture() { return picture_; }
     void SetReadOnly(bool v) { readOnly_ = v; }
     // Properties.Caption: the text an empty box shows.
+    const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
     // PopupMenuLayout.MenuItems: the lines of the built-in context menu; with none the context
     // request goes to default handling.
+    TPictureMenuItems MenuItems() const { return menuItems_; }
     void SetMenuItems(TPictureMenuItems items) { menuItems_ = items; }
     // Properties.CustomFilter: the load and save dialogs' filter instead of the registry's.
+    const std::string& CustomFilter() const { return customFilter_; }
     void SetCustomFilter(std::string filter) { customFilter_ = std::move(filter); }
     // Properties.GraphicClassName: the kind loads and pastes make; the first registered kind (the
-    // bitmap) until set.
+    // bitmap) until set. A name no registered kind bears leaves it as it was.
+    const TGraphicClass& GraphicClass() const;
     void SetGraphicClass(const TGraphicClass& kind) { graphicClass_ = &kind; }
+    TGraphicTransparency GraphicTransparency() const { return graphicTransparency_; }
+    void SetGraphicTransparency(TGraphicTransparency v) { graphicTransparency_ = v; }
+    // PopupMenuLayout.CustomMenuItemCaption and CustomMenuItemGlyph (16 x 16, owned by the box):
+    // the line pmiCustom adds to the menu.
+    const std::string& CustomMenuItemCaption() const { return customCaption_; }
+    void SetCustomMenuItemCaption(std::string caption) { customCaption_ = std::move(caption); }
+    void SetCustomMenuItemGlyph(BitmapHandle glyph) { customGlyph_ = std::move(glyph); }
     // The built-in context menu, made on first use.
     const TPictureMenu& Menu() const { return menu_; }
 
@@ -54,7 +72,9 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     // pending messages afterwards.
     void LoadPicture();
     void SavePictureAs();
-    // The same without the dialogs: the picture read from the file as the GraphicClassName kind;
+    // The custom menu line: raises OnCustomClick.
+    void CustomClick();
+    // The same without the dialogs: the picture read from the file as the load's kind (LoadKind);
     // the picture written into the file, asking before an existing one is replaced (false when
     // not saved).
     void LoadPictureFrom(const std::wstring& path);
@@ -68,6 +88,15 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     bool Hot() const { return hot_; }
     // Where the picture is drawn, in the box's client coordinates.
     TRect PictureRect() const;
+
+    // Properties' events. OnAssignPicture follows a picture that a paste or a load put in the box;
+    // OnChange then OnEditValueChanged follow every change of the picture the user made (paste,
+    // load, cut, delete). OnGetGraphicClass may name another kind for one load or paste.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnEditValueChanged;
+    TNotifyEvent OnAssignPicture;
+    TNotifyEvent OnCustomClick;
+    std::function<void(TComponent* Sender, bool pasting, const TGraphicClass*& kind)> OnGetGraphicClass;
 
     void DescribeAccessible(AccessibleTraits& traits) const override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
@@ -96,9 +125,15 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     // The frame's colour, and the focus rectangle when shown, follow the focus.
     void FocusChangedLook();
 
+    // The Properties.On... handlers named in the description.
+    bool ReadEvent(TReader& reader, const DescProperty& p);
     void RunMenuItem(TPictureMenuItem item);
-    // The kind loads and pastes make: GraphicClassName.
-    const TGraphicClass& LoadKind() const;
+    // The picture a user action leaves, with the events that follow it.
+    void UserSetPicture(const TGraphic* graphic);
+    // The kind a load or a paste makes: GraphicClassName, unless OnGetGraphicClass names another.
+    const TGraphicClass& LoadKind(bool pasting);
+    // The picture read from the file as the kind, replacing the box's.
+    void LoadFile(const std::wstring& path, const TGraphicClass& kind);
     // CustomFilter when set, or else the registry's filter of the kind.
     std::string FilterOf(const TGraphicClass& kind) const;
 
@@ -109,6 +144,9 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     std::string customFilter_;
     const TGraphicClass* graphicClass_ = nullptr; // the first registered kind
     std::string caption_;
+    std::string customCaption_;
+    BitmapHandle customGlyph_;
+    TGraphicTransparency graphicTransparency_ = gtDefault;
     bool transparent_ = false;
     bool readOnly_ = false;
     bool center_ = true;

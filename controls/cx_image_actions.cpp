@@ -5,6 +5,7 @@
 #include "controls/picture_dialogs.h"
 #include "framework/application_services.h"
 #include "picture/file_formats.h"
+#include "picture/icon_graphic.h"
 #include "picture/win/clipboard_copy.h"
 #include "picture/win/clipboard_paste.h"
 #include "picture/win/picture_file.h"
@@ -63,8 +64,9 @@ void TcxImage::ContextMenu(TPoint screenPoint) {
     TPictureMenuFacts facts;
     facts.canModify = !readOnly_;
     facts.pictureEmpty = picture_.Empty();
-    facts.pasteAvailable = CanPasteGraphic(LoadKind());
-    menu_.Update(menuItems_, facts, {});
+    facts.iconKind = &GraphicClass() == &TIconGraphic::StaticClass();
+    facts.pasteAvailable = CanPasteGraphic(LoadKind(true));
+    menu_.Update(menuItems_, facts, {customCaption_, customGlyph_.Get()});
     if (const auto chosen = menu_.Popup(Handle(), {at.x, at.y}))
         RunMenuItem(*chosen);
 }
@@ -84,8 +86,23 @@ void TcxImage::RunMenuItem(TPictureMenuItem item) {
     case TPictureMenuItem::Save:
         return SavePictureAs();
     case TPictureMenuItem::Custom:
-        return;
+        return CustomClick();
     }
+}
+
+void TcxImage::CustomClick() {
+    if (OnCustomClick)
+        OnCustomClick(this);
+}
+
+void TcxImage::UserSetPicture(const TGraphic* graphic) {
+    picture_.AssignGraphic(graphic);
+    if (graphic && OnAssignPicture)
+        OnAssignPicture(this);
+    if (OnChange)
+        OnChange(this);
+    if (OnEditValueChanged)
+        OnEditValueChanged(this);
 }
 
 void TcxImage::CopyToClipboard() {
@@ -101,17 +118,28 @@ void TcxImage::CutToClipboard() {
 void TcxImage::PasteFromClipboard() {
     if (readOnly_)
         return;
-    if (const std::unique_ptr<TGraphic> pasted = PasteGraphic(Handle(), LoadKind()))
-        picture_.AssignGraphic(pasted.get());
+    if (const std::unique_ptr<TGraphic> pasted = PasteGraphic(Handle(), LoadKind(true)))
+        UserSetPicture(pasted.get());
 }
 
 void TcxImage::DeletePicture() {
     if (!readOnly_ && !picture_.Empty())
-        picture_.AssignGraphic(nullptr);
+        UserSetPicture(nullptr);
 }
 
-const TGraphicClass& TcxImage::LoadKind() const {
+const TGraphicClass& TcxImage::GraphicClass() const {
     return graphicClass_ ? *graphicClass_ : *FileFormats().Entries().front().graphicClass;
+}
+
+const TGraphicClass& TcxImage::LoadKind(bool pasting) {
+    const TGraphicClass* kind = &GraphicClass();
+    if (OnGetGraphicClass) {
+        OnGetGraphicClass(this, pasting, kind);
+        // A handler that names no kind, or one that cannot be made, leaves GraphicClassName.
+        if (!kind || !kind->create)
+            kind = &GraphicClass();
+    }
+    return *kind;
 }
 
 std::string TcxImage::FilterOf(const TGraphicClass& kind) const {
@@ -122,16 +150,20 @@ std::string TcxImage::FilterOf(const TGraphicClass& kind) const {
 void TcxImage::LoadPicture() {
     if (readOnly_)
         return;
-    if (const auto path = AskFileToLoad(Handle(), FilterOf(LoadKind())))
-        LoadPictureFrom(*path);
+    const TGraphicClass& kind = LoadKind(false);
+    if (const auto path = AskFileToLoad(Handle(), FilterOf(kind)))
+        LoadFile(*path, kind);
     ProcessPendingMessages();
 }
 
 void TcxImage::LoadPictureFrom(const std::wstring& path) {
-    if (readOnly_)
-        return;
-    const std::unique_ptr<TGraphic> loaded = LoadGraphicFromFile(path, LoadKind());
-    picture_.AssignGraphic(loaded.get());
+    if (!readOnly_)
+        LoadFile(path, LoadKind(false));
+}
+
+void TcxImage::LoadFile(const std::wstring& path, const TGraphicClass& kind) {
+    const std::unique_ptr<TGraphic> loaded = LoadGraphicFromFile(path, kind);
+    UserSetPicture(loaded.get());
 }
 
 void TcxImage::SavePictureAs() {

@@ -49,6 +49,7 @@ void TBitmapGraphic::SaveToStream(std::vector<uint8_t>& out) const {
 std::unique_ptr<TGraphic> TBitmapGraphic::Clone() const {
     auto copy = std::make_unique<TBitmapGraphic>();
     copy->image_ = image_;
+    copy->SetTransparent(TransparentFlag());
     return copy;
 }
 

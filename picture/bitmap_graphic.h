@@ -23,7 +23,8 @@ class TBitmapGraphic : public TGraphic {
     // A bitmap keeps its pixels: both throw EBitmapError.
     void SetWidth(int width) override;
     void SetHeight(int height) override;
-    bool Transparent() const override { return false; }
+    // The flag the holder's owner sets; the pixels are copied as they are all the same.
+    bool Transparent() const override { return TransparentFlag(); }
     void Draw(TGraphicCanvas& canvas, const TRect& rect) const override;
     std::vector<TRGBQuad> Palette() const override;
 

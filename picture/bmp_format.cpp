@@ -10,14 +10,6 @@ constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
 constexpr uint32_t kMaxSide = 65535;
 
-uint32_t LoadU32LE(const uint8_t* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t LoadU16LE(const uint8_t* p) {
-    return uint16_t(p[0] | p[1] << 8);
-}
-
 void AppendLE(std::vector<uint8_t>& out, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out.push_back(uint8_t(v >> (8 * i)));

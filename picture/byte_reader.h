@@ -1,5 +1,6 @@
 #pragma once
-// A read cursor over bytes held in memory, and the big-endian integers of the PNG format.
+// A read cursor over bytes held in memory, the big-endian integers of the PNG format and the
+// little-endian ones of the platform's bitmap and icon files.
 
 #include <cstddef>
 #include <cstdint>
@@ -32,6 +33,14 @@ inline uint32_t LoadU32BE(const uint8_t* p) {
 
 inline uint16_t LoadU16BE(const uint8_t* p) {
     return uint16_t(p[0] << 8 | p[1]);
+}
+
+inline uint32_t LoadU32LE(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+inline uint16_t LoadU16LE(const uint8_t* p) {
+    return uint16_t(p[0] | p[1] << 8);
 }
 
 inline void AppendU32BE(std::vector<uint8_t>& out, uint32_t v) {

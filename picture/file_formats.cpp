@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "picture/bitmap_graphic.h"
+#include "picture/icon_graphic.h"
 #include "picture/png_object.h"
 
 void TFileFormatsList::Add(std::string_view extension, std::string description,
@@ -54,6 +55,7 @@ TFileFormatsList& FileFormats() {
         TFileFormatsList formats;
         // The bitmap kind comes first: it is what a box loads and pastes unless told otherwise.
         formats.Add("bmp", "Bitmaps", TBitmapGraphic::StaticClass());
+        formats.Add("ico", "Icons", TIconGraphic::StaticClass());
         formats.Add("PNG", "Portable Network Graphics", TPNGObject::StaticClass());
         return formats;
     }();

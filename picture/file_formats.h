@@ -1,7 +1,7 @@
 #pragma once
 // TFileFormatsList, the picture-kind registry: an ordered list of (extension, description, class).
 // One list exists per process (FileFormats()); on first use it registers "bmp" / "Bitmaps" /
-// TBitmap, then "png" / "Portable Network Graphics" / TPNGObject.
+// TBitmap, "ico" / "Icons" / TIcon, then "png" / "Portable Network Graphics" / TPNGObject.
 
 #include <string>
 #include <string_view>

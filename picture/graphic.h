@@ -48,6 +48,9 @@ class TGraphic {
     virtual void SetHeight(int height) = 0;
     // Whether drawing leaves some of the destination showing.
     virtual bool Transparent() const = 0;
+    // The transparent flag a holder's owner forces (a picture box's GraphicTransparency). Kinds
+    // that draw by a transparency of their own (PNG, icon) keep reporting and drawing that.
+    void SetTransparent(bool transparent) { transparentFlag_ = transparent; }
     // Draws the graphic stretched into rect; nothing while it is empty.
     virtual void Draw(TGraphicCanvas& canvas, const TRect& rect) const = 0;
     // The colour table that goes with the graphic's bitmap on the clipboard (CF_PALETTE); empty
@@ -65,6 +68,7 @@ class TGraphic {
 
   protected:
     TGraphic() = default;
+    bool TransparentFlag() const { return transparentFlag_; }
     void Changed() {
         if (onChange_)
             onChange_();
@@ -72,4 +76,5 @@ class TGraphic {
 
   private:
     std::function<void()> onChange_;
+    bool transparentFlag_ = false;
 };

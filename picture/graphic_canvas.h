@@ -3,6 +3,9 @@
 // they draw; the surface (a device context on Windows, picture/win/dc_canvas.h) does the rest, so
 // nothing that draws a graphic needs to know its kind.
 
+#include <cstddef>
+#include <cstdint>
+
 #include "base/geometry.h"
 #include "picture/decoded_image.h"
 
@@ -11,6 +14,10 @@ class TGraphicCanvas {
     virtual ~TGraphicCanvas() = default;
     // The image stretched into rect: copied, masked or blended as mode says.
     virtual void DrawImage(const TDecodedImage& image, TTransparencyMode mode, const TRect& rect) = 0;
+    // One image of an .ico file (icon_format.h: already checked), its size as read, stretched
+    // into rect through its mask.
+    virtual void DrawIconImage(const uint8_t* bytes, size_t size, int width, int height,
+                               const TRect& rect) = 0;
 
   protected:
     TGraphicCanvas() = default;

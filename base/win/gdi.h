@@ -126,3 +126,20 @@ class SavedDCState {
     HDC dc_;
     int id_;
 };
+
+// An icon or cursor made by CreateIconFromResourceEx and the like, destroyed with DestroyIcon.
+class IconHandle {
+  public:
+    explicit IconHandle(HICON h) : h_(h) {}
+    IconHandle(const IconHandle&) = delete;
+    IconHandle& operator=(const IconHandle&) = delete;
+    ~IconHandle() {
+        if (h_)
+            DestroyIcon(h_);
+    }
+    HICON Get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr; }
+
+  private:
+    HICON h_;
+};

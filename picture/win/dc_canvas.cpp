@@ -4,6 +4,7 @@
 
 #include "base/win/gdi.h"
 #include "base/win/offscreen.h"
+#include "picture/icon_format.h"
 #include "picture/png_errors.h"
 #include "picture/transparent_draw.h"
 
@@ -61,4 +62,15 @@ void TDCCanvas::DrawImage(const TDecodedImage& image, TTransparencyMode mode, co
                   DIB_RGB_COLORS, SRCCOPY);
     if (previousMode)
         SetStretchBltMode(dc_, previousMode);
+}
+
+void TDCCanvas::DrawIconImage(const uint8_t* bytes, size_t size, int width, int height, const TRect& rect) {
+    if (rect.IsEmpty())
+        return;
+    // 0x00030000: the icon format of Windows 3.x and later, which .ico images are.
+    const IconHandle icon(CreateIconFromResourceEx(const_cast<BYTE*>(bytes), DWORD(size), TRUE, 0x00030000,
+                                                   width, height, LR_DEFAULTCOLOR));
+    if (!icon)
+        throw EIconError("The icon could not be drawn");
+    DrawIconEx(dc_, rect.left, rect.top, icon.Get(), rect.Width(), rect.Height(), 0, nullptr, DI_NORMAL);
 }

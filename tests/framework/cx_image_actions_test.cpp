@@ -2,6 +2,7 @@
 // read-only box refuses.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,9 @@
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
 #include "picture/file_formats.h"
+#include "picture/icon_graphic.h"
 #include "picture/png_object.h"
+#include "tests/picture/icon_test_util.h"
 #include "tests/picture/png_test_util.h"
 #include "tests/picture/win/device_bitmap.h"
 #include "tests/support/probes/win_probes.h"
@@ -196,4 +199,222 @@ TEST(PictureBoxBitmaps, PasteIsEnabledWhileTheClipboardHoldsABitmap) {
     EXPECT_EQ(MenuStates(*f.box), "EE.E-EE"); // cut, copy, paste, delete, load, save
     ASSERT_TRUE(PutDeviceBitmapOnClipboard(ColourfulImage(2, 2)));
     EXPECT_EQ(MenuStates(*f.box), "EEEE-EE");
+}
+
+namespace {
+
+std::wstring TempPath(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
+}
+
+void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    CloseHandle(h);
+    ASSERT_TRUE(ok);
+}
+
+// Names the events a box raises, in order, one letter each: (A)ssign, (C)hange, (E)dit value.
+std::string* eventLog = nullptr;
+void LogEvents(TcxImage& box, std::string& log) {
+    eventLog = &log;
+    box.OnAssignPicture = [](TComponent*) { *eventLog += 'A'; };
+    box.OnChange = [](TComponent*) { *eventLog += 'C'; };
+    box.OnEditValueChanged = [](TComponent*) { *eventLog += 'E'; };
+}
+
+} // namespace
+
+TEST(PictureBoxIcons, AnIconBoxLoadsAndSavesIconsButNeitherCopiesNorPastes) {
+    TBoxOnForm f(false);
+    f.box->SetGraphicClass(TIconGraphic::StaticClass());
+    ASSERT_TRUE(PutDeviceBitmapOnClipboard(ColourfulImage(2, 2)));
+    EXPECT_EQ(MenuStates(*f.box), "...E-EE") << "cut, copy and paste off for the icon kind";
+    f.Press('V', true, false);
+    f.Press(VK_INSERT, false, true);
+    PutPngOnClipboard(SmallGreyPng(4, 3));
+    f.Press('V', true, false);
+    EXPECT_EQ(f.box->Picture().Width(), 32) << "nothing pastes as an icon";
+
+    const std::vector<uint8_t> file = TestIconFile({{16, 16, 4}, {32, 32, 24}});
+    const std::wstring path = TempPath(L"cx_image_icon_") + L".ico";
+    const std::wstring saved = TempPath(L"cx_image_icon_saved_") + L".ico";
+    WriteFileBytes(path, file);
+    f.box->LoadPictureFrom(path);
+    ASSERT_NE(dynamic_cast<const TIconGraphic*>(f.box->Picture().Graphic()), nullptr);
+    EXPECT_EQ(f.box->Picture().Width(), 16);
+    EXPECT_EQ(MenuStates(*f.box), "...E-EE");
+    ASSERT_TRUE(f.box->SavePictureTo(saved));
+    TBytes written = ReadFileBytes(std::string(saved.begin(), saved.end()));
+    EXPECT_EQ(written, file) << "saved back as the same bytes";
+
+    WriteFileBytes(path, std::vector<uint8_t>(file.begin(), file.end() - 1));
+    EXPECT_THROW(f.box->LoadPictureFrom(path), EIconError);
+    EXPECT_EQ(f.box->Picture().Width(), 16) << "a damaged file changes nothing";
+    DeleteFileW(path.c_str());
+    DeleteFileW(saved.c_str());
+}
+
+TEST(PictureBoxEvents, EveryUserChangeOfThePictureIsReportedAndNothingElse) {
+    TBoxOnForm f(false);
+    std::string log;
+    LogEvents(*f.box, log);
+    const std::wstring path = TempPath(L"cx_image_events_") + L".png";
+    WriteFileBytes(path, SmallGreyPng(5, 5));
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        const char* events;
+    } cases[] = {
+        {"a program's assignment", [&] { f.box->Picture().AssignGraphic(nullptr); }, ""},
+        {"paste",
+         [&] {
+             PutPngOnClipboard(SmallGreyPng(4, 3));
+             f.Press('V', true, false);
+         },
+         "ACE"},
+        {"copy", [&] { f.Press('C', true, false); }, ""},
+        {"cut", [&] { f.Press('X', true, false); }, "CE"},
+        {"delete with nothing to delete", [&] { f.box->DeletePicture(); }, ""},
+        {"load", [&] { f.box->LoadPictureFrom(path); }, "ACE"},
+        {"delete", [&] { f.Press(VK_DELETE, false, false); }, "CE"},
+    };
+    for (const auto& c : cases) {
+        log.clear();
+        c.act();
+        EXPECT_EQ(log, c.events) << c.what;
+    }
+
+    TBoxOnForm readOnly(true);
+    LogEvents(*readOnly.box, log);
+    log.clear();
+    readOnly.Press('X', true, false);
+    readOnly.Press(VK_DELETE, false, false);
+    readOnly.box->LoadPictureFrom(path);
+    EXPECT_EQ(log, "") << "a read-only box refuses, silently";
+    DeleteFileW(path.c_str());
+}
+
+TEST(PictureBoxEvents, OnGetGraphicClassChoosesTheKindOfOneLoadOrPaste) {
+    TBoxOnForm f(false);
+    f.box->SetGraphicClass(TBitmapGraphic::StaticClass());
+    std::vector<bool> asked;
+    const TGraphicClass* answer = &TPNGObject::StaticClass();
+    f.box->OnGetGraphicClass = [&](TComponent*, bool pasting, const TGraphicClass*& kind) {
+        asked.push_back(pasting);
+        kind = answer;
+    };
+    PutPngOnClipboard(SmallGreyPng(4, 3));
+    f.Press('V', true, false);
+    EXPECT_EQ(f.box->Picture().Width(), 4) << "a PNG pasted although GraphicClassName is the bitmap";
+    answer = nullptr; // no kind named: GraphicClassName's
+    ASSERT_TRUE(PutDeviceBitmapOnClipboard(ColourfulImage(6, 2)));
+    f.Press('V', true, false);
+    EXPECT_EQ(f.box->Picture().Width(), 6);
+    EXPECT_EQ(asked, (std::vector<bool>{true, true})) << "asked once per paste, as a paste";
+
+    // An abstract kind cannot be made: the load reads GraphicClassName's kind instead.
+    answer = &TGraphic::StaticClass();
+    const std::wstring path = TempPath(L"cx_image_abstract_") + L".bmp";
+    std::vector<uint8_t> bmp;
+    WriteBmp(ColourfulImage(7, 1), bmp);
+    WriteFileBytes(path, bmp);
+    f.box->LoadPictureFrom(path);
+    EXPECT_EQ(f.box->Picture().Width(), 7);
+    EXPECT_EQ(asked.back(), false) << "asked as a load";
+    DeleteFileW(path.c_str());
+}
+
+TEST(PictureBoxTransparency, GraphicTransparencyForcesTheFlagOfEachNewPicture) {
+    TBoxOnForm f(false);
+    const TBytes bmp = [] {
+        std::vector<uint8_t> out;
+        WriteBmp(ColourfulImage(3, 3), out);
+        return out;
+    }();
+    const struct {
+        const char* tag;
+        TBytes stream;
+    } kinds[] = {{"TBitmap", bmp}, {"TPNGObject", SmallGreyPng(3, 3)}, {"TIcon", TestIconFile({{16, 16}})}};
+    // Per kind (bitmap, opaque PNG, icon), the flag of a picture that came with it off, then on.
+    const struct {
+        TGraphicTransparency setting;
+        const char* expected;
+    } cases[] = {{gtDefault, ".T..TT"}, {gtOpaque, "....TT"}, {gtTransparent, "TT..TT"}};
+    for (const auto& c : cases) {
+        f.box->SetGraphicTransparency(c.setting);
+        std::string seen;
+        for (const auto& k : kinds)
+            for (const bool cameTransparent : {false, true}) {
+                TPicture source;
+                const TBytes value = StoredValue(k.tag, k.stream);
+                source.ReadData(value.data(), value.size());
+                source.Graphic()->SetTransparent(cameTransparent);
+                f.box->Picture().Assign(source);
+                seen += f.box->Picture().Graphic()->Transparent() ? 'T' : '.';
+            }
+        EXPECT_EQ(seen, c.expected) << int(c.setting);
+    }
+}
+
+namespace {
+
+// Opens the box's menu from the keyboard and types the accelerator letter of a line, as a user
+// does; a menu still open a second later is dismissed.
+char menuLetter = 0;
+int menuTicks = 0;
+
+void ChooseFromMenu(TcxImage& box, char letter) {
+    menuLetter = letter;
+    menuTicks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (!FindWindowA("#32768", nullptr))
+            return;
+        if (++menuTicks > 20)
+            EndMenu();
+        if (menuTicks != 1)
+            return;
+        INPUT keys[2] = {};
+        for (INPUT& k : keys) {
+            k.type = INPUT_KEYBOARD;
+            k.ki.wVk = WORD(VkKeyScanA(menuLetter) & 0xFF);
+        }
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+    });
+    SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
+    KillTimer(nullptr, timer);
+}
+
+} // namespace
+
+TEST(PictureBoxMenu, TheCustomLineShowsAfterItsSeparatorAndRaisesOnCustomClick) {
+    TBoxOnForm f(true);
+    BitmapHandle glyph(CreateBitmap(16, 16, 1, 32, nullptr));
+    const HBITMAP glyphHandle = glyph.Get();
+    f.box->SetCustomMenuItemGlyph(std::move(glyph));
+    f.box->SetCustomMenuItemCaption("&Imprimer");
+    int clicks = 0;
+    f.box->OnCustomClick = [&](TComponent* sender) {
+        EXPECT_EQ(sender, f.box);
+        ++clicks;
+    };
+    EXPECT_EQ(MenuStates(*f.box), ".E..-.E") << "pmiCustom off: no custom line";
+    f.box->SetMenuItems(TPictureMenuItems::Default().Add(TPictureMenuItem::Custom));
+    EXPECT_EQ(MenuStates(*f.box), ".E..-.E-E") << "enabled even in a read-only box";
+    const std::vector<MenuLine> lines = MenuLines(f.box->Menu().Handle());
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[7].caption, "-");
+    EXPECT_EQ(lines[8].caption, "&Imprimer");
+    EXPECT_EQ(lines[8].glyph, glyphHandle);
+    ChooseFromMenu(*f.box, 'i');
+    EXPECT_EQ(clicks, 1);
+    MenuStates(*f.box); // opened and dismissed: no click
+    EXPECT_EQ(clicks, 1);
 }

@@ -1,13 +1,20 @@
-// The picture box's frame, focus rectangle and caption.
+// The picture box's frame, focus rectangle and caption, and its values read from a window
+// description.
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "base/win/solid_fill.h"
 #include "controls/cx_image.h"
 #include "framework/colors_win.h"
 #include "framework/edit.h"
+#include "framework/description/description.h"
 #include "framework/form.h"
+#include "framework/form_reader.h"
+#include "framework/reader.h"
+#include "picture/file_formats.h"
+#include "picture/icon_graphic.h"
 #include "picture/win/dc_canvas.h"
 #include "tests/framework/image_form.h"
 #include "tests/framework/pixel_canvas.h"
@@ -145,4 +152,91 @@ TEST(PictureBoxPaint, AnOpaqueBoxShowsItsColourThroughATransparentPictureWithOrW
         }
     EXPECT_GT(blended, 500) << "the picture shows";
     EXPECT_EQ(direct->At(20, 30), kBlue) << "the colour around the picture";
+}
+
+namespace {
+
+class TBoxForm : public TForm {
+  public:
+    explicit TBoxForm(TComponent* owner) : TForm(owner) {
+        RegisterField("Box", &Box);
+        RegisterMethod<TNotifyEvent>("BoxCustomClick", [this](TComponent*) { events += "custom;"; });
+        RegisterMethod<TNotifyEvent>("BoxChange", [this](TComponent*) { events += "change;"; });
+    }
+    const char* ClassName() const override { return "TBoxForm"; }
+    TcxImage* Box = nullptr;
+    std::string events;
+};
+
+// A form with one box holding the given property lines.
+std::string BoxForm(const std::string& properties) {
+    return "object BoxForm: TBoxForm\n"
+           "  object Box: TcxImage\n" +
+           properties +
+           "  end\n"
+           "end\n";
+}
+
+} // namespace
+
+TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
+    TBoxForm form(nullptr);
+    ReadForm(form,
+             ReadDescription(BoxForm("    Properties.Caption = 'Aucune image'\n"
+                                     "    Properties.CustomFilter = 'Ic\xC3\xB4nes|*.ico'\n"
+                                     "    Properties.GraphicClassName = 'TIcon'\n"
+                                     "    Properties.GraphicTransparency = gtOpaque\n"
+                                     "    Properties.PopupMenuLayout.MenuItems = [pmiCopy, pmiCustom]\n"
+                                     "    Properties.PopupMenuLayout.CustomMenuItemCaption = '&Imprimer'\n"
+                                     "    Properties.OnChange = BoxChange\n"
+                                     "    Properties.OnCustomClick = BoxCustomClick\n")));
+    ASSERT_NE(form.Box, nullptr);
+    TcxImage& box = *form.Box;
+    EXPECT_EQ(box.Caption(), "Aucune image");
+    EXPECT_EQ(box.CustomFilter(), "Ic\xF4nes|*.ico");
+    EXPECT_EQ(&box.GraphicClass(), &TIconGraphic::StaticClass());
+    EXPECT_EQ(box.GraphicTransparency(), gtOpaque);
+    EXPECT_EQ(box.CustomMenuItemCaption(), "&Imprimer");
+    std::string items;
+    for (TPictureMenuItem i :
+         {TPictureMenuItem::Cut, TPictureMenuItem::Copy, TPictureMenuItem::Paste, TPictureMenuItem::Delete,
+          TPictureMenuItem::Load, TPictureMenuItem::Save, TPictureMenuItem::Custom})
+        items += box.MenuItems().Has(i) ? '1' : '0';
+    EXPECT_EQ(items, "0100001");
+    box.CustomClick();
+    box.OnChange(&box);
+    EXPECT_EQ(form.events, "custom;change;");
+
+    TBoxForm empty(nullptr);
+    ReadForm(empty, ReadDescription(BoxForm("    Properties.PopupMenuLayout.MenuItems = []\n")));
+    EXPECT_TRUE(empty.Box->MenuItems().Empty());
+    EXPECT_EQ(&empty.Box->GraphicClass(), FileFormats().Entries().front().graphicClass) << "the default";
+}
+
+TEST(PictureBoxDescription, AnUnknownKindKeepsTheDefaultAndBadValuesAreRefused) {
+    for (const char* kind : {"'TNoSuchPicture'", "'TGraphic'", "'ticon'"}) {
+        TBoxForm form(nullptr);
+        ReadForm(form,
+                 ReadDescription(BoxForm(std::string("    Properties.GraphicClassName = ") + kind + "\n")));
+        EXPECT_EQ(&form.Box->GraphicClass(), FileFormats().Entries().front().graphicClass) << kind;
+    }
+    const struct {
+        const char* line;
+        const char* error;
+    } cases[] = {
+        {"Properties.PopupMenuLayout.MenuItems = [pmiCopy, pmiPrint]", "Invalid menu item pmiPrint"},
+        {"Properties.GraphicTransparency = gtHalf", "Invalid property value gtHalf"},
+        {"Properties.OnCustomClick = Missing", "Method Missing does not exist"},
+        {"Properties.PopupMenuLayout.CustomMenuItemCaption = 3", "String expected"},
+    };
+    for (const auto& c : cases) {
+        TBoxForm form(nullptr);
+        std::string error;
+        try {
+            ReadForm(form, ReadDescription(BoxForm(std::string("    ") + c.line + "\n")));
+        } catch (const EReadError& e) {
+            error = e.Message();
+        }
+        EXPECT_NE(error.find(c.error), std::string::npos) << c.line << ": " << error;
+    }
 }

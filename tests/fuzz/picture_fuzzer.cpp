@@ -1,7 +1,7 @@
 // Fuzz target over the stored picture value: reading it must either fail with the named kind's
-// own error (PNG or bitmap) or give a picture that writes back and reads again to the same pixels
-// (a PNG picture also draws). Anything else (a crash, a sanitizer report, another exception, a
-// changed picture) is a finding.
+// own error (PNG, bitmap or icon) or give a picture that writes back and reads again to the same pixels
+// (a PNG picture also draws; an icon keeps its bytes). Anything else (a crash, a sanitizer report, another
+// exception, a changed picture) is a finding.
 
 #include <cstdint>
 #include <cstdlib>
@@ -9,6 +9,7 @@
 
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
+#include "picture/icon_graphic.h"
 #include "picture/picture.h"
 #include "picture/png_errors.h"
 #include "picture/png_object.h"
@@ -36,6 +37,14 @@ void CheckSamePicture(const TGraphic& a, const TGraphic& b) {
         CheckSameImage(png->Image(), other->Image());
         return;
     }
+    if (dynamic_cast<const TIconGraphic*>(&a)) {
+        Check(dynamic_cast<const TIconGraphic*>(&b) != nullptr);
+        std::vector<uint8_t> sa, sb;
+        a.SaveToStream(sa);
+        b.SaveToStream(sb);
+        Check(sa == sb);
+        return;
+    }
     const auto* bitmap = dynamic_cast<const TBitmapGraphic*>(&a);
     const auto* other = dynamic_cast<const TBitmapGraphic*>(&b);
     Check(bitmap && other);
@@ -51,6 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const EPngError&) {
         return 0;
     } catch (const EBitmapError&) {
+        return 0;
+    } catch (const EIconError&) {
         return 0;
     }
     if (picture.Empty())

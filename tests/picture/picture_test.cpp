@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "picture/bitmap_graphic.h"
 #include "picture/file_formats.h"
+#include "picture/icon_graphic.h"
 #include "picture/picture.h"
 #include "picture/png_errors.h"
 #include "png_test_util.h"
@@ -158,27 +161,31 @@ TEST(StoredPicture, AssigningCopiesAndEveryChangeNotifies) {
     EXPECT_EQ(b.changes, 2);
 }
 
-TEST(FileFormats, BitmapThenPngAreRegisteredOnce) {
+TEST(FileFormats, BitmapIconAndPngAreRegisteredOnce) {
     const TFileFormatsList& formats = FileFormats();
-    ASSERT_EQ(formats.Entries().size(), 2u);
     EXPECT_EQ(&FileFormats(), &formats);
-    const TFileFormat& bmp = formats.Entries()[0];
-    EXPECT_EQ(bmp.extension, "bmp");
-    EXPECT_EQ(bmp.description, "Bitmaps");
-    EXPECT_EQ(bmp.graphicClass, &TBitmapGraphic::StaticClass());
-    const TFileFormat& png = formats.Entries()[1];
-    EXPECT_EQ(png.extension, "png");
-    EXPECT_EQ(png.description, "Portable Network Graphics");
-    EXPECT_EQ(png.graphicClass, &TPNGObject::StaticClass());
-    EXPECT_EQ(formats.FindClassName("TPNGObject"), &TPNGObject::StaticClass());
-    EXPECT_EQ(formats.FindClassName("TBitmap"), &TBitmapGraphic::StaticClass());
+    const struct {
+        const char* extension;
+        const char* description;
+        const TGraphicClass* kind;
+    } expected[] = {{"bmp", "Bitmaps", &TBitmapGraphic::StaticClass()},
+                    {"ico", "Icons", &TIconGraphic::StaticClass()},
+                    {"png", "Portable Network Graphics", &TPNGObject::StaticClass()}};
+    ASSERT_EQ(formats.Entries().size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        const TFileFormat& entry = formats.Entries()[i];
+        SCOPED_TRACE(expected[i].extension);
+        EXPECT_EQ(entry.extension, expected[i].extension);
+        EXPECT_EQ(entry.description, expected[i].description);
+        EXPECT_EQ(entry.graphicClass, expected[i].kind);
+        EXPECT_EQ(formats.FindClassName(entry.graphicClass->name), expected[i].kind);
+        EXPECT_EQ(formats.DefaultExtension(*expected[i].kind), expected[i].extension);
+    }
     EXPECT_EQ(formats.FindClassName("TPngObject"), nullptr);
-    EXPECT_EQ(formats.Filter(TPNGObject::StaticClass()), "Portable Network Graphics (*.png)|*.png");
-    EXPECT_EQ(formats.Filter(TBitmapGraphic::StaticClass()), "Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(formats.Filter(TIconGraphic::StaticClass()), "Icons (*.ico)|*.ico");
     EXPECT_EQ(formats.Filter(TGraphic::StaticClass()),
-              "All (*.png;*.bmp)|*.png;*.bmp|Portable Network Graphics (*.png)|*.png|Bitmaps (*.bmp)|*.bmp");
-    EXPECT_EQ(formats.DefaultExtension(TPNGObject::StaticClass()), "png");
-    EXPECT_EQ(formats.DefaultExtension(TBitmapGraphic::StaticClass()), "bmp");
+              "All (*.png;*.ico;*.bmp)|*.png;*.ico;*.bmp|Portable Network Graphics (*.png)|*.png|"
+              "Icons (*.ico)|*.ico|Bitmaps (*.bmp)|*.bmp");
 }
 
 TEST(FileFormats, FilterListsMatchingKindsLastFirstWithAnAllEntry) {

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "picture/icon_graphic.h"
 #include "picture/png_errors.h"
 #include "picture/png_rgb.h"
 #include "picture/transparent_draw.h"
 #include "picture/win/dc_canvas.h"
 #include "picture/win/render_bitmap.h"
+#include "../icon_test_util.h"
 #include "../png_test_util.h"
 
 namespace {
@@ -153,6 +155,34 @@ std::vector<uint8_t> BitmapPixels(HBITMAP bitmap, int width, int height) {
     WindowDC screen(nullptr);
     EXPECT_EQ(GetDIBits(screen.Get(), bitmap, 0, UINT(height), bits.data(), &info, DIB_RGB_COLORS), height);
     return bits;
+}
+
+TEST(IconDrawing, DrawsTheNearestImageThroughItsMaskAtAnySize) {
+    // A 16-pixel image in blue, a 32-pixel one in green: each with its left half masked out.
+    const std::vector<uint8_t> file = TestIconFile({{16, 16, 4, 0x0000C0}, {32, 32, 24, 0x00C000}});
+    TIconGraphic icon;
+    TByteReader stream(file.data(), file.size());
+    icon.LoadFromStream(stream);
+    const struct {
+        int left, top, size;
+        std::vector<int> shown;
+    } cases[] = {{3, 2, 16, {0, 0, 192}}, {5, 4, 32, {0, 192, 0}}, {1, 1, 64, {0, 192, 0}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        TCanvas canvas(80, 80, RGB(100, 100, 100));
+        Draw(canvas.Dc(), BoundsRect(c.left, c.top, c.size, c.size), icon);
+        for (int y = 0; y < c.size; ++y)
+            for (int x = 0; x < c.size; ++x)
+                ASSERT_EQ(canvas.At(c.left + x, c.top + y), x < c.size / 2 ? kGrey : c.shown)
+                    << x << "," << y;
+        EXPECT_EQ(canvas.At(c.left + c.size, c.top), kGrey);
+        EXPECT_EQ(canvas.At(c.left + c.size - 1, c.top + c.size), kGrey);
+    }
+    // Rendered for the clipboard, the masked half shows white.
+    const std::vector<uint8_t> bits = BitmapPixels(RenderToBitmap(icon).bitmap.Get(), 16, 16);
+    EXPECT_EQ((std::vector<int>{bits[2], bits[1], bits[0]}), (std::vector<int>{255, 255, 255}));
+    EXPECT_EQ((std::vector<int>{bits[15 * 4 + 2], bits[15 * 4 + 1], bits[15 * 4]}),
+              (std::vector<int>{0, 0, 192}));
 }
 
 TEST(RenderToBitmap, GivesABitmapOfItsOwnSizeAndThePaletteOfPaletteImages) {
