@@ -26,8 +26,19 @@ void TBitmapGraphic::SetHeight(int) {
 }
 
 void TBitmapGraphic::Draw(TGraphicCanvas& canvas, const TRect& rect) const {
-    if (image_ && !rect.IsEmpty())
-        canvas.DrawImage(*image_, TTransparencyMode::None, rect);
+    if (!image_ || rect.IsEmpty())
+        return;
+    if (!TransparentFlag())
+        return canvas.DrawImage(*image_, TTransparencyMode::None, rect);
+    // A transparent bitmap leaves showing what lies under every pixel of the colour at its
+    // bottom-left corner.
+    TDecodedImage masked = *image_;
+    masked.AddAlpha();
+    const TRGBQuad key = image_->Pixel(0, image_->Height() - 1);
+    for (uint32_t y = 0; y < image_->Height(); ++y)
+        for (uint32_t x = 0; x < image_->Width(); ++x)
+            masked.AlphaLine(y)[x] = image_->Pixel(x, y) == key ? 0 : 255;
+    canvas.DrawImage(masked, TTransparencyMode::SingleColor, rect);
 }
 
 std::vector<TRGBQuad> TBitmapGraphic::Palette() const {

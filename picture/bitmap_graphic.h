@@ -1,7 +1,8 @@
 #pragma once
 // The bitmap picture kind ("TBitmap"): a device-independent bitmap, drawn by the platform as it
-// is (one stretch-copy), read from and written as a .bmp stream (bmp_format.h). It is what a box
-// loads .bmp files as and pastes device bitmaps (CF_BITMAP) as.
+// is (one stretch-copy) or, when transparent, without the pixels of its bottom-left colour; read
+// from and written as a .bmp stream (bmp_format.h). It is what a box loads .bmp files as and
+// pastes device bitmaps (CF_BITMAP) as.
 
 #include <memory>
 #include <optional>
@@ -23,7 +24,8 @@ class TBitmapGraphic : public TGraphic {
     // A bitmap keeps its pixels: both throw EBitmapError.
     void SetWidth(int width) override;
     void SetHeight(int height) override;
-    // The flag the holder's owner sets; the pixels are copied as they are all the same.
+    // The flag the holder's owner sets. While it is on, the pixels of the bottom-left pixel's
+    // colour are not drawn.
     bool Transparent() const override { return TransparentFlag(); }
     void Draw(TGraphicCanvas& canvas, const TRect& rect) const override;
     std::vector<TRGBQuad> Palette() const override;

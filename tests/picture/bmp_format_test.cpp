@@ -9,6 +9,8 @@
 
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
+#include "picture/graphic_canvas.h"
+#include "picture/transparent_draw.h"
 
 namespace {
 
@@ -175,6 +177,52 @@ TEST(BitmapGraphic, AFailedLoadKeepsThePictureAndAGoodOneReplacesIt) {
     bitmap.Clone()->SaveToStream(saved);
     EXPECT_EQ(saved, second);
     EXPECT_THROW(TBitmapGraphic().SaveToStream(saved), EBitmapError);
+}
+
+// Draws onto a grey 32-bit surface as a device context would.
+class TSurfaceCanvas : public TGraphicCanvas {
+  public:
+    TSurfaceCanvas(int width, int height) : pixels_(size_t(width) * height, 0x00808080u) {
+        surface_ = {reinterpret_cast<uint8_t*>(pixels_.data()), width, height, size_t(width) * 4};
+    }
+    void DrawImage(const TDecodedImage& image, TTransparencyMode mode, const TRect& rect) override {
+        DrawOnSurface(image, mode, rect, surface_);
+    }
+    void DrawIconImage(const uint8_t*, size_t, int, int, const TRect&) override {}
+    uint32_t At(int x, int y) const { return pixels_[size_t(y) * surface_.width + x] & 0xFFFFFF; }
+
+  private:
+    std::vector<uint32_t> pixels_;
+    TBgrxSurface surface_;
+};
+
+TEST(BitmapGraphic, ATransparentBitmapLeavesItsBottomLeftColourUndrawn) {
+    for (const uint32_t bitCount : {4u, 24u}) {
+        TBitmapGraphic bitmap;
+        TBytes bytes;
+        WriteBmp(Pattern(6, 4, bitCount), bytes);
+        TByteReader reader(bytes.data(), bytes.size());
+        bitmap.LoadFromStream(reader);
+        const TDecodedImage& image = bitmap.Image();
+        const TRGBQuad key = image.Pixel(0, 3);
+        for (const bool transparent : {false, true}) {
+            bitmap.SetTransparent(transparent);
+            TSurfaceCanvas canvas(6, 4);
+            bitmap.Draw(canvas, {0, 0, 6, 4});
+            int keyed = 0;
+            for (uint32_t y = 0; y < 4; ++y)
+                for (uint32_t x = 0; x < 6; ++x) {
+                    const TRGBQuad p = image.Pixel(x, y);
+                    const uint32_t colour = uint32_t(p.rgbRed) << 16 | p.rgbGreen << 8 | p.rgbBlue;
+                    const bool hidden = transparent && p == key;
+                    keyed += p == key;
+                    EXPECT_EQ(canvas.At(int(x), int(y)), hidden ? 0x808080u : colour)
+                        << bitCount << " bits, transparent " << transparent << " at " << x << "," << y;
+                }
+            EXPECT_GT(keyed, 0);
+            EXPECT_LT(keyed, 24) << "the pattern has other colours too";
+        }
+    }
 }
 
 } // namespace
