@@ -9,8 +9,11 @@
 #include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
+#include "picture/bitmap_graphic.h"
+#include "picture/bmp_format.h"
 #include "picture/file_formats.h"
 #include "picture/win/dc_canvas.h"
+#include "picture/win/render_bitmap.h"
 
 TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
     SetBounds(0, 0, 140, 100);
@@ -207,9 +210,28 @@ bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
         menuItems_ = items;
     } else if (n == "Properties.PopupMenuLayout.CustomMenuItemCaption")
         customCaption_ = reader.Text(p);
+    else if (n == "Properties.PopupMenuLayout.CustomMenuItemGlyph.Data")
+        customGlyph_ = ReadStoredGlyph(reader, p);
     else
         return ReadEvent(reader, p) || TWinControl::ReadProperty(reader, p);
     return true;
+}
+
+BitmapHandle TcxImage::ReadStoredGlyph(TReader& reader, const DescProperty& p) {
+    // A stored bitmap: its length in four bytes, then a .bmp file of that length.
+    const std::vector<uint8_t>& data = reader.Bytes(p);
+    TByteReader stream(data.data(), data.size());
+    const auto length = stream.Take(4);
+    if (!length || (uint32_t(length[0]) | uint32_t(length[1]) << 8 | uint32_t(length[2]) << 16 |
+                    uint32_t(length[3]) << 24) != stream.Remaining())
+        reader.Invalid(p, "The stored glyph's length does not match its data");
+    TBitmapGraphic glyph;
+    try {
+        glyph.LoadFromStream(stream);
+    } catch (const EBitmapError& e) {
+        reader.Invalid(p, e.Message());
+    }
+    return RenderToBitmap(glyph).bitmap;
 }
 
 bool TcxImage::ReadEvent(TReader& reader, const DescProperty& p) {

@@ -57,6 +57,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     // the line pmiCustom adds to the menu.
     const std::string& CustomMenuItemCaption() const { return customCaption_; }
     void SetCustomMenuItemCaption(std::string caption) { customCaption_ = std::move(caption); }
+    HBITMAP CustomMenuItemGlyph() const { return customGlyph_.Get(); }
     void SetCustomMenuItemGlyph(BitmapHandle glyph) { customGlyph_ = std::move(glyph); }
     // The built-in context menu, made on first use.
     const TPictureMenu& Menu() const { return menu_; }
@@ -126,6 +127,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void FocusChangedLook();
 
     // The Properties.On... handlers named in the description.
+    // CustomMenuItemGlyph.Data: a stored bitmap, as a bitmap for the menu.
+    static BitmapHandle ReadStoredGlyph(TReader& reader, const DescProperty& p);
     bool ReadEvent(TReader& reader, const DescProperty& p);
     void RunMenuItem(TPictureMenuItem item);
     // The picture a user action leaves, with the events that follow it.

@@ -13,6 +13,7 @@
 #include "framework/form.h"
 #include "framework/form_reader.h"
 #include "framework/reader.h"
+#include "picture/bmp_format.h"
 #include "picture/file_formats.h"
 #include "picture/icon_graphic.h"
 #include "picture/win/dc_canvas.h"
@@ -179,6 +180,25 @@ std::string BoxForm(const std::string& properties) {
 
 } // namespace
 
+// A 16 x 16 glyph as a description stores a bitmap: its length in four bytes, then the .bmp file,
+// in hexadecimal; every pixel of it is `colour`.
+std::string StoredGlyph(COLORREF colour) {
+    TDecodedImage image(16, 16, 24);
+    for (uint32_t y = 0; y < 16; ++y)
+        for (uint32_t x = 0; x < 16; ++x) {
+            uint8_t* p = image.Line(y) + 3 * x;
+            p[0] = GetBValue(colour), p[1] = GetGValue(colour), p[2] = GetRValue(colour);
+        }
+    TBytes bmp;
+    WriteBmp(image, bmp);
+    TBytes data = {uint8_t(bmp.size()), uint8_t(bmp.size() >> 8), 0, 0};
+    data.insert(data.end(), bmp.begin(), bmp.end());
+    std::string hex;
+    for (const uint8_t b : data)
+        hex += "0123456789ABCDEF"[b >> 4], hex += "0123456789ABCDEF"[b & 15];
+    return hex;
+}
+
 TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
     TBoxForm form(nullptr);
     ReadForm(form,
@@ -188,6 +208,9 @@ TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
                                      "    Properties.GraphicTransparency = gtOpaque\n"
                                      "    Properties.PopupMenuLayout.MenuItems = [pmiCopy, pmiCustom]\n"
                                      "    Properties.PopupMenuLayout.CustomMenuItemCaption = '&Imprimer'\n"
+                                     "    Properties.PopupMenuLayout.CustomMenuItemGlyph.Data = {" +
+                                     StoredGlyph(RGB(200, 10, 20)) +
+                                     "}\n"
                                      "    Properties.OnChange = BoxChange\n"
                                      "    Properties.OnCustomClick = BoxCustomClick\n")));
     ASSERT_NE(form.Box, nullptr);
@@ -197,6 +220,13 @@ TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
     EXPECT_EQ(&box.GraphicClass(), &TIconGraphic::StaticClass());
     EXPECT_EQ(box.GraphicTransparency(), gtOpaque);
     EXPECT_EQ(box.CustomMenuItemCaption(), "&Imprimer");
+    BITMAP glyph{};
+    ASSERT_TRUE(GetObject(box.CustomMenuItemGlyph(), sizeof glyph, &glyph));
+    EXPECT_EQ(glyph.bmWidth, 16);
+    EXPECT_EQ(glyph.bmHeight, 16);
+    const MemoryDC dc(nullptr);
+    const SelectGuard selected(dc.Get(), box.CustomMenuItemGlyph());
+    EXPECT_EQ(GetPixel(dc.Get(), 7, 9), RGB(200, 10, 20));
     std::string items;
     for (TPictureMenuItem i :
          {TPictureMenuItem::Cut, TPictureMenuItem::Copy, TPictureMenuItem::Paste, TPictureMenuItem::Delete,
@@ -228,6 +258,9 @@ TEST(PictureBoxDescription, AnUnknownKindKeepsTheDefaultAndBadValuesAreRefused) 
         {"Properties.GraphicTransparency = gtHalf", "Invalid property value gtHalf"},
         {"Properties.OnCustomClick = Missing", "Method Missing does not exist"},
         {"Properties.PopupMenuLayout.CustomMenuItemCaption = 3", "String expected"},
+        {"Properties.PopupMenuLayout.CustomMenuItemGlyph.Data = {0500000042}",
+         "The stored glyph's length does not match its data"},
+        {"Properties.PopupMenuLayout.CustomMenuItemGlyph.Data = {020000004244}", "The bitmap is not valid"},
     };
     for (const auto& c : cases) {
         TBoxForm form(nullptr);
