@@ -154,6 +154,27 @@ TEST(PictureBoxFiles, SavesThePictureAndLoadsItBackIntoAnEditableBox) {
     DeleteFileW(path.c_str());
 }
 
+namespace {
+
+std::wstring TempPath(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
+}
+
+void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    CloseHandle(h);
+    ASSERT_TRUE(ok);
+}
+
+} // namespace
+
 TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnADamagedFile) {
     TBoxOnForm f(false);
     f.box->SetGraphicClass(*FileFormats().Entries().front().graphicClass); // the default kind
@@ -164,23 +185,15 @@ TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnAD
     EXPECT_EQ(PixelsOf(static_cast<const TBitmapGraphic&>(*f.box->Picture().Graphic()).Image()),
               PixelsOf(pasted));
 
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path =
-        std::wstring(folder) + L"cx_image_bitmap_" + std::to_wstring(GetCurrentProcessId()) + L".bmp";
+    const std::wstring path = TempPath(L"cx_image_bitmap_") + L".bmp";
     const TDecodedImage loaded = ColourfulImage(7, 4);
     std::vector<uint8_t> file;
     WriteBmp(loaded, file);
     for (const auto& [bytes, error] :
          {std::pair{file, false}, {std::vector<uint8_t>(file.begin(), file.end() - 3), true}}) {
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                               nullptr);
-        ASSERT_NE(h, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        const bool ok =
-            WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-        CloseHandle(h);
-        ASSERT_TRUE(ok);
+        WriteFileBytes(path, bytes);
+        if (HasFatalFailure())
+            return;
         if (error)
             EXPECT_THROW(f.box->LoadPictureFrom(path), EBitmapError);
         else
@@ -202,23 +215,6 @@ TEST(PictureBoxBitmaps, PasteIsEnabledWhileTheClipboardHoldsABitmap) {
 }
 
 namespace {
-
-std::wstring TempPath(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
-}
-
-void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-    HANDLE h =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(h);
-    ASSERT_TRUE(ok);
-}
 
 // Names the events a box raises, in order, one letter each: (A)ssign, (C)hange, (E)dit value.
 std::string* eventLog = nullptr;

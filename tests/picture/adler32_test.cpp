@@ -1,23 +1,11 @@
 #include "picture/adler32.h"
 
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 #include <vector>
 
-#include <zlib.h>
-
-namespace {
-
-std::vector<uint8_t> Noise(size_t n, uint32_t seed) {
-    std::vector<uint8_t> out(n);
-    for (uint8_t& b : out) {
-        seed = seed * 1103515245u + 12345u;
-        b = uint8_t(seed >> 16);
-    }
-    return out;
-}
-
-} // namespace
+#include "tests/picture/png_test_util.h"
 
 // The sum must equal zlib's for every length around its 16-byte steps and its runs between two
 // reductions, from any starting value; all-0xFF input gives the largest sums, where an overflow would

@@ -6,16 +6,9 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
+#include "tests/picture/png_test_util.h"
 
-std::vector<uint8_t> Noise(size_t n, uint32_t seed) {
-    std::vector<uint8_t> out(n);
-    for (uint8_t& b : out) {
-        seed = seed * 1103515245u + 12345u;
-        b = uint8_t(seed >> 16);
-    }
-    return out;
-}
+namespace {
 
 // Red, green, blue to blue, green, red, pixel by pixel.
 std::vector<uint8_t> Reversed(std::vector<uint8_t> rgb) {

@@ -128,3 +128,12 @@ TBytes StoredValue(const std::string& tag, const TBytes& stream) {
     value.insert(value.end(), stream.begin(), stream.end());
     return value;
 }
+
+TBytes Noise(size_t n, uint32_t seed) {
+    TBytes out(n);
+    for (uint8_t& b : out) {
+        seed = seed * 1103515245u + 12345u;
+        b = uint8_t(seed >> 16);
+    }
+    return out;
+}

@@ -10,6 +10,9 @@
 
 using TBytes = std::vector<uint8_t>;
 
+// n pseudo-random bytes, the same for the same seed.
+TBytes Noise(size_t n, uint32_t seed);
+
 std::string TestDataPath(const std::string& relative);
 TBytes ReadFileBytes(const std::string& path);
 TBytes PngSuiteFile(const std::string& name);
