@@ -54,7 +54,8 @@ void TcxImage::KeyDown(UINT key, LPARAM keyData) {
 }
 
 void TcxImage::ContextMenu(TPoint screenPoint) {
-    if (menuItems_.Empty())
+    // A menu of the application's own, or no built-in lines: handled as for any control.
+    if (menuItems_.Empty() || PopupMenu())
         return TWinControl::ContextMenu(screenPoint);
     POINT at = {screenPoint.x, screenPoint.y};
     if (at.x == -1 && at.y == -1) { // from the keyboard

@@ -31,6 +31,9 @@ class TComponent {
     virtual bool ReadProperty(TReader& reader, const DescProperty& prop);
     // Called once the whole description has been read.
     virtual void Loaded();
+    // Takes a component stored inside this one's block of the description that is not a control
+    // (controls are parented instead), such as a menu's lines; others have no place here.
+    virtual void AddStoredChild(TComponent*) {}
 
     void BeginLoading() { loading_ = true; }
 

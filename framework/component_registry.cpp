@@ -6,6 +6,7 @@
 #include "framework/button.h"
 #include "framework/edit.h"
 #include "framework/panel.h"
+#include "framework/popup_menu.h"
 
 namespace {
 
@@ -35,4 +36,6 @@ void RegisterFrameworkClasses() {
     RegisterComponentClass<TPanel>("TPanel");
     RegisterComponentClass<TEdit>("TEdit");
     RegisterComponentClass<TButton>("TButton");
+    RegisterComponentClass<TPopupMenu>("TPopupMenu");
+    RegisterComponentClass<TMenuItem>("TMenuItem");
 }

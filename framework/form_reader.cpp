@@ -16,8 +16,9 @@ void ReadProperties(TReader& reader, TComponent& component, const DescObject& de
             reader.Unknown(p);
 }
 
-void ReadChildren(TReader& reader, TForm& form, TWinControl* parent, const DescObject& desc,
+void ReadChildren(TReader& reader, TForm& form, TComponent& container, const DescObject& desc,
                   std::vector<TComponent*>& created) {
+    auto* parent = dynamic_cast<TWinControl*>(&container);
     for (const DescObject& child : desc.children) {
         TComponent* c = CreateComponent(child.className, &form);
         c->BeginLoading();
@@ -28,11 +29,13 @@ void ReadChildren(TReader& reader, TForm& form, TWinControl* parent, const DescO
                 throw EReadError("Error reading " + child.name +
                                  ": a control must lie in a windowed control");
             control->SetParent(parent);
+        } else {
+            container.AddStoredChild(c);
         }
         form.BindField(c);
         ReadProperties(reader, *c, child);
         if (!child.children.empty())
-            ReadChildren(reader, form, dynamic_cast<TWinControl*>(c), child, created);
+            ReadChildren(reader, form, *c, child, created);
     }
 }
 
@@ -47,7 +50,7 @@ void ReadForm(TForm& form, const DescObject& desc) {
     TReader reader(&form, form.Methods());
     ReadProperties(reader, form, desc);
     std::vector<TComponent*> created;
-    ReadChildren(reader, form, &form, desc, created);
+    ReadChildren(reader, form, form, desc, created);
     form.CheckFieldsBound();
     form.ScaleForScreen(Screen().PixelsPerInch());
     form.Loaded();

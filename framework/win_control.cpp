@@ -11,6 +11,7 @@
 #include "framework/accessible_object.h"
 #include "framework/colors_win.h"
 #include "framework/form.h"
+#include "framework/popup_menu.h"
 #include "framework/reader.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -440,8 +441,25 @@ void TWinControl::MouseMove(unsigned, TPoint) {
 void TWinControl::KeyDown(UINT, LPARAM) {
     Default();
 }
-void TWinControl::ContextMenu(TPoint) {
-    Default();
+void TWinControl::ContextMenu(TPoint screenPoint) {
+    TPopupMenu* menu = PopupMenu();
+    if (!menu)
+        return Default();
+    POINT at = {screenPoint.x, screenPoint.y};
+    if (at.x == -1 && at.y == -1) { // from the keyboard
+        at = {0, 0};
+        ClientToScreen(Handle(), &at);
+    }
+    menu->Popup(Handle(), {at.x, at.y});
+}
+
+TPopupMenu* TWinControl::PopupMenu() const {
+    if (popupMenuName_.empty())
+        return nullptr;
+    for (const TComponent* c = this; c; c = c->Owner())
+        if (auto* menu = dynamic_cast<TPopupMenu*>(c->FindComponent(popupMenuName_)))
+            return menu;
+    return nullptr;
 }
 
 void TWinControl::FocusIn(HWND) {
@@ -609,6 +627,8 @@ bool TWinControl::ReadProperty(TReader& reader, const DescProperty& p) {
         SetTabOrder(reader.Integer(p));
     else if (p.name == "TabStop")
         SetTabStop(reader.Boolean(p));
+    else if (p.name == "PopupMenu")
+        SetPopupMenu(reader.Identifier(p));
     else
         return TControl::ReadProperty(reader, p);
     return true;

@@ -12,6 +12,7 @@
 #include "framework/window_class.h"
 
 struct AccessibleTraits;
+class TPopupMenu;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -84,6 +85,11 @@ class TWinControl : public TControl {
     virtual void DescribeAccessible(AccessibleTraits& traits) const;
     void SetAccessibleName(std::string name) { accessibleName_ = std::move(name); }
 
+    // PopupMenu: the application's own context menu, named as a component of the form; empty
+    // for none. It is looked up at each request, so a menu freed first is simply not shown.
+    void SetPopupMenu(std::string componentName) { popupMenuName_ = std::move(componentName); }
+    TPopupMenu* PopupMenu() const;
+
     // Called by the window procedure: the window exists (first message) or is gone.
     virtual void AttachHandle(HWND hwnd);
     virtual void HandleDestroyed(HWND hwnd);
@@ -120,6 +126,8 @@ class TWinControl : public TControl {
     virtual void MouseLeave() {}
     virtual void KeyDown(UINT key, LPARAM keyData);
     // The context-menu request, at a point in screen coordinates; (-1, -1) from the keyboard.
+    // Shows the PopupMenu when the control has one, at the client area's top-left corner for a
+    // request from the keyboard; default handling otherwise.
     virtual void ContextMenu(TPoint screenPoint);
     virtual void FocusIn(HWND previous);
     virtual void FocusOut(HWND next);
@@ -174,6 +182,7 @@ class TWinControl : public TControl {
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     std::optional<std::string> accessibleName_;
+    std::string popupMenuName_;
     int storedTabOrder_ = -1;
     bool tabStop_ = false;
     bool showing_ = false;

@@ -3,6 +3,8 @@
 #include <climits>
 
 #include "framework/form.h"
+#include "framework/popup_menu.h"
+#include "framework/reader.h"
 #include "framework/win_control.h"
 
 int TWinControl::TabOrder() const {
@@ -27,6 +29,8 @@ void TWinControl::SetTabOrder(int order) {
 
 void TWinControl::Loaded() {
     TControl::Loaded();
+    if (!popupMenuName_.empty() && !PopupMenu())
+        throw EReadError("Invalid PopupMenu " + popupMenuName_ + " of " + Name());
     std::stable_sort(tabList_.begin(), tabList_.end(), [](const TWinControl* a, const TWinControl* b) {
         const int ka = a->storedTabOrder_ < 0 ? INT_MAX : a->storedTabOrder_;
         const int kb = b->storedTabOrder_ < 0 ? INT_MAX : b->storedTabOrder_;

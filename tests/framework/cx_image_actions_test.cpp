@@ -10,6 +10,7 @@
 #include "base/win/gdi.h"
 #include "base/win/global_memory.h"
 #include "controls/cx_image.h"
+#include "framework/popup_menu.h"
 #include "framework/form.h"
 #include "tests/framework/image_form.h"
 #include "picture/bitmap_graphic.h"
@@ -413,4 +414,26 @@ TEST(PictureBoxMenu, TheCustomLineShowsAfterItsSeparatorAndRaisesOnCustomClick) 
     EXPECT_EQ(clicks, 1);
     MenuStates(*f.box); // opened and dismissed: no click
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(PictureBoxMenu, AMenuOfTheApplicationsOwnReplacesTheBuiltInOne) {
+    TBoxOnForm f(false);
+    auto* menu = new TPopupMenu(&f.form);
+    menu->SetName("ownMenu");
+    std::string chosen;
+    for (const char* caption : {"&Agrandir", "-", "&Fermer"}) {
+        auto* item = new TMenuItem(&f.form);
+        item->SetCaption(caption);
+        item->OnClick = [&chosen, caption](TComponent*) { chosen += caption; };
+        menu->Add(item);
+    }
+    menu->Items()[2]->SetEnabled(false);
+    f.box->SetPopupMenu("ownMenu");
+    ChooseFromMenu(*f.box, 'f');
+    EXPECT_EQ(chosen, "") << "a disabled line is not chosen";
+    ChooseFromMenu(*f.box, 'a');
+    EXPECT_EQ(chosen, "&Agrandir");
+    EXPECT_EQ(f.box->Menu().Handle(), nullptr) << "the built-in menu is never made";
+    f.box->SetPopupMenu("");
+    EXPECT_EQ(MenuStates(*f.box).size(), 7u) << "without it, the built-in menu again";
 }

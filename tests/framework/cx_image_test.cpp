@@ -12,6 +12,7 @@
 #include "framework/description/description.h"
 #include "framework/form.h"
 #include "framework/form_reader.h"
+#include "framework/popup_menu.h"
 #include "framework/reader.h"
 #include "picture/bmp_format.h"
 #include "picture/file_formats.h"
@@ -243,6 +244,32 @@ TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
     EXPECT_EQ(&empty.Box->GraphicClass(), FileFormats().Entries().front().graphicClass) << "the default";
 }
 
+TEST(PictureBoxDescription, APopupMenuHoldsTheLinesStoredInItsBlock) {
+    TBoxForm form(nullptr);
+    ReadForm(form, ReadDescription("object BoxForm: TBoxForm\n"
+                                   "  object Box: TcxImage\n"
+                                   "    PopupMenu = Menu\n"
+                                   "  end\n"
+                                   "  object Menu: TPopupMenu\n"
+                                   "    object Print: TMenuItem\n"
+                                   "      Caption = '&Imprimer'\n"
+                                   "      OnClick = BoxCustomClick\n"
+                                   "    end\n"
+                                   "    object Line: TMenuItem\n"
+                                   "      Caption = '-'\n"
+                                   "      Enabled = False\n"
+                                   "    end\n"
+                                   "  end\n"
+                                   "end\n"));
+    const TPopupMenu* menu = form.Box->PopupMenu();
+    ASSERT_NE(menu, nullptr) << "named before it is read";
+    ASSERT_EQ(menu->Items().size(), 2u);
+    EXPECT_EQ(menu->Items()[0]->Caption(), "&Imprimer");
+    EXPECT_FALSE(menu->Items()[1]->Enabled());
+    menu->Items()[0]->Click();
+    EXPECT_EQ(form.events, "custom;");
+}
+
 TEST(PictureBoxDescription, AnUnknownKindKeepsTheDefaultAndBadValuesAreRefused) {
     for (const char* kind : {"'TNoSuchPicture'", "'TGraphic'", "'ticon'"}) {
         TBoxForm form(nullptr);
@@ -261,6 +288,7 @@ TEST(PictureBoxDescription, AnUnknownKindKeepsTheDefaultAndBadValuesAreRefused) 
         {"Properties.PopupMenuLayout.CustomMenuItemGlyph.Data = {0500000042}",
          "The stored glyph's length does not match its data"},
         {"Properties.PopupMenuLayout.CustomMenuItemGlyph.Data = {020000004244}", "The bitmap is not valid"},
+        {"PopupMenu = Missing", "Invalid PopupMenu Missing of Box"},
     };
     for (const auto& c : cases) {
         TBoxForm form(nullptr);
