@@ -32,13 +32,16 @@ void TBitmapGraphic::Draw(TGraphicCanvas& canvas, const TRect& rect) const {
         return canvas.DrawImage(*image_, TTransparencyMode::None, rect);
     // A transparent bitmap leaves showing what lies under every pixel of the colour at its
     // bottom-left corner.
-    TDecodedImage masked = *image_;
-    masked.AddAlpha();
-    const TRGBQuad key = image_->Pixel(0, image_->Height() - 1);
-    for (uint32_t y = 0; y < image_->Height(); ++y)
-        for (uint32_t x = 0; x < image_->Width(); ++x)
-            masked.AlphaLine(y)[x] = image_->Pixel(x, y) == key ? 0 : 255;
-    canvas.DrawImage(masked, TTransparencyMode::SingleColor, rect);
+    if (!masked_) {
+        TDecodedImage masked = *image_;
+        masked.AddAlpha();
+        const TRGBQuad key = image_->Pixel(0, image_->Height() - 1);
+        for (uint32_t y = 0; y < image_->Height(); ++y)
+            for (uint32_t x = 0; x < image_->Width(); ++x)
+                masked.AlphaLine(y)[x] = image_->Pixel(x, y) == key ? 0 : 255;
+        masked_ = std::move(masked);
+    }
+    canvas.DrawImage(*masked_, TTransparencyMode::SingleColor, rect);
 }
 
 std::vector<TRGBQuad> TBitmapGraphic::Palette() const {
@@ -50,6 +53,7 @@ std::vector<TRGBQuad> TBitmapGraphic::Palette() const {
 
 void TBitmapGraphic::LoadFromStream(TByteReader& stream) {
     image_.emplace(ReadBmp(stream));
+    masked_.reset();
     Changed();
 }
 

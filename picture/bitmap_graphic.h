@@ -41,4 +41,7 @@ class TBitmapGraphic : public TGraphic {
 
   private:
     std::optional<TDecodedImage> image_;
+    // The image with the pixels of its bottom-left colour made transparent: made at the first
+    // transparent draw and kept until the image changes, so that paints do not make it again.
+    mutable std::optional<TDecodedImage> masked_;
 };

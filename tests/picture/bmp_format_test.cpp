@@ -197,8 +197,8 @@ class TSurfaceCanvas : public TGraphicCanvas {
 };
 
 TEST(BitmapGraphic, ATransparentBitmapLeavesItsBottomLeftColourUndrawn) {
+    TBitmapGraphic bitmap; // loaded twice: the second picture must not draw through the first's mask
     for (const uint32_t bitCount : {4u, 24u}) {
-        TBitmapGraphic bitmap;
         TBytes bytes;
         WriteBmp(Pattern(6, 4, bitCount), bytes);
         TByteReader reader(bytes.data(), bytes.size());
