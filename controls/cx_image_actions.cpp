@@ -57,18 +57,14 @@ void TcxImage::ContextMenu(TPoint screenPoint) {
     // A menu of the application's own, or no built-in lines: handled as for any control.
     if (menuItems_.Empty() || PopupMenu())
         return TWinControl::ContextMenu(screenPoint);
-    POINT at = {screenPoint.x, screenPoint.y};
-    if (at.x == -1 && at.y == -1) { // from the keyboard
-        at = {10, 10};
-        ClientToScreen(Handle(), &at);
-    }
     TPictureMenuFacts facts;
     facts.canModify = !readOnly_;
     facts.pictureEmpty = picture_.Empty();
     facts.iconKind = &GraphicClass() == &TIconGraphic::StaticClass();
     facts.pasteAvailable = CanPasteGraphic(LoadKind(true));
     menu_.Update(menuItems_, facts, {customCaption_, customGlyph_.Get()});
-    if (const auto chosen = menu_.Popup(Handle(), {at.x, at.y}))
+    // From the keyboard the menu opens at (10, 10) of the box.
+    if (const auto chosen = menu_.Popup(Handle(), ContextMenuPoint(screenPoint, {10, 10})))
         RunMenuItem(*chosen);
 }
 

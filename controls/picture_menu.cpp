@@ -55,9 +55,7 @@ void TPictureMenu::Update(TPictureMenuItems items, const TPictureMenuFacts& fact
 }
 
 std::optional<TPictureMenuItem> TPictureMenu::Popup(HWND owner, TPoint screen) {
-    const UINT chosen =
-        UINT(TrackPopupMenu(menu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-                            screen.x, screen.y, 0, owner, nullptr));
+    const UINT chosen = TrackContextMenu(menu_.Get(), owner, screen.x, screen.y);
     if (chosen == 0)
         return std::nullopt;
     return TPictureMenuItem(chosen - 1);

@@ -40,9 +40,7 @@ void TPopupMenu::Popup(HWND owner, TPoint screen) {
         if (!AppendMenuA(menu.Get(), flags, i + 1, separator ? nullptr : item.Caption().c_str()))
             throw Exception("The menu " + Name() + " could not be built");
     }
-    const UINT chosen =
-        UINT(TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
-                            screen.x, screen.y, 0, owner, nullptr));
+    const UINT chosen = TrackContextMenu(menu.Get(), owner, screen.x, screen.y);
     if (chosen > 0 && chosen <= items_.size())
         items_[chosen - 1]->Click();
 }

@@ -442,15 +442,18 @@ void TWinControl::KeyDown(UINT, LPARAM) {
     Default();
 }
 void TWinControl::ContextMenu(TPoint screenPoint) {
-    TPopupMenu* menu = PopupMenu();
-    if (!menu)
-        return Default();
-    POINT at = {screenPoint.x, screenPoint.y};
-    if (at.x == -1 && at.y == -1) { // from the keyboard
-        at = {0, 0};
-        ClientToScreen(Handle(), &at);
-    }
-    menu->Popup(Handle(), {at.x, at.y});
+    if (TPopupMenu* menu = PopupMenu())
+        menu->Popup(Handle(), ContextMenuPoint(screenPoint, {0, 0}));
+    else
+        Default();
+}
+
+TPoint TWinControl::ContextMenuPoint(TPoint screenPoint, TPoint fromKeyboard) {
+    if (screenPoint.x != -1 || screenPoint.y != -1)
+        return screenPoint;
+    POINT at = {fromKeyboard.x, fromKeyboard.y};
+    ClientToScreen(Handle(), &at);
+    return {at.x, at.y};
 }
 
 TPopupMenu* TWinControl::PopupMenu() const {

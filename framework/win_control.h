@@ -89,6 +89,9 @@ class TWinControl : public TControl {
     // for none. It is looked up at each request, so a menu freed first is simply not shown.
     void SetPopupMenu(std::string componentName) { popupMenuName_ = std::move(componentName); }
     TPopupMenu* PopupMenu() const;
+    // Where a context menu opens: the request's screen point, or for a request from the keyboard
+    // ((-1, -1)) the client point `fromKeyboard` on the screen.
+    TPoint ContextMenuPoint(TPoint screenPoint, TPoint fromKeyboard);
 
     // Called by the window procedure: the window exists (first message) or is gone.
     virtual void AttachHandle(HWND hwnd);
