@@ -6,38 +6,13 @@
 #include "framework/edit.h"
 #include "framework/form.h"
 #include "framework/panel.h"
-
-namespace {
-
-class TTreeForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TTreeForm"; }
-};
-
-template <typename T>
-T* Add(TForm& owner, TWinControl* parent, int left = 0, int top = 0) {
-    auto* c = new T(&owner);
-    c->SetParent(parent);
-    c->SetBounds(left, top, 50, 20);
-    return c;
-}
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-} // namespace
+#include "tests/framework/test_form.h"
 
 TEST(ControlTree, FontsAndColoursFollowTheParentUntilSetOwnValues) {
-    TTreeForm form(nullptr);
-    auto* panel = Add<TPanel>(form, &form);
-    auto* edit = Add<TEdit>(form, panel);
-    auto* own = Add<TEdit>(form, panel);
+    TPlainForm form(nullptr);
+    auto* panel = Place<TPanel>(form, &form);
+    auto* edit = Place<TEdit>(form, panel);
+    auto* own = Place<TEdit>(form, panel);
     own->Font().SetName("Tahoma");
     form.Font().SetHeight(-20);
     EXPECT_EQ(panel->Font().Height(), -20);
@@ -54,9 +29,9 @@ TEST(ControlTree, FontsAndColoursFollowTheParentUntilSetOwnValues) {
 }
 
 TEST(ControlTree, ClientAlignedControlsFollowTheirParent) {
-    TTreeForm form(nullptr);
+    TPlainForm form(nullptr);
     form.SetClientSize(300, 200);
-    auto* panel = Add<TPanel>(form, &form);
+    auto* panel = Place<TPanel>(form, &form);
     panel->SetAlign(alClient);
     EXPECT_EQ(panel->BoundsRect(), (TRect{0, 0, 300, 200}));
     form.Show();
@@ -70,12 +45,12 @@ TEST(ControlTree, ClientAlignedControlsFollowTheirParent) {
 }
 
 TEST(ControlTree, TabOrderSkipsWhatCannotTakeTheFocus) {
-    TTreeForm form(nullptr);
-    auto* a = Add<TEdit>(form, &form);
-    auto* b = Add<TEdit>(form, &form);
-    auto* c = Add<TButton>(form, &form);
-    auto* d = Add<TEdit>(form, &form);
-    auto* label = Add<TcxLabel>(form, &form);
+    TPlainForm form(nullptr);
+    auto* a = Place<TEdit>(form, &form);
+    auto* b = Place<TEdit>(form, &form);
+    auto* c = Place<TButton>(form, &form);
+    auto* d = Place<TEdit>(form, &form);
+    auto* label = Place<TcxLabel>(form, &form);
     form.Show();
     EXPECT_EQ(form.FindNextControl(a, true, true, false), b);
     b->SetVisible(false);
@@ -95,8 +70,8 @@ TEST(ControlTree, TabOrderSkipsWhatCannotTakeTheFocus) {
 }
 
 TEST(ControlTree, FocusingAnInvisibleControlFails) {
-    TTreeForm form(nullptr);
-    auto* a = Add<TEdit>(form, &form);
+    TPlainForm form(nullptr);
+    auto* a = Place<TEdit>(form, &form);
     a->SetVisible(false);
     form.Show();
     EXPECT_THROW(a->SetFocus(), EInvalidOperation);
@@ -104,10 +79,10 @@ TEST(ControlTree, FocusingAnInvisibleControlFails) {
 }
 
 TEST(ControlTree, TheActiveButtonFollowsTheFocus) {
-    TTreeForm form(nullptr);
-    auto* edit = Add<TEdit>(form, &form);
-    auto* ok = Add<TButton>(form, &form);
-    auto* cancel = Add<TButton>(form, &form);
+    TPlainForm form(nullptr);
+    auto* edit = Place<TEdit>(form, &form);
+    auto* ok = Place<TButton>(form, &form);
+    auto* cancel = Place<TButton>(form, &form);
     ok->SetDefault(true);
     form.Show();
     edit->SetFocus();
@@ -125,9 +100,9 @@ TEST(ControlTree, TheActiveButtonFollowsTheFocus) {
 }
 
 TEST(ControlTree, AControlFreedOnItsOwnLeavesNoTraceInItsForm) {
-    TTreeForm form(nullptr);
-    auto* a = Add<TEdit>(form, &form);
-    auto* b = Add<TEdit>(form, &form);
+    TPlainForm form(nullptr);
+    auto* a = Place<TEdit>(form, &form);
+    auto* b = Place<TEdit>(form, &form);
     form.Show();
     b->SetFocus();
     PumpMessages();
@@ -150,8 +125,8 @@ TEST(ControlTree, DestroyingTheFormFreesEveryControl) {
     };
     int alive = 0;
     {
-        TTreeForm form(nullptr);
-        auto* panel = Add<TPanel>(form, &form);
+        TPlainForm form(nullptr);
+        auto* panel = Place<TPanel>(form, &form);
         for (int i = 0; i < 3; ++i)
             (new Counted(&form, &alive))->SetParent(panel);
         form.Show();
@@ -162,10 +137,10 @@ TEST(ControlTree, DestroyingTheFormFreesEveryControl) {
 }
 
 TEST(ControlTree, AButtonsAmpersandLetterClicksItUnlessTheFocusedControlTypesIt) {
-    TTreeForm form(nullptr);
-    auto* edit = Add<TEdit>(form, &form);
-    auto* ok = Add<TButton>(form, &form);
-    auto* other = Add<TButton>(form, &form, 60);
+    TPlainForm form(nullptr);
+    auto* edit = Place<TEdit>(form, &form);
+    auto* ok = Place<TButton>(form, &form);
+    auto* other = Place<TButton>(form, &form, 60);
     ok->SetText("&Ok");
     int clicks = 0;
     ok->OnClick = [&](TComponent*) { ++clicks; };

@@ -3,20 +3,16 @@
 
 #include <memory>
 
+#include "base/win/solid_fill.h"
 #include "controls/cx_button.h"
 #include "framework/colors_win.h"
 #include "framework/description/description.h"
 #include "framework/edit.h"
 #include "framework/form.h"
 #include "tests/framework/pixel_canvas.h"
+#include "tests/framework/test_form.h"
 
 namespace {
-
-class TButtonForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TButtonForm"; }
-};
 
 // Sets the button face, highlight and window colours for the test's lifetime.
 class SystemColours {
@@ -35,22 +31,18 @@ class SystemColours {
 };
 
 struct ButtonFixture {
-    TButtonForm form{nullptr};
+    TPlainForm form{nullptr};
     TcxButton* button;
     ButtonFixture() {
         form.SetBounds(50, 50, 300, 200);
-        button = new TcxButton(&form);
-        button->SetParent(&form);
-        button->SetBounds(10, 10, 96, 29);
+        button = Place<TcxButton>(form, &form, 10, 10, 96, 29);
         button->Font().SetName("Tahoma");
         button->Font().SetHeight(-11);
         button->Font().SetStyle(fsBold);
         button->Font().SetColor(clWindowText);
         button->Colors().Set(cxbcDefault, clWhite);
         button->SetText("Se connecter");
-        auto* edit = new TEdit(&form);
-        edit->SetParent(&form);
-        edit->SetBounds(10, 100, 50, 20);
+        auto* edit = Place<TEdit>(form, &form, 10, 100);
         form.Show();
         // The states are painted without the focus.
         edit->SetFocus();
@@ -79,10 +71,7 @@ COLORREF Sys(TColor c) {
 std::unique_ptr<PixelCanvas> ExpectedCaption(TcxButton& button, COLORREF face, COLORREF text) {
     auto owned = std::make_unique<PixelCanvas>(96, 29);
     PixelCanvas& canvas = *owned;
-    const HBRUSH brush = CreateSolidBrush(face);
-    RECT all{0, 0, 96, 29};
-    FillRect(canvas.DC(), &all, brush);
-    DeleteObject(brush);
+    FillSolid(canvas.DC(), {0, 0, 96, 29}, face);
     SelectGuard font(canvas.DC(), button.Font().Handle());
     const std::string& caption = button.Text();
     RECT r{0, 0, 0, 0};
@@ -96,14 +85,6 @@ std::unique_ptr<PixelCanvas> ExpectedCaption(TcxButton& button, COLORREF face, C
     at.bottom = at.top + th;
     DrawTextA(canvas.DC(), caption.c_str(), int(caption.size()), &at, DT_CENTER | DT_VCENTER);
     return owned;
-}
-
-int DifferingPixels(const PixelCanvas& a, const PixelCanvas& b, const RECT& area) {
-    int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            n += a.At(x, y) != b.At(x, y);
-    return n;
 }
 
 struct Scheme {
@@ -149,9 +130,9 @@ TEST(FlatButtonPaint, FrameFaceAndCaptionOfEveryStateUnderTwoColourSchemes) {
             // The disabled caption's embossed copy lies one pixel right and below.
             const auto expected = ExpectedCaption(*f.button, c.face, c.caption);
             if (state != "disabled")
-                EXPECT_EQ(DifferingPixels(*pixels, *expected, {2, 2, 94, 27}), 0);
+                EXPECT_EQ(Differing(*pixels, *expected, {2, 2, 94, 27}), 0);
             else
-                EXPECT_GT(DifferingPixels(*pixels, *expected, {2, 2, 94, 27}), 0);
+                EXPECT_GT(Differing(*pixels, *expected, {2, 2, 94, 27}), 0);
             if (state == "hot")
                 f.button->Perform(CM_MOUSELEAVE);
             if (state == "disabled")
@@ -168,11 +149,11 @@ TEST(FlatButtonPaint, TheFocusRectangleLiesThreePixelsInside) {
     f.button->SetFocus();
     ASSERT_TRUE(f.button->Focused());
     const auto focused = f.Paint(ODS_FOCUS);
-    EXPECT_EQ(DifferingPixels(*unfocused, *focused, {0, 0, 96, 29}),
-              DifferingPixels(*unfocused, *focused, {3, 3, 93, 26}) -
-                  DifferingPixels(*unfocused, *focused, {4, 4, 92, 25}))
+    EXPECT_EQ(Differing(*unfocused, *focused, {0, 0, 96, 29}),
+              Differing(*unfocused, *focused, {3, 3, 93, 26}) -
+                  Differing(*unfocused, *focused, {4, 4, 92, 25}))
         << "only the outline (3, 3)-(93, 26) changes";
-    EXPECT_GT(DifferingPixels(*unfocused, *focused, {3, 3, 93, 4}), 20) << "a dotted line along the top";
+    EXPECT_GT(Differing(*unfocused, *focused, {3, 3, 93, 4}), 20) << "a dotted line along the top";
     EXPECT_EQ(f.button->State(), cxbsNormal) << "the focused button shows Normal with its focus rectangle";
 }
 
@@ -211,7 +192,7 @@ TEST(FlatButtonColors, SlotsFallBackAsTheStateTableSays) {
 }
 
 TEST(FlatButtonColors, OnlyAssignedValuesAreWrittenBack) {
-    TButtonForm form(nullptr);
+    TPlainForm form(nullptr);
     TcxButton button(&form);
     button.Colors().Set(cxbcDefault, clWhite);
     button.Colors().Set(cxbcHotText, 0x123456);

@@ -2,6 +2,7 @@
 // its accelerator and focus.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 #include "controls/cx_label.h"
@@ -11,47 +12,30 @@
 #include "framework/form.h"
 #include "framework/panel.h"
 #include "tests/framework/pixel_canvas.h"
+#include "tests/framework/test_form.h"
 
 namespace {
-
-class TLabelForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TLabelForm"; }
-};
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(200, 0, 0);
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
 // A black panel with a red block under the left part of a 120 x 17 label, as the picture lies
 // under the window's captions.
 struct LabelFixture {
-    TLabelForm form{nullptr};
+    TPlainForm form{nullptr};
     TPanel* panel;
     TPanel* block;
     TEdit* edit;
     TcxLabel* label;
     LabelFixture() {
         form.SetBounds(50, 50, 300, 200);
-        panel = new TPanel(&form);
-        panel->SetParent(&form);
-        panel->SetBounds(0, 0, 280, 150);
+        panel = Place<TPanel>(form, &form, 0, 0, 280, 150);
         panel->SetBevelOuter(bvNone);
         panel->SetColor(clBlack);
-        block = new TPanel(&form);
-        block->SetParent(panel);
-        block->SetBounds(0, 0, 40, 100);
+        block = Place<TPanel>(form, panel, 0, 0, 40, 100);
         block->SetBevelOuter(bvNone);
         block->SetColor(TColor(kRed));
-        edit = new TEdit(&form);
-        edit->SetParent(panel);
-        edit->SetBounds(10, 120, 50, 20);
+        edit = Place<TEdit>(form, panel, 10, 120);
         label = new TcxLabel(&form);
         label->SetParent(panel);
         label->SetAutoSize(false);
@@ -64,11 +48,7 @@ struct LabelFixture {
         edit->SetFocus();
         PumpMessages();
     }
-    std::unique_ptr<PixelCanvas> Paint() {
-        auto canvas = std::make_unique<PixelCanvas>(label->Width(), label->Height());
-        label->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->DC()), PRF_CLIENT);
-        return canvas;
-    }
+    std::unique_ptr<PixelCanvas> Paint() { return PrintClient(*label); }
     // The caption drawn by hand at `r` of the label's coordinates over the same backdrop.
     std::unique_ptr<PixelCanvas> Expected(const char* text, RECT r, UINT flags) {
         label->SetCaption("");
@@ -81,19 +61,11 @@ struct LabelFixture {
     }
 };
 
-int Count(const PixelCanvas& c, const RECT& area, COLORREF colour) {
+// White (caption) pixels in the areas together.
+int White(const PixelCanvas& c, std::initializer_list<RECT> areas) {
     int n = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            n += c.At(x, y) == colour;
-    return n;
-}
-
-int Differing(const PixelCanvas& a, const PixelCanvas& b) {
-    int n = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            n += a.At(x, y) != b.At(x, y);
+    for (const RECT& area : areas)
+        n += CountColour(c, area, kWhite);
     return n;
 }
 
@@ -106,7 +78,7 @@ TEST(CaptionLabelPaint, TheBackdropShowsTheParentAndTheSiblingsBeneath) {
         EXPECT_EQ(empty->At(x, 8), kRed) << "the red block lies under label columns up to 19: " << x;
     for (const int x : {20, 60, 117})
         EXPECT_EQ(empty->At(x, 8), RGB(0, 0, 0)) << "the black panel elsewhere: " << x;
-    EXPECT_EQ(Count(*empty, {0, 0, 120, 17}, kWhite), 0) << "an empty caption draws nothing";
+    EXPECT_EQ(White(*empty, {{0, 0, 120, 17}}), 0) << "an empty caption draws nothing";
 
     f.label->SetTransparent(false);
     f.panel->SetColor(TColor(RGB(0, 0, 128)));
@@ -139,7 +111,7 @@ TEST(CaptionLabelPaint, AlignmentPlacesTheTextInTheContentRectangle) {
         f.label->SetCaption("V0.8 Beta");
         const auto painted = f.Paint();
         EXPECT_EQ(Differing(*painted, *expected), 0) << "alignment " << c.horz << ", " << c.vert;
-        EXPECT_GT(Count(*painted, {2, 2, 118, 28}, kWhite), 20);
+        EXPECT_GT(White(*painted, {{2, 2, 118, 28}}), 20);
     }
 }
 
@@ -148,11 +120,9 @@ TEST(CaptionLabelPaint, AnOverlongCaptionIsCutAtTheContentRectangle) {
     f.label->SetAlignmentHorz(taRightJustify);
     f.label->SetCaption("Connexion au serveur en cours ... et bien plus encore que cela\r\nseconde ligne");
     const auto painted = f.Paint();
-    EXPECT_EQ(Count(*painted, {0, 0, 2, 17}, kWhite) + Count(*painted, {118, 0, 120, 17}, kWhite) +
-                  Count(*painted, {0, 15, 120, 17}, kWhite),
-              0)
+    EXPECT_EQ(White(*painted, {{0, 0, 2, 17}, {118, 0, 120, 17}, {0, 15, 120, 17}}), 0)
         << "nothing outside the content rectangle, no second line below it";
-    EXPECT_GT(Count(*painted, {2, 2, 6, 15}, kWhite) + Count(*painted, {114, 2, 118, 15}, kWhite), 0)
+    EXPECT_GT(White(*painted, {{2, 2, 6, 15}, {114, 2, 118, 15}}), 0)
         << "the text runs to both edges, without an ellipsis shortening it";
 }
 
@@ -160,11 +130,11 @@ TEST(CaptionLabelPaint, WordWrapBreaksALongCaptionIntoLines) {
     LabelFixture f;
     f.label->SetHeight(32);
     f.label->SetCaption("Connexion au serveur en cours");
-    EXPECT_EQ(Count(*f.Paint(), {2, 16, 118, 30}, kWhite), 0) << "one line, cut at the right edge";
+    EXPECT_EQ(White(*f.Paint(), {{2, 16, 118, 30}}), 0) << "one line, cut at the right edge";
     f.label->SetWordWrap(true);
     const auto wrapped = f.Paint();
-    EXPECT_GT(Count(*wrapped, {2, 16, 118, 30}, kWhite), 5) << "a second line";
-    EXPECT_EQ(Count(*wrapped, {0, 0, 2, 32}, kWhite) + Count(*wrapped, {118, 0, 120, 32}, kWhite), 0);
+    EXPECT_GT(White(*wrapped, {{2, 16, 118, 30}}), 5) << "a second line";
+    EXPECT_EQ(White(*wrapped, {{0, 0, 2, 32}, {118, 0, 120, 32}}), 0);
 }
 
 TEST(CaptionLabelPaint, AmpersandsAndTheDisabledColour) {
@@ -182,8 +152,8 @@ TEST(CaptionLabelPaint, AmpersandsAndTheDisabledColour) {
 
     f.label->SetEnabled(false);
     const auto disabled = f.Paint();
-    EXPECT_EQ(Count(*disabled, {2, 2, 118, 15}, kWhite), 0);
-    EXPECT_GT(Count(*disabled, {2, 2, 118, 15}, ColorToRGB(clBtnShadow)), 5);
+    EXPECT_EQ(White(*disabled, {{2, 2, 118, 15}}), 0);
+    EXPECT_GT(CountColour(*disabled, {2, 2, 118, 15}, ColorToRGB(clBtnShadow)), 5);
 }
 
 TEST(CaptionLabel, RepaintsOnlyWhenTheCaptionChanges) {

@@ -4,14 +4,9 @@
 #include "framework/form.h"
 #include "framework/mouse_tracking.h"
 #include "framework/panel.h"
+#include "tests/framework/test_form.h"
 
 namespace {
-
-class TTrackingForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TTrackingForm"; }
-};
 
 // A panel that counts the notifications and, like the styled controls, stops its tracking
 // when told the pointer left.
@@ -45,13 +40,11 @@ void PumpFor(DWORD ms) {
 }
 
 struct Fixture {
-    TTrackingForm form{nullptr};
+    TPlainForm form{nullptr};
     TTrackedPanel* panel;
     Fixture() {
         form.SetBounds(100, 100, 300, 200);
-        panel = new TTrackedPanel(&form);
-        panel->SetParent(&form);
-        panel->SetBounds(10, 10, 100, 50);
+        panel = Place<TTrackedPanel>(form, &form, 10, 10, 100, 50);
         form.Show();
     }
     POINT Screen(int x, int y) {

@@ -1,9 +1,10 @@
 #pragma once
-// A 32-bit top-down bitmap in a memory device context, for comparing painted pixels.
+// A 32-bit top-down bitmap in a memory device context, and counts over its pixels for comparing paints.
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "base/win/gdi.h"
@@ -41,3 +42,33 @@ class PixelCanvas {
     const uint32_t* bits_ = nullptr;
     std::optional<SelectGuard> select_;
 };
+
+// The control's client area as it paints it into a bitmap of its size.
+template <typename Control>
+std::unique_ptr<PixelCanvas> PrintClient(Control& control) {
+    auto canvas = std::make_unique<PixelCanvas>(control.Width(), control.Height());
+    control.Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->DC()), PRF_CLIENT);
+    return canvas;
+}
+
+// Pixels of `area` in the colour.
+inline int CountColour(const PixelCanvas& c, const RECT& area, COLORREF colour) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            n += c.At(x, y) == colour;
+    return n;
+}
+
+// Pixels of `area` that differ between two canvases.
+inline int Differing(const PixelCanvas& a, const PixelCanvas& b, const RECT& area) {
+    int n = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            n += a.At(x, y) != b.At(x, y);
+    return n;
+}
+
+inline int Differing(const PixelCanvas& a, const PixelCanvas& b) {
+    return Differing(a, b, {0, 0, a.Width(), a.Height()});
+}

@@ -6,14 +6,9 @@
 
 #include "framework/edit.h"
 #include "framework/form.h"
+#include "tests/framework/test_form.h"
 
 namespace {
-
-class TActivationForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TActivationForm"; }
-};
 
 // Stands for an ActiveX control's host: records the UI activation messages it gets and, as a
 // host does, stops being the recorded one when it is UI-deactivated.
@@ -33,28 +28,12 @@ class TEmbedded : public TWinControl {
     }
 };
 
-template <typename T>
-T* Add(TForm& form, int left) {
-    auto* c = new T(&form);
-    c->SetParent(&form);
-    c->SetBounds(left, 0, 50, 20);
-    return c;
-}
-
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 } // namespace
 
 TEST(UIActiveEmbeddedControl, RecordingAnotherOneDeactivatesThePreviousOne) {
-    TActivationForm form(nullptr);
-    auto* first = Add<TEmbedded>(form, 0);
-    auto* second = Add<TEmbedded>(form, 60);
+    TPlainForm form(nullptr);
+    auto* first = Place<TEmbedded>(form, &form, 0);
+    auto* second = Place<TEmbedded>(form, &form, 60);
     form.SetActiveOleControl(first);
     EXPECT_TRUE(first->received.empty());
     form.SetActiveOleControl(second);
@@ -65,9 +44,9 @@ TEST(UIActiveEmbeddedControl, RecordingAnotherOneDeactivatesThePreviousOne) {
 }
 
 TEST(UIActiveEmbeddedControl, TheFocusMovingElsewhereDeactivatesIt) {
-    TActivationForm form(nullptr);
-    auto* edit = Add<TEdit>(form, 0);
-    auto* embedded = Add<TEmbedded>(form, 60);
+    TPlainForm form(nullptr);
+    auto* edit = Place<TEdit>(form, &form, 0);
+    auto* embedded = Place<TEmbedded>(form, &form, 60);
     form.Show();
     embedded->SetFocus();
     PumpMessages();
@@ -83,9 +62,9 @@ TEST(UIActiveEmbeddedControl, TheFocusMovingElsewhereDeactivatesIt) {
 }
 
 TEST(UIActiveEmbeddedControl, TheFormGettingTheFocusBackActivatesTheFocusedOneAgain) {
-    TActivationForm form(nullptr);
-    Add<TEdit>(form, 0);
-    auto* embedded = Add<TEmbedded>(form, 60);
+    TPlainForm form(nullptr);
+    Place<TEdit>(form, &form, 0);
+    auto* embedded = Place<TEmbedded>(form, &form, 60);
     form.Show();
     embedded->SetFocus();
     PumpMessages();
@@ -100,8 +79,8 @@ TEST(UIActiveEmbeddedControl, TheFormGettingTheFocusBackActivatesTheFocusedOneAg
 }
 
 TEST(UIActiveEmbeddedControl, ARemovedControlIsForgotten) {
-    TActivationForm form(nullptr);
-    auto* embedded = Add<TEmbedded>(form, 0);
+    TPlainForm form(nullptr);
+    auto* embedded = Place<TEmbedded>(form, &form, 0);
     form.SetActiveOleControl(embedded);
     embedded->SetParent(nullptr);
     EXPECT_EQ(form.ActiveOleControl(), nullptr);
