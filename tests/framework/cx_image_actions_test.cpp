@@ -12,33 +12,25 @@
 #include "controls/cx_image.h"
 #include "framework/popup_menu.h"
 #include "framework/form.h"
-#include "tests/framework/image_form.h"
+#include "tests/framework/box_on_form.h"
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
 #include "picture/file_formats.h"
 #include "picture/icon_graphic.h"
 #include "picture/png_object.h"
 #include "tests/picture/icon_test_util.h"
-#include "tests/picture/png_test_util.h"
 #include "tests/picture/win/device_bitmap.h"
 #include "tests/support/probes/win_probes.h"
 
 namespace {
 
-// A shown form with a focused 100 x 60 box holding a 32 x 32 picture, loading and pasting PNGs.
-struct TBoxOnForm {
-    TImageForm form{nullptr};
-    TcxImage* box;
+// A shown form with a focused box holding a 32 x 32 picture, loading and pasting PNGs.
+struct TBoxOnForm : BoxOnForm {
     explicit TBoxOnForm(bool readOnly) {
-        form.SetBounds(50, 50, 300, 200);
-        box = new TcxImage(&form);
-        box->SetParent(&form);
-        box->SetBounds(10, 10, 100, 60);
         box->SetReadOnly(readOnly);
         box->SetGraphicClass(TPNGObject::StaticClass());
-        const TBytes file = PngSuiteFile("basn2c08.png");
         TPicture source;
-        source.ReadData(StoredValue("TPNGObject", file).data(), StoredValue("TPNGObject", file).size());
+        ReadStored(source, "TPNGObject", PngSuiteFile("basn2c08.png"));
         box->Picture().Assign(source);
         form.Show();
         box->SetFocus();
@@ -59,6 +51,23 @@ struct TBoxOnForm {
         return static_cast<const TPNGObject&>(*box->Picture().Graphic()).Image().Pixel(x, y).rgbRed;
     }
 };
+
+std::wstring TempPath(const wchar_t* name) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
+}
+
+void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
+    HANDLE h =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
+    CloseHandle(h);
+    ASSERT_TRUE(ok);
+}
 
 bool ClipboardHasBitmap() {
     return IsClipboardFormatAvailable(CF_BITMAP) != 0;
@@ -135,10 +144,7 @@ TEST(PictureBoxKeys, AnEditableBoxPastesCutsAndDeletes) {
 }
 
 TEST(PictureBoxFiles, SavesThePictureAndLoadsItBackIntoAnEditableBox) {
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path =
-        std::wstring(folder) + L"cx_image_actions_" + std::to_wstring(GetCurrentProcessId()) + L".png";
+    const std::wstring path = TempPath(L"cx_image_actions_") + L".png";
     TBoxOnForm readOnly(true);
     ASSERT_TRUE(readOnly.box->SavePictureTo(path));
     readOnly.box->LoadPictureFrom(path); // read-only: refused
@@ -154,27 +160,6 @@ TEST(PictureBoxFiles, SavesThePictureAndLoadsItBackIntoAnEditableBox) {
             ASSERT_EQ(editable.PictureRed(x, y), readOnly.PictureRed(x, y)) << x << "," << y;
     DeleteFileW(path.c_str());
 }
-
-namespace {
-
-std::wstring TempPath(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
-}
-
-void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-    HANDLE h =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(h);
-    ASSERT_TRUE(ok);
-}
-
-} // namespace
 
 TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnADamagedFile) {
     TBoxOnForm f(false);
@@ -350,8 +335,7 @@ TEST(PictureBoxTransparency, GraphicTransparencyForcesTheFlagOfEachNewPicture) {
         for (const auto& k : kinds)
             for (const bool cameTransparent : {false, true}) {
                 TPicture source;
-                const TBytes value = StoredValue(k.tag, k.stream);
-                source.ReadData(value.data(), value.size());
+                ReadStored(source, k.tag, k.stream);
                 source.Graphic()->SetTransparent(cameTransparent);
                 f.box->Picture().Assign(source);
                 seen += f.box->Picture().Graphic()->Transparent() ? 'T' : '.';

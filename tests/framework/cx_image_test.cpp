@@ -18,9 +18,7 @@
 #include "picture/file_formats.h"
 #include "picture/icon_graphic.h"
 #include "picture/win/dc_canvas.h"
-#include "tests/framework/image_form.h"
-#include "tests/framework/pixel_canvas.h"
-#include "tests/picture/png_test_util.h"
+#include "tests/framework/box_on_form.h"
 
 namespace {
 
@@ -50,27 +48,16 @@ HBITMAP WINAPI NoBitmap(HDC, int, int) {
 
 TEST(PictureBoxPaint, TheFocusShowsInTheFrameColourAndOptionallyAFocusRectangle) {
     for (const bool showFocusRect : {true, false}) {
-        TImageForm form(nullptr);
-        form.SetBounds(50, 50, 300, 200);
-        auto* edit = new TEdit(&form);
-        edit->SetParent(&form);
-        edit->SetBounds(150, 10, 50, 20);
-        auto* box = new TcxImage(&form);
-        box->SetParent(&form);
-        box->SetBounds(10, 10, 100, 60);
-        box->SetShowFocusRect(showFocusRect);
-        form.Show();
-        const auto paint = [&] {
-            auto canvas = std::make_unique<PixelCanvas>(100, 60);
-            box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->DC()), PRF_CLIENT);
-            return canvas;
-        };
+        BoxOnForm f;
+        auto* edit = Place<TEdit>(f.form, &f.form, 150, 10);
+        f.box->SetShowFocusRect(showFocusRect);
+        f.form.Show();
         edit->SetFocus();
         PumpMessages();
-        const auto unfocused = paint();
-        box->SetFocus();
+        const auto unfocused = f.Paint();
+        f.box->SetFocus();
         PumpMessages();
-        const auto focused = paint();
+        const auto focused = f.Paint();
         EXPECT_EQ(unfocused->At(1, 30), ColorToRGB(clBtnShadow));
         EXPECT_EQ(focused->At(1, 30), ColorToRGB(clHighlight)) << "the frame line turns to the highlight";
         EXPECT_EQ(RingDifferences(*unfocused, *focused, 0), 0) << "the outer ring is never drawn on";
@@ -84,67 +71,45 @@ TEST(PictureBoxPaint, TheFocusShowsInTheFrameColourAndOptionallyAFocusRectangle)
 }
 
 TEST(PictureBoxPaint, AnEmptyBoxShowsItsCaptionCentredAndAPictureHidesIt) {
-    TImageForm form(nullptr);
-    form.SetBounds(50, 50, 300, 200);
-    auto* box = new TcxImage(&form);
-    box->SetParent(&form);
-    box->SetBounds(10, 10, 100, 60);
-    box->SetCaption("Aucune image");
-    box->SetShowFocusRect(false);
-    form.Show();
+    BoxOnForm f;
+    f.box->SetCaption("Aucune image");
+    f.box->SetShowFocusRect(false);
+    f.form.Show();
     const auto textPixels = [&](int top, int bottom) {
-        PixelCanvas canvas(100, 60);
-        box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.DC()), PRF_CLIENT);
-        int n = 0;
-        for (int y = top; y < bottom; ++y)
-            for (int x = 2; x < 98; ++x)
-                n += canvas.At(x, y) != ColorToRGB(clWindow);
-        return n;
+        return 96 * (bottom - top) - CountColour(*f.Paint(), {2, top, 98, bottom}, ColorToRGB(clWindow));
     };
     EXPECT_GT(textPixels(22, 38), 20) << "the caption in the middle";
     EXPECT_EQ(textPixels(2, 18) + textPixels(42, 58), 0) << "one line, centred vertically";
 
     TPicture white;
-    const TBytes png = SmallGreyPng(1, 1);
-    const TBytes value = StoredValue("TPNGObject", png);
-    white.ReadData(value.data(), value.size());
-    box->Picture().Assign(white);
+    ReadStored(white, "TPNGObject", SmallGreyPng(1, 1));
+    f.box->Picture().Assign(white);
     EXPECT_EQ(textPixels(22, 38), 1) << "only the one-pixel picture, no caption";
 }
 
 TEST(PictureBoxPaint, AnOpaqueBoxShowsItsColourThroughATransparentPictureWithOrWithoutItsBitmap) {
-    TImageForm form(nullptr);
-    form.SetBounds(50, 50, 300, 200);
-    auto* box = new TcxImage(&form);
-    box->SetParent(&form);
-    box->SetBounds(10, 10, 100, 60);
-    box->SetShowFocusRect(false);
+    BoxOnForm f;
+    f.box->SetShowFocusRect(false);
     constexpr COLORREF kBlue = RGB(0, 0, 200);
-    box->SetColor(TColor(kBlue));
+    f.box->SetColor(TColor(kBlue));
     // 32 x 32, its alpha running from clear to opaque.
-    const TBytes value = StoredValue("TPNGObject", PngSuiteFile("basn6a08.png"));
-    box->Picture().ReadData(value.data(), value.size());
-    box->SetPictureBufferFunction(CountedBitmap);
+    ReadStored(f.box->Picture(), "TPNGObject", PngSuiteFile("basn6a08.png"));
+    f.box->SetPictureBufferFunction(CountedBitmap);
     bitmapsMade = 0;
-    form.Show();
+    f.form.Show();
     PumpMessages();
-    const auto paint = [&] {
-        auto canvas = std::make_unique<PixelCanvas>(100, 60);
-        box->Perform(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas->DC()), PRF_CLIENT);
-        return canvas;
-    };
-    const auto buffered = paint();
-    paint();
+    const auto buffered = f.Paint();
+    f.Paint();
     EXPECT_EQ(bitmapsMade, 1) << "the bitmap is kept between paints";
 
     // The picture blended over the colour by hand.
     PixelCanvas expected(100, 60);
     FillSolid(expected.DC(), {2, 2, 98, 58}, kBlue);
     TDCCanvas canvas(expected.DC());
-    box->Picture().Graphic()->Draw(canvas, box->PictureRect());
+    f.box->Picture().Graphic()->Draw(canvas, f.box->PictureRect());
 
-    box->SetPictureBufferFunction(NoBitmap);
-    const auto direct = paint();
+    f.box->SetPictureBufferFunction(NoBitmap);
+    const auto direct = f.Paint();
     int blended = 0;
     for (int y = 2; y < 58; ++y)
         for (int x = 2; x < 98; ++x) {
@@ -170,16 +135,12 @@ class TBoxForm : public TForm {
     std::string events;
 };
 
-// A form with one box holding the given property lines.
-std::string BoxForm(const std::string& properties) {
+// A form with one box holding the given property lines, and the given objects after it.
+std::string BoxForm(const std::string& properties, const std::string& siblings = "") {
     return "object BoxForm: TBoxForm\n"
            "  object Box: TcxImage\n" +
-           properties +
-           "  end\n"
-           "end\n";
+           properties + "  end\n" + siblings + "end\n";
 }
-
-} // namespace
 
 // A 16 x 16 glyph as a description stores a bitmap: its length in four bytes, then the .bmp file,
 // in hexadecimal; every pixel of it is `colour`.
@@ -199,6 +160,8 @@ std::string StoredGlyph(COLORREF colour) {
         hex += "0123456789ABCDEF"[b >> 4], hex += "0123456789ABCDEF"[b & 15];
     return hex;
 }
+
+} // namespace
 
 TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
     TBoxForm form(nullptr);
@@ -246,21 +209,16 @@ TEST(PictureBoxDescription, ReadsTheBoxsPropertiesAndHandlers) {
 
 TEST(PictureBoxDescription, APopupMenuHoldsTheLinesStoredInItsBlock) {
     TBoxForm form(nullptr);
-    ReadForm(form, ReadDescription("object BoxForm: TBoxForm\n"
-                                   "  object Box: TcxImage\n"
-                                   "    PopupMenu = Menu\n"
-                                   "  end\n"
-                                   "  object Menu: TPopupMenu\n"
-                                   "    object Print: TMenuItem\n"
-                                   "      Caption = '&Imprimer'\n"
-                                   "      OnClick = BoxCustomClick\n"
-                                   "    end\n"
-                                   "    object Line: TMenuItem\n"
-                                   "      Caption = '-'\n"
-                                   "      Enabled = False\n"
-                                   "    end\n"
-                                   "  end\n"
-                                   "end\n"));
+    ReadForm(form, ReadDescription(BoxForm("    PopupMenu = Menu\n", "  object Menu: TPopupMenu\n"
+                                                                     "    object Print: TMenuItem\n"
+                                                                     "      Caption = '&Imprimer'\n"
+                                                                     "      OnClick = BoxCustomClick\n"
+                                                                     "    end\n"
+                                                                     "    object Line: TMenuItem\n"
+                                                                     "      Caption = '-'\n"
+                                                                     "      Enabled = False\n"
+                                                                     "    end\n"
+                                                                     "  end\n")));
     const TPopupMenu* menu = form.Box->PopupMenu();
     ASSERT_NE(menu, nullptr) << "named before it is read";
     ASSERT_EQ(menu->Items().size(), 2u);
