@@ -43,8 +43,7 @@ TEST(Close, EveryCloseCommandEndsTheProgramWithExitCodeZero) {
                 visibleAfterClose = IsWindowVisible(form.Handle());
             },
             CountCloses(closes));
-        EXPECT_EQ(run.exitCode, 0) << c.name;
-        EXPECT_FALSE(run.timedOut) << c.name;
+        EXPECT_EQ(run, kEndedCleanly) << c.name;
         EXPECT_EQ(closes, 1) << c.name;
         EXPECT_TRUE(visibleAfterClose)
             << c.name << ": the window stays until the loop takes the quit message";
@@ -60,8 +59,7 @@ TEST(Close, ASecondRequestBeforeTheLoopEndsStillEndsTheProgramOnce) {
             form.Close();
         },
         CountCloses(closes));
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run, kEndedCleanly);
     EXPECT_EQ(closes, 2);
 }
 
@@ -86,8 +84,7 @@ TEST(Close, AnExceptionInsideTheRequestLeavesTheWindowOpen) {
             };
         });
     EXPECT_TRUE(openAfterFailure);
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run, kEndedCleanly);
 }
 
 TEST(StartupFailure, TwoVisualStyleMarkersStopStartUpWithExitCodeOne) {

@@ -3,6 +3,7 @@
 // application and the window while the message loop runs.
 
 #include <functional>
+#include <ostream>
 
 #include "app/main.h"
 #include "app/program.h"
@@ -10,7 +11,17 @@
 struct RunResult {
     int exitCode;
     bool timedOut;
+
+    friend bool operator==(const RunResult& a, const RunResult& b) {
+        return a.exitCode == b.exitCode && a.timedOut == b.timedOut;
+    }
+    friend void PrintTo(const RunResult& r, std::ostream* os) {
+        *os << "exit code " << r.exitCode << (r.timedOut ? ", timed out" : ", ended by itself");
+    }
 };
+
+// The program ended by itself with exit code 0.
+constexpr RunResult kEndedCleanly{0, false};
 
 using ProgramStep = std::function<void(TApplication&, TFrmConnexionORLIX&)>;
 

@@ -24,6 +24,10 @@ TRect WindowRectOf(HWND h) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+// The window's caption, in the ANSI code page.
+constexpr char kCaption[] = "Enseignement Sp\xE9"
+                            "cialis\xE9 Vorlane";
+
 bool HasMenuCommand(HMENU menu, UINT cmd) {
     return GetMenuState(menu, cmd, MF_BYCOMMAND) != UINT(-1);
 }
@@ -58,8 +62,7 @@ TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
         GetClientRect(h, &client);
         EXPECT_EQ(client.right, 599);
         EXPECT_EQ(client.bottom, 372);
-        EXPECT_EQ(WindowText(h), "Enseignement Sp\xE9"
-                                 "cialis\xE9 Vorlane");
+        EXPECT_EQ(WindowText(h), kCaption);
         EXPECT_EQ(GetFocus(), form.Edit1->Handle());
         EXPECT_EQ(form.ActiveControl(), form.Edit1);
 
@@ -91,10 +94,8 @@ TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
         PressKey(VK_ESCAPE);
     });
     UnhookWindowsHookEx(g_hook);
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(run.timedOut);
-    EXPECT_EQ(g_captionWhenShown, "Enseignement Sp\xE9"
-                                  "cialis\xE9 Vorlane");
+    EXPECT_EQ(run, kEndedCleanly);
+    EXPECT_EQ(g_captionWhenShown, kCaption);
 }
 
 TEST(Startup, PlacesEveryControlInStackingOrder) {
@@ -199,8 +200,7 @@ TEST(Startup, MinimizedShowCommandShowsTheWindowOnlyWhenRestored) {
             EXPECT_TRUE(IsWindowVisible(form.Handle()));
             EXPECT_FALSE(IsIconic(app.Handle()));
             EXPECT_EQ(form.WindowState(), wsNormal);
-            EXPECT_EQ(WindowText(form.Handle()), "Enseignement Sp\xE9"
-                                                 "cialis\xE9 Vorlane");
+            EXPECT_EQ(WindowText(form.Handle()), kCaption);
             form.Close();
         },
         nullptr, SW_SHOWMINNOACTIVE);
