@@ -22,6 +22,7 @@
 #include "framework/edit.h"
 #include "tests/app/program_runner.h"
 #include "tests/app/scripted_host.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
 #include "tests/support/ui/warning_boxes.h"
 
@@ -145,8 +146,7 @@ TEST(Accessibility, EachControlReadsAsShownTheProgressAndTheBoxAreAnnouncedAndTh
     HWND progress = nullptr;
     RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
         // What the user typed names nothing.
-        SetWindowTextW(form.Edit1->Handle(), L"jdupont");
-        SetWindowTextW(form.edit2->Handle(), password.c_str());
+        Fill(form, L"jdupont", password);
         for (const auto& c : cases) {
             auto* control = *c.control ? dynamic_cast<TWinControl*>(form.FindComponent(c.control)) : &form;
             const ObjectRead read = ReadObject(control->Handle());
@@ -163,7 +163,7 @@ TEST(Accessibility, EachControlReadsAsShownTheProgressAndTheBoxAreAnnouncedAndTh
         // another program starts still sends the password.
         EXPECT_EQ(ReadFromAnotherThread(form.Edit1->Handle()).text, L"jdupont");
         progress = form.lblProgress->Handle();
-        OnAnotherThread([&] { SendMessageW(form.btnLogin->Handle(), BM_CLICK, 0, 0); });
+        OnAnotherThread([&] { ClickLogin(form); });
         const VARIANT& sent = HostedControl().LastInstance()->Setting("ClearTextPassword");
         EXPECT_EQ(std::wstring(sent.vt == VT_BSTR && sent.bstrVal ? sent.bstrVal : L""), password);
 

@@ -11,16 +11,10 @@
 #include "framework/panel.h"
 #include "framework/mouse_tracking.h"
 #include "tests/app/program_runner.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
 
 namespace {
-
-struct Clicks {
-    int login = 0;
-    void Attach(TFrmConnexionORLIX& form) {
-        form.btnLogin->OnClick = [this](TComponent*) { ++login; };
-    }
-};
 
 POINT ScreenPoint(HWND hwnd, int x, int y) {
     POINT p{x, y};
@@ -99,8 +93,7 @@ TEST(FlatButtonInput, HotWhileThePointerIsOverItUntilItLeavesWhereverItGoes) {
 
 TEST(FlatButtonInput, DraggingOutLeavesThePressAndDraggingBackResumesIt) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        Clicks clicks;
-        clicks.Attach(form);
+        ClickCounter clicks(form);
         const HWND login = form.btnLogin->Handle();
         for (const bool releaseInside : {false, true}) {
             PressMouse(login, 48, 14);
@@ -129,8 +122,7 @@ TEST(FlatButtonInput, DraggingOutLeavesThePressAndDraggingBackResumesIt) {
 
 TEST(FlatButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        Clicks clicks;
-        clicks.Attach(form);
+        ClickCounter clicks(form);
         form.btnLogin->SetFocus();
         Pump();
         const HWND login = form.btnLogin->Handle();
@@ -148,8 +140,7 @@ TEST(FlatButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
 
 TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        Clicks clicks;
-        clicks.Attach(form);
+        ClickCounter clicks(form);
         const HWND login = form.btnLogin->Handle();
         form.btnLogin->SetFocus();
         MoveMouse(login, 48, 14);
@@ -171,8 +162,7 @@ TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
 
 TEST(FlatButtonInput, DisablingAHotOrPressedButtonShowsTheDisabledLookAndClicksNothing) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        Clicks clicks;
-        clicks.Attach(form);
+        ClickCounter clicks(form);
         const HWND login = form.btnLogin->Handle();
         MoveMouse(login, 48, 14);
         ASSERT_TRUE(form.btnLogin->Hot());

@@ -7,22 +7,8 @@
 #include "framework/panel.h"
 #include "session/msrdp_client.h"
 #include "tests/app/program_runner.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
-
-namespace {
-
-// Replaces both buttons' click handlers with counters, so that Enter and Escape can be
-// observed without ending the program.
-struct ClickCounter {
-    int login = 0;
-    int cancel = 0;
-    void Attach(TFrmConnexionORLIX& form) {
-        form.btnLogin->OnClick = [this](TComponent*) { ++login; };
-        form.btnCancel->OnClick = [this](TComponent*) { ++cancel; };
-    }
-};
-
-} // namespace
 
 TEST(DialogKeys, TabCyclesThroughTheTabStopsAndShiftTabBack) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
@@ -70,40 +56,36 @@ TEST(DialogKeys, ArrowsMoveAmongThePanelsControlsButNotOutOfTheFields) {
 
 TEST(DialogKeys, EnterClicksTheActiveButtonAndEscapeTheCancelButton) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        ClickCounter clicks;
-        clicks.Attach(form);
-        PressKey(VK_RETURN);
-        EXPECT_EQ(clicks.login, 1) << "Enter in the user-code field";
-        form.edit2->SetFocus();
-        Pump();
-        PressKey(VK_RETURN);
-        EXPECT_EQ(clicks.login, 2) << "Enter in the password field";
-        form.cxImage1->SetFocus();
-        Pump();
-        PressKey(VK_RETURN);
-        EXPECT_EQ(clicks.login, 3) << "Enter on the picture";
-        form.btnCancel->SetFocus();
-        Pump();
-        PressKey(VK_RETURN);
-        EXPECT_EQ(clicks.login, 3);
-        EXPECT_EQ(clicks.cancel, 1) << "Enter on the focused Annuler button clicks it";
-        form.btnLogin->SetFocus();
-        Pump();
-        PressKey(VK_ESCAPE);
-        EXPECT_EQ(clicks.cancel, 2) << "Escape on the login button";
-        form.Edit1->SetFocus();
-        Pump();
-        PressKey(VK_ESCAPE);
-        EXPECT_EQ(clicks.cancel, 3) << "Escape in a field";
-        EXPECT_EQ(clicks.login, 3);
+        ClickCounter clicks(form);
+        const struct {
+            const char* what;
+            TWinControl* focus;
+            UINT key;
+            int login, cancel; // the clicks the key gives
+        } cases[] = {
+            {"Enter in the user-code field", form.Edit1, VK_RETURN, 1, 0},
+            {"Enter in the password field", form.edit2, VK_RETURN, 1, 0},
+            {"Enter on the picture", form.cxImage1, VK_RETURN, 1, 0},
+            {"Enter on the focused Annuler button clicks it", form.btnCancel, VK_RETURN, 0, 1},
+            {"Escape on the login button", form.btnLogin, VK_ESCAPE, 0, 1},
+            {"Escape in a field", form.Edit1, VK_ESCAPE, 0, 1},
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            c.focus->SetFocus();
+            Pump();
+            clicks.login = clicks.cancel = 0;
+            PressKey(c.key);
+            EXPECT_EQ(clicks.login, c.login);
+            EXPECT_EQ(clicks.cancel, c.cancel);
+        }
         form.Close();
     });
 }
 
 TEST(DialogKeys, ModifiersAndDisabledButtonsStopEnterAndEscape) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        ClickCounter clicks;
-        clicks.Attach(form);
+        ClickCounter clicks(form);
         for (const unsigned modifiers : {unsigned(kShift), unsigned(kCtrl), unsigned(kAlt)}) {
             PressKey(VK_RETURN, modifiers);
             PressKey(VK_ESCAPE, modifiers);
@@ -125,11 +107,9 @@ TEST(DialogKeys, ModifiersAndDisabledButtonsStopEnterAndEscape) {
 
 TEST(DialogKeys, ClickingThePictureFocusesItSoEnterSignsIn) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        ClickCounter clicks;
-        clicks.Attach(form);
+        ClickCounter clicks(form);
         const HWND picture = form.cxImage1->Handle();
-        PostMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
-        PostMessageA(picture, WM_LBUTTONUP, 0, MAKELPARAM(100, 100));
+        PostClick(picture, 100, 100);
         Pump();
         EXPECT_EQ(GetFocus(), picture);
         PressKey(VK_RETURN);
@@ -149,8 +129,7 @@ TEST(DialogKeys, FieldsSelectTheirTextOnFocusExceptByAClick) {
         PressKey(VK_TAB, kShift);
         EXPECT_EQ(form.Edit1->Selection(), std::make_pair(0, 7));
         const HWND password = form.edit2->Handle();
-        PostMessageA(password, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        PostMessageA(password, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        PostClick(password, 2, 2);
         Pump();
         EXPECT_EQ(GetFocus(), password);
         const auto [start, end] = form.edit2->Selection();

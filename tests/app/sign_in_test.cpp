@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "session/rdp_ids.h"
 #include "tests/app/program_runner.h"
 #include "tests/app/scripted_host.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
 #include "tests/support/ui/warning_boxes.h"
 
@@ -36,13 +38,24 @@ struct ScriptReset {
     }
 };
 
-void Fill(TFrmConnexionORLIX& form, const std::wstring& user, const std::wstring& password) {
-    SetWindowTextW(form.Edit1->Handle(), user.c_str());
-    SetWindowTextW(form.edit2->Handle(), password.c_str());
-}
+// What the window shows of the sign-in: which buttons are enabled, and the progress line.
+struct SignInLook {
+    bool login = true;
+    bool cancel = true;
+    std::string progress;
 
-void ClickLogin(TFrmConnexionORLIX& form) {
-    SendMessageA(form.btnLogin->Handle(), BM_CLICK, 0, 0);
+    friend bool operator==(const SignInLook& a, const SignInLook& b) {
+        return a.login == b.login && a.cancel == b.cancel && a.progress == b.progress;
+    }
+    friend void PrintTo(const SignInLook& l, std::ostream* os) {
+        *os << "login " << l.login << ", cancel " << l.cancel << ", progress \"" << l.progress << '"';
+    }
+};
+const SignInLook kWaitingLook{true, true, ""};
+const SignInLook kConnectingLook{false, false, kConnecting};
+
+SignInLook LookOf(const TFrmConnexionORLIX& form) {
+    return {form.btnLogin->Enabled(), form.btnCancel->Enabled(), form.lblProgress->Text()};
 }
 
 std::wstring TextOf(const VARIANT& v) {
@@ -94,9 +107,7 @@ TEST(SignIn, AnEmptyFieldIsRefusedWithItsMessageAndTheFocusGoesToIt) {
             Pump();
             focus = GetFocus();
             EXPECT_EQ(focus, c.focusOnUserCode ? form.Edit1->Handle() : form.edit2->Handle()) << c.message;
-            EXPECT_TRUE(form.btnLogin->Enabled());
-            EXPECT_TRUE(form.btnCancel->Enabled());
-            EXPECT_EQ(form.lblProgress->Text(), "");
+            EXPECT_EQ(LookOf(form), kWaitingLook);
             form.Close();
         });
         ASSERT_EQ(boxes.Boxes().size(), 1u) << c.message;
@@ -114,8 +125,7 @@ TEST(SignIn, TheSettingsReachTheControlInOrderAsTypedThenItConnects) {
     struct AtConnect {
         TRect bounds;
         bool focused = false;
-        bool buttonsEnabled = true;
-        std::string progress;
+        SignInLook look;
     } atConnect;
     std::shared_ptr<scripted::ScriptedInstance> control;
     RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
@@ -126,8 +136,7 @@ TEST(SignIn, TheSettingsReachTheControlInOrderAsTypedThenItConnects) {
                 return;
             atConnect.bounds = form.msrdp->BoundsRect();
             atConnect.focused = GetFocus() == form.msrdp->Handle();
-            atConnect.buttonsEnabled = form.btnLogin->Enabled() || form.btnCancel->Enabled();
-            atConnect.progress = form.lblProgress->Text();
+            atConnect.look = LookOf(form);
         };
         Fill(form, user, password);
         ClickLogin(form);
@@ -153,8 +162,7 @@ TEST(SignIn, TheSettingsReachTheControlInOrderAsTypedThenItConnects) {
     EXPECT_EQ(TextOf(control->Setting("ClearTextPassword")), password);
     EXPECT_EQ(atConnect.bounds, BoundsRect(0, 0, Screen().Width(), Screen().Height()));
     EXPECT_TRUE(atConnect.focused);
-    EXPECT_FALSE(atConnect.buttonsEnabled);
-    EXPECT_EQ(atConnect.progress, kConnecting);
+    EXPECT_EQ(atConnect.look, kConnectingLook);
 }
 
 namespace {
@@ -180,22 +188,16 @@ TEST(SignIn, ADisconnectionEndsTheProgramAfterAReportUnlessTheReasonIsOneOrTwo) 
     };
     for (const Case c :
          {Case{1, false}, Case{2, false}, Case{3, true}, Case{516, true}, Case{-2147483647, true}}) {
-        struct {
-            bool buttonsEnabled = false;
-            std::string progress = "unset";
-        } behindTheBox;
+        SignInLook behindTheBox{false, false, "unset"};
         WarningBoxWatcher boxes([&](TMessageForm& box) {
-            behindTheBox.buttonsEnabled =
-                FrmConnexionORLIX->btnLogin->Enabled() && FrmConnexionORLIX->btnCancel->Enabled();
-            behindTheBox.progress = FrmConnexionORLIX->lblProgress->Text();
+            behindTheBox = LookOf(*FrmConnexionORLIX);
             WarningBoxWatcher::PressOk(box);
         });
         const RunResult run = WhileConnecting([&](TFrmConnexionORLIX&, scripted::ScriptedInstance& control) {
             control.Fire(RdpEvent::OnDisconnected, Variant::Long(c.reason));
             Pump();
         });
-        EXPECT_EQ(run.exitCode, 0) << c.reason;
-        EXPECT_FALSE(run.timedOut) << c.reason << ": the program ends by itself";
+        EXPECT_EQ(run, kEndedCleanly) << c.reason;
         if (!c.reported) {
             EXPECT_THAT(boxes.Boxes(), IsEmpty()) << c.reason;
             continue;
@@ -206,8 +208,7 @@ TEST(SignIn, ADisconnectionEndsTheProgramAfterAReportUnlessTheReasonIsOneOrTwo) 
                       std::to_string(c.reason) +
                       SignInText("\r\n\r\nEn cas de problème récurrent veuillez contacter votre responsable "
                                  "informatique"));
-        EXPECT_TRUE(behindTheBox.buttonsEnabled) << c.reason;
-        EXPECT_EQ(behindTheBox.progress, "") << c.reason;
+        EXPECT_EQ(behindTheBox, kWaitingLook) << c.reason;
     }
     EXPECT_NE(DisconnectedText(-5).find("Code Syst\xE8me : -5\r\n"), std::string::npos);
 }
@@ -239,8 +240,7 @@ TEST(SignIn, ConnectedShowsTheRemoteDesktopFillingTheMaximizedWindowAndClosingAs
         PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         Pump();
     });
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run, kEndedCleanly);
     ASSERT_TRUE(control);
     EXPECT_EQ(control->CountCalls("IMsRdpClient::RequestClose"), 1);
 }
@@ -261,9 +261,7 @@ TEST(SignIn, RefusedCredentialsWarnAndTheWindowKeepsConnecting) {
     const RunResult run = WhileConnecting([](TFrmConnexionORLIX& form, scripted::ScriptedInstance& control) {
         control.Fire(RdpEvent::OnAuthenticationWarningDisplayed);
         Pump();
-        EXPECT_FALSE(form.btnLogin->Enabled());
-        EXPECT_FALSE(form.btnCancel->Enabled());
-        EXPECT_EQ(form.lblProgress->Text(), kConnecting);
+        EXPECT_EQ(LookOf(form), kConnectingLook);
         EXPECT_TRUE(form.Panel1->Visible());
         form.Close();
     });
@@ -287,8 +285,7 @@ TEST(SignIn, ADisconnectionInsideTheRefusalBoxShowsItsOwnBoxAboveAndBothClose) {
     const RunResult run = WhileConnecting([](TFrmConnexionORLIX&, scripted::ScriptedInstance& control) {
         control.Fire(RdpEvent::OnAuthenticationWarningDisplayed);
     });
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run, kEndedCleanly);
     ASSERT_EQ(boxes.Boxes().size(), 2u);
     EXPECT_EQ(boxes.Boxes()[0].message, SignInText(kCredentialsRefused));
     EXPECT_EQ(boxes.Boxes()[1].message, DisconnectedText(2055));
@@ -307,9 +304,7 @@ TEST(SignIn, AFailingSettingLeavesTheConnectingLookWithTheErrorAndNoConnection) 
         Fill(form, L"jdupont", L"secret");
         ClickLogin(form);
         Pump();
-        EXPECT_FALSE(form.btnLogin->Enabled());
-        EXPECT_FALSE(form.btnCancel->Enabled());
-        EXPECT_EQ(form.lblProgress->Text(), kConnecting);
+        EXPECT_EQ(LookOf(form), kConnectingLook);
         form.Close();
     });
     ASSERT_EQ(RecordedBoxes().size(), 1u);
@@ -329,32 +324,34 @@ TEST(SignIn, AWindowClosedWhileTheSignInProcessesMessagesSendsNoCredentials) {
         PostMessageA(form.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
         ClickLogin(form);
     });
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run, kEndedCleanly);
     EXPECT_EQ(control->CountCalls("IMsTscAx::Connect"), 0);
 }
 
 TEST(SignIn, AFailingSessionStepStillClosesTheWindowAfterTheError) {
     ScriptReset reset;
-    const std::function<void()> failures[] = {
-        [] {
-            HostedControl().Script().FailWithExcepInfo(
-                "IDispatch::Invoke(6, GET", {E_FAIL, 0, L"Session busy", L"scripted", L"", 0, false});
-        },
-        [] {
-            HostedControl().Script().FailWithErrorInfo("IMsRdpClient::RequestClose", E_FAIL,
-                                                       {L"Session busy", L"scripted", L"", 0});
-        },
+    const struct {
+        const char* failing;
+        std::function<void()> fail;
+    } cases[] = {
+        {"reading Connected",
+         [] {
+             HostedControl().Script().FailWithExcepInfo(
+                 "IDispatch::Invoke(6, GET", {E_FAIL, 0, L"Session busy", L"scripted", L"", 0, false});
+         }},
+        {"RequestClose",
+         [] {
+             HostedControl().Script().FailWithErrorInfo("IMsRdpClient::RequestClose", E_FAIL,
+                                                        {L"Session busy", L"scripted", L"", 0});
+         }},
     };
-    for (const auto& fail : failures) {
-        const char* failing = &fail == &failures[0] ? "reading Connected" : "RequestClose";
+    for (const auto& c : cases) {
         HostedControl().Script().SetReadResult(RdpDispId::Connected, Variant::Short(1));
-        fail();
+        c.fail();
         const RunResult run = RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) { form.Close(); });
         HostedControl().Script().ClearAnswers();
-        EXPECT_EQ(run.exitCode, 0) << failing;
-        EXPECT_FALSE(run.timedOut) << failing << ": the user is not trapped";
-        ASSERT_EQ(RecordedBoxes().size(), 1u) << failing;
+        EXPECT_EQ(run, kEndedCleanly) << c.failing << ": the user is not trapped";
+        ASSERT_EQ(RecordedBoxes().size(), 1u) << c.failing;
         EXPECT_EQ(RecordedBoxes()[0].text, "Session busy.");
     }
 }
@@ -370,8 +367,7 @@ TEST(SignIn, AControlThatFailsWhenTheWindowFirstShowsLeavesAVisibleWindowToClose
         });
         HostedControl().Script().ClearAnswers();
         EXPECT_TRUE(visible) << failing;
-        EXPECT_EQ(run.exitCode, 0) << failing;
-        EXPECT_FALSE(run.timedOut) << failing;
+        EXPECT_EQ(run, kEndedCleanly) << failing;
         EXPECT_EQ(RecordedBoxes().size(), 1u) << failing << ": the failure is reported";
     }
 }

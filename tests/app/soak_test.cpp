@@ -9,6 +9,7 @@
 #include "tests/app/gui_objects.h"
 #include "tests/app/program_runner.h"
 #include "tests/app/scripted_host.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/warning_boxes.h"
 
 namespace {
@@ -20,9 +21,8 @@ constexpr int kCycles = 50;
 // window closes.
 void SignInAndDisconnect(TApplication&, TFrmConnexionORLIX& form) {
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    SetWindowTextW(form.Edit1->Handle(), L"jdupont");
-    SetWindowTextW(form.edit2->Handle(), L"secret");
-    SendMessageA(form.btnLogin->Handle(), BM_CLICK, 0, 0);
+    Fill(form, L"jdupont", L"secret");
+    ClickLogin(form);
     const auto control = HostedControl().LastInstance();
     control->Fire(RdpEvent::OnConnected);
     RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -43,8 +43,7 @@ TEST(Soak, OpeningAndClosingTheWindowFiftyTimesGivesEverythingBack) {
 
     for (int cycle = 0; cycle < kCycles; ++cycle) {
         const RunResult run = RunProgramWith(SignInAndDisconnect);
-        ASSERT_EQ(run.exitCode, 0) << "cycle " << cycle;
-        ASSERT_FALSE(run.timedOut) << "cycle " << cycle;
+        ASSERT_EQ(run, kEndedCleanly) << "cycle " << cycle;
         const auto control = HostedControl().LastInstance();
         ASSERT_EQ(control->RefCount(), 0) << "cycle " << cycle;
         ASSERT_EQ(control->LiveObjects(), 0) << "cycle " << cycle;
