@@ -16,6 +16,7 @@
 #include "controls/cx_image.h"
 #include "picture/png_object.h"
 #include "tests/app/program_runner.h"
+#include "tests/framework/box_input.h"
 #include "tests/picture/png_test_util.h"
 #include "tests/support/probes/win_probes.h"
 #include "tests/support/ui/ui_driver.h"
@@ -26,63 +27,32 @@ const TPNGObject& WindowPicture(TFrmConnexionORLIX& form) {
     return static_cast<const TPNGObject&>(*form.cxImage1->Picture().Graphic());
 }
 
-struct TMenuSeen {
-    RECT place = {};
-    std::string lines;   // captions, "-" for separators, each followed by ";"
-    std::string enabled; // captions of the enabled lines
-    int glyphs = 0;
-};
-TMenuSeen seen;
-HMENU watched = nullptr;
-
-// Runs inside the menu's own modal loop: notes what it shows, then closes it.
-void CALLBACK NoteMenuAndClose(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND popup = FindWindowA("#32768", nullptr);
-    if (!popup)
-        return;
-    GetWindowRect(popup, &seen.place);
-    const std::vector<MenuLine> lines = MenuLines(watched);
-    seen.lines = MenuCaptions(lines, false);
-    seen.enabled = MenuCaptions(lines, true);
-    for (const MenuLine& line : lines)
-        seen.glyphs += line.glyph != nullptr;
-    EndMenu();
-}
-
-void Press(HWND window, UINT key, bool ctrl, bool shift) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    state[VK_CONTROL] = ctrl ? 0x80 : 0;
-    state[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(state);
-    SendMessageA(window, WM_KEYDOWN, key, 1);
-    state[VK_CONTROL] = state[VK_SHIFT] = 0;
-    SetKeyboardState(state);
-}
-
 } // namespace
 
 TEST(WindowPictureBox, KeyboardMenuOpensAtTenTenWithOnlyCopyAndSaveEnabled) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
         TcxImage& box = *form.cxImage1;
-        seen = {};
-        // The menu is made on first use: open it once to have its handle, then watch it.
-        const UINT_PTR closer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
-        SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
-        KillTimer(nullptr, closer);
-        watched = box.Menu().Handle();
-        ASSERT_NE(watched, nullptr);
-        const UINT_PTR timer = SetTimer(nullptr, 0, 50, NoteMenuAndClose);
-        SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
-        KillTimer(nullptr, timer);
+        RECT place{};
+        std::string lines;   // captions, "-" for separators, each followed by ";"
+        std::string enabled; // captions of the enabled lines
+        int glyphs = 0;
+        WithMenuOpen(box.Handle(), [&] {
+            GetWindowRect(FindWindowA("#32768", nullptr), &place);
+            const std::vector<MenuLine> shown = MenuLines(box.Menu().Handle());
+            lines = MenuCaptions(shown, false);
+            enabled = MenuCaptions(shown, true);
+            for (const MenuLine& line : shown)
+                glyphs += line.glyph != nullptr;
+            EndMenu();
+        });
 
         POINT expected = {10, 10};
         ClientToScreen(box.Handle(), &expected);
-        EXPECT_EQ(seen.place.left, expected.x);
-        EXPECT_EQ(seen.place.top, expected.y);
-        EXPECT_EQ(seen.lines, "Cu&t;&Copy;&Paste;&Delete;-;&Load...;Save &As...;");
-        EXPECT_EQ(seen.enabled, "&Copy;Save &As...;");
-        EXPECT_EQ(seen.glyphs, 6);
+        EXPECT_EQ(place.left, expected.x);
+        EXPECT_EQ(place.top, expected.y);
+        EXPECT_EQ(lines, "Cu&t;&Copy;&Paste;&Delete;-;&Load...;Save &As...;");
+        EXPECT_EQ(enabled, "&Copy;Save &As...;");
+        EXPECT_EQ(glyphs, 6);
         form.Close();
     });
 }
@@ -142,7 +112,7 @@ TEST(WindowPictureBox, CopyWhileAnotherProgramHoldsTheClipboardShowsTheError) {
         while (stage == 0)
             Sleep(5);
         RecordedBoxes().clear();
-        Press(form.cxImage1->Handle(), 'C', true, false);
+        PressWithModifiers(form.cxImage1->Handle(), 'C', true, false);
         stage = 2;
         holder.join();
         ASSERT_EQ(RecordedBoxes().size(), 1u);

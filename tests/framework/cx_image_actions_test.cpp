@@ -12,6 +12,7 @@
 #include "controls/cx_image.h"
 #include "framework/popup_menu.h"
 #include "framework/form.h"
+#include "tests/framework/box_input.h"
 #include "tests/framework/box_on_form.h"
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
@@ -36,17 +37,7 @@ struct TBoxOnForm : BoxOnForm {
         box->SetFocus();
         PumpMessages();
     }
-    // The key pressed with the modifiers held, as the box's window receives it.
-    void Press(UINT key, bool ctrl, bool shift) {
-        BYTE state[256];
-        GetKeyboardState(state);
-        state[VK_CONTROL] = ctrl ? 0x80 : 0;
-        state[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(state);
-        SendMessageA(box->Handle(), WM_KEYDOWN, key, 1);
-        state[VK_CONTROL] = state[VK_SHIFT] = 0;
-        SetKeyboardState(state);
-    }
+    void Press(UINT key, bool ctrl, bool shift) { PressWithModifiers(box->Handle(), key, ctrl, shift); }
     int PictureRed(uint32_t x, uint32_t y) const {
         return static_cast<const TPNGObject&>(*box->Picture().Graphic()).Image().Pixel(x, y).rgbRed;
     }
@@ -84,23 +75,29 @@ void PutPngOnClipboard(const TBytes& bytes) {
 
 // The box's menu, opened from the keyboard and closed again from inside its modal loop, one
 // letter a line: "E" enabled, "." disabled, "-" a separator.
-TcxImage* menuBox = nullptr;
-std::string menuStates;
-
 std::string MenuStates(TcxImage& box) {
-    menuBox = &box;
-    menuStates = "(not shown)";
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (!FindWindowA("#32768", nullptr))
-            return;
-        menuStates.clear();
-        for (const MenuLine& line : MenuLines(menuBox->Menu().Handle()))
-            menuStates += line.caption == "-" ? '-' : line.enabled ? 'E' : '.';
+    std::string states = "(not shown)";
+    WithMenuOpen(box.Handle(), [&] {
+        states.clear();
+        for (const MenuLine& line : MenuLines(box.Menu().Handle()))
+            states += line.caption == "-" ? '-' : line.enabled ? 'E' : '.';
         EndMenu();
     });
-    SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
-    KillTimer(nullptr, timer);
-    return menuStates;
+    return states;
+}
+
+// Opens the box's menu from the keyboard and types the accelerator letter of a line, as a user
+// does.
+void ChooseFromMenu(TcxImage& box, char letter) {
+    WithMenuOpen(box.Handle(), [letter] {
+        INPUT keys[2] = {};
+        for (INPUT& k : keys) {
+            k.type = INPUT_KEYBOARD;
+            k.ki.wVk = WORD(VkKeyScanA(letter) & 0xFF);
+        }
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+    });
 }
 
 } // namespace
@@ -343,37 +340,6 @@ TEST(PictureBoxTransparency, GraphicTransparencyForcesTheFlagOfEachNewPicture) {
         EXPECT_EQ(seen, c.expected) << int(c.setting);
     }
 }
-
-namespace {
-
-// Opens the box's menu from the keyboard and types the accelerator letter of a line, as a user
-// does; a menu still open a second later is dismissed.
-char menuLetter = 0;
-int menuTicks = 0;
-
-void ChooseFromMenu(TcxImage& box, char letter) {
-    menuLetter = letter;
-    menuTicks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (!FindWindowA("#32768", nullptr))
-            return;
-        if (++menuTicks > 20)
-            EndMenu();
-        if (menuTicks != 1)
-            return;
-        INPUT keys[2] = {};
-        for (INPUT& k : keys) {
-            k.type = INPUT_KEYBOARD;
-            k.ki.wVk = WORD(VkKeyScanA(menuLetter) & 0xFF);
-        }
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
-    });
-    SendMessageA(box.Handle(), WM_CONTEXTMENU, WPARAM(box.Handle()), MAKELPARAM(-1, -1));
-    KillTimer(nullptr, timer);
-}
-
-} // namespace
 
 TEST(PictureBoxMenu, TheCustomLineShowsAfterItsSeparatorAndRaisesOnCustomClick) {
     TBoxOnForm f(true);
