@@ -115,16 +115,13 @@ TEST(FormReader, RefusesWhatTheFormCannotTake) {
         {Replace(kForm, "object Ok: TButton", "object Ok: TGrid"), "Class TGrid not found"},
         {Replace(kForm, "object Name: TEdit", "object Other: TEdit"),
          "Field Name not found in the window description"},
+        {Replace(kForm, "  object Panel: TPanel\n",
+                 "  object Marker: TWinXP\n    object Stray: TEdit\n    end\n  end\n"
+                 "  object Panel: TPanel\n"),
+         "Error reading Stray: a control must lie in a windowed control"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadError(c.text), c.message);
-}
-
-TEST(FormReader, AControlCannotLieInANonVisualComponent) {
-    const std::string text = Replace(kForm, "  object Panel: TPanel\n",
-                                     "  object Marker: TWinXP\n    object Stray: TEdit\n    end\n  end\n"
-                                     "  object Panel: TPanel\n");
-    EXPECT_EQ(ReadError(text), "Error reading Stray: a control must lie in a windowed control");
 }
 
 TEST(FormReader, ALabelsStyleFontIsItsOwnOnlyWhenMarkedAssigned) {
