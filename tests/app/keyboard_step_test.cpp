@@ -5,6 +5,7 @@
 
 #include "app/application.h"
 #include "framework/form.h"
+#include "tests/framework/test_form.h"
 #include "tests/support/ui/ui_driver.h"
 
 namespace {
@@ -24,12 +25,6 @@ class KeyRecorder : public TWinControl {
         }
         TWinControl::WndProc(m);
     }
-};
-
-class TestForm : public TForm {
-  public:
-    using TForm::TForm;
-    const char* ClassName() const override { return "TKeyStepForm"; }
 };
 
 // A window of another module (its instance handle is user32's), created inside a control.
@@ -58,14 +53,10 @@ class KeyboardStep : public testing::Test {
   protected:
     void SetUp() override {
         app = std::make_unique<TApplication>();
-        form = new TestForm(app.get());
+        form = new TPlainForm(app.get());
         form->SetBounds(10, 10, 300, 200);
-        outer = new KeyRecorder(form);
-        outer->SetParent(form);
-        outer->SetBounds(0, 0, 200, 100);
-        other = new KeyRecorder(form);
-        other->SetParent(form);
-        other->SetBounds(0, 120, 50, 20);
+        outer = Place<KeyRecorder>(*form, form, 0, 0, 200, 100);
+        other = Place<KeyRecorder>(*form, form, 0, 120);
         form->Show();
         Pump();
     }
@@ -80,7 +71,7 @@ class KeyboardStep : public testing::Test {
     }
 
     std::unique_ptr<TApplication> app;
-    TestForm* form = nullptr;
+    TPlainForm* form = nullptr;
     KeyRecorder* outer = nullptr;
     KeyRecorder* other = nullptr;
 };

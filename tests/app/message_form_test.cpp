@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/message_form.h"
+#include "base/win/gdi.h"
 #include "framework/button.h"
 #include "framework/screen.h"
 #include "tests/app/program_runner.h"
@@ -77,20 +78,17 @@ TEST(WarningBox, LaysOutItsMessageInTheMessageFontWrappedAtHalfTheScreen) {
             EXPECT_EQ(BoundsInParent(box.Button()->Handle()), l.button);
             EXPECT_EQ(WindowText(box.Button()->Handle()), "OK");
 
+            const auto textFont = reinterpret_cast<HFONT>(SendMessageA(statics.text, WM_GETFONT, 0, 0));
             LOGFONTA font{};
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(statics.text, WM_GETFONT, 0, 0)), sizeof font,
-                       &font);
+            GetObjectA(textFont, sizeof font, &font);
             EXPECT_STREQ(font.lfFaceName, metrics.lfMessageFont.lfFaceName);
             EXPECT_EQ(font.lfHeight, metrics.lfMessageFont.lfHeight);
 
             TEXTMETRICA tm{};
             {
-                const HDC dc = GetDC(statics.text);
-                const HGDIOBJ old =
-                    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(statics.text, WM_GETFONT, 0, 0)));
-                GetTextMetricsA(dc, &tm);
-                SelectObject(dc, old);
-                ReleaseDC(statics.text, dc);
+                const WindowDC dc(statics.text);
+                const SelectGuard selected(dc.Get(), textFont);
+                GetTextMetricsA(dc.Get(), &tm);
             }
             EXPECT_LE(l.text.Width(), Screen().Width() / 2);
             if (message == longMessage)
