@@ -17,6 +17,7 @@
 #include "picture/png_object.h"
 #include "tests/app/program_runner.h"
 #include "tests/framework/box_input.h"
+#include "tests/framework/temp_file.h"
 #include "tests/picture/png_test_util.h"
 #include "tests/support/probes/win_probes.h"
 #include "tests/support/ui/ui_driver.h"
@@ -59,13 +60,9 @@ TEST(WindowPictureBox, KeyboardMenuOpensAtTenTenWithOnlyCopyAndSaveEnabled) {
 
 TEST(WindowPictureBox, SaveAsWritesThePictureBackWithSubRowsAndFullImageDataChunks) {
     RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
-        wchar_t folder[MAX_PATH];
-        GetTempPathW(MAX_PATH, folder);
-        const std::wstring path =
-            std::wstring(folder) + L"window_picture_" + std::to_wstring(GetCurrentProcessId()) + L".png";
-        ASSERT_TRUE(form.cxImage1->SavePictureTo(path));
-        const TBytes file = ReadFileBytes(std::string(path.begin(), path.end()));
-        DeleteFileW(path.c_str());
+        const TempFile saved(L"window_picture_", L".png");
+        ASSERT_TRUE(form.cxImage1->SavePictureTo(saved.Path()));
+        const TBytes file = ReadFileBytes(saved.NarrowPath());
 
         std::vector<std::string> names;
         TBytes data;

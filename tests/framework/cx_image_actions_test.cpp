@@ -14,6 +14,7 @@
 #include "framework/form.h"
 #include "tests/framework/box_input.h"
 #include "tests/framework/box_on_form.h"
+#include "tests/framework/temp_file.h"
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
 #include "picture/file_formats.h"
@@ -43,21 +44,11 @@ struct TBoxOnForm : BoxOnForm {
     }
 };
 
-std::wstring TempPath(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + name + std::to_wstring(GetCurrentProcessId());
-}
-
-void WriteFileBytes(const std::wstring& path, const std::vector<uint8_t>& bytes) {
-    HANDLE h =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(h, bytes.data(), DWORD(bytes.size()), &written, nullptr) && written == bytes.size();
-    CloseHandle(h);
-    ASSERT_TRUE(ok);
+// A bitmap file holding the image.
+TBytes BmpFile(const TDecodedImage& image) {
+    TBytes file;
+    WriteBmp(image, file);
+    return file;
 }
 
 bool ClipboardHasBitmap() {
@@ -141,21 +132,20 @@ TEST(PictureBoxKeys, AnEditableBoxPastesCutsAndDeletes) {
 }
 
 TEST(PictureBoxFiles, SavesThePictureAndLoadsItBackIntoAnEditableBox) {
-    const std::wstring path = TempPath(L"cx_image_actions_") + L".png";
+    const TempFile file(L"cx_image_actions_", L".png");
     TBoxOnForm readOnly(true);
-    ASSERT_TRUE(readOnly.box->SavePictureTo(path));
-    readOnly.box->LoadPictureFrom(path); // read-only: refused
+    ASSERT_TRUE(readOnly.box->SavePictureTo(file.Path()));
+    readOnly.box->LoadPictureFrom(file.Path()); // read-only: refused
     EXPECT_EQ(readOnly.box->Picture().Width(), 32);
 
     TBoxOnForm editable(false);
     editable.box->DeletePicture();
     ASSERT_TRUE(editable.box->Picture().Empty());
-    editable.box->LoadPictureFrom(path);
+    editable.box->LoadPictureFrom(file.Path());
     ASSERT_FALSE(editable.box->Picture().Empty());
     for (uint32_t y = 0; y < 32; ++y)
         for (uint32_t x = 0; x < 32; ++x)
             ASSERT_EQ(editable.PictureRed(x, y), readOnly.PictureRed(x, y)) << x << "," << y;
-    DeleteFileW(path.c_str());
 }
 
 TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnADamagedFile) {
@@ -168,24 +158,22 @@ TEST(PictureBoxBitmaps, AnEditableBoxPastesAndLoadsBitmapsAndKeepsItsPictureOnAD
     EXPECT_EQ(PixelsOf(static_cast<const TBitmapGraphic&>(*f.box->Picture().Graphic()).Image()),
               PixelsOf(pasted));
 
-    const std::wstring path = TempPath(L"cx_image_bitmap_") + L".bmp";
+    const TempFile bmp(L"cx_image_bitmap_", L".bmp");
     const TDecodedImage loaded = ColourfulImage(7, 4);
-    std::vector<uint8_t> file;
-    WriteBmp(loaded, file);
+    const TBytes file = BmpFile(loaded);
     for (const auto& [bytes, error] :
-         {std::pair{file, false}, {std::vector<uint8_t>(file.begin(), file.end() - 3), true}}) {
-        WriteFileBytes(path, bytes);
+         {std::pair{file, false}, {TBytes(file.begin(), file.end() - 3), true}}) {
+        bmp.Write(bytes);
         if (HasFatalFailure())
             return;
         if (error)
-            EXPECT_THROW(f.box->LoadPictureFrom(path), EBitmapError);
+            EXPECT_THROW(f.box->LoadPictureFrom(bmp.Path()), EBitmapError);
         else
-            f.box->LoadPictureFrom(path);
+            f.box->LoadPictureFrom(bmp.Path());
         EXPECT_EQ(PixelsOf(static_cast<const TBitmapGraphic&>(*f.box->Picture().Graphic()).Image()),
                   PixelsOf(loaded))
             << (error ? "damaged file" : "whole file");
     }
-    DeleteFileW(path.c_str());
 }
 
 TEST(PictureBoxBitmaps, PasteIsEnabledWhileTheClipboardHoldsABitmap) {
@@ -222,30 +210,25 @@ TEST(PictureBoxIcons, AnIconBoxLoadsAndSavesIconsButNeitherCopiesNorPastes) {
     EXPECT_EQ(f.box->Picture().Width(), 32) << "nothing pastes as an icon";
 
     const std::vector<uint8_t> file = TestIconFile({{16, 16, 4}, {32, 32, 24}});
-    const std::wstring path = TempPath(L"cx_image_icon_") + L".ico";
-    const std::wstring saved = TempPath(L"cx_image_icon_saved_") + L".ico";
-    WriteFileBytes(path, file);
-    f.box->LoadPictureFrom(path);
+    const TempFile icon(L"cx_image_icon_", L".ico", file);
+    const TempFile saved(L"cx_image_icon_saved_", L".ico");
+    f.box->LoadPictureFrom(icon.Path());
     ASSERT_NE(dynamic_cast<const TIconGraphic*>(f.box->Picture().Graphic()), nullptr);
     EXPECT_EQ(f.box->Picture().Width(), 16);
     EXPECT_EQ(MenuStates(*f.box), "...E-EE");
-    ASSERT_TRUE(f.box->SavePictureTo(saved));
-    TBytes written = ReadFileBytes(std::string(saved.begin(), saved.end()));
-    EXPECT_EQ(written, file) << "saved back as the same bytes";
+    ASSERT_TRUE(f.box->SavePictureTo(saved.Path()));
+    EXPECT_EQ(ReadFileBytes(saved.NarrowPath()), file) << "saved back as the same bytes";
 
-    WriteFileBytes(path, std::vector<uint8_t>(file.begin(), file.end() - 1));
-    EXPECT_THROW(f.box->LoadPictureFrom(path), EIconError);
+    icon.Write(TBytes(file.begin(), file.end() - 1));
+    EXPECT_THROW(f.box->LoadPictureFrom(icon.Path()), EIconError);
     EXPECT_EQ(f.box->Picture().Width(), 16) << "a damaged file changes nothing";
-    DeleteFileW(path.c_str());
-    DeleteFileW(saved.c_str());
 }
 
 TEST(PictureBoxEvents, EveryUserChangeOfThePictureIsReportedAndNothingElse) {
     TBoxOnForm f(false);
     std::string log;
     LogEvents(*f.box, log);
-    const std::wstring path = TempPath(L"cx_image_events_") + L".png";
-    WriteFileBytes(path, SmallGreyPng(5, 5));
+    const TempFile png(L"cx_image_events_", L".png", SmallGreyPng(5, 5));
     const struct {
         const char* what;
         std::function<void()> act;
@@ -261,7 +244,7 @@ TEST(PictureBoxEvents, EveryUserChangeOfThePictureIsReportedAndNothingElse) {
         {"copy", [&] { f.Press('C', true, false); }, ""},
         {"cut", [&] { f.Press('X', true, false); }, "CE"},
         {"delete with nothing to delete", [&] { f.box->DeletePicture(); }, ""},
-        {"load", [&] { f.box->LoadPictureFrom(path); }, "ACE"},
+        {"load", [&] { f.box->LoadPictureFrom(png.Path()); }, "ACE"},
         {"delete", [&] { f.Press(VK_DELETE, false, false); }, "CE"},
     };
     for (const auto& c : cases) {
@@ -275,9 +258,8 @@ TEST(PictureBoxEvents, EveryUserChangeOfThePictureIsReportedAndNothingElse) {
     log.clear();
     readOnly.Press('X', true, false);
     readOnly.Press(VK_DELETE, false, false);
-    readOnly.box->LoadPictureFrom(path);
+    readOnly.box->LoadPictureFrom(png.Path());
     EXPECT_EQ(log, "") << "a read-only box refuses, silently";
-    DeleteFileW(path.c_str());
 }
 
 TEST(PictureBoxEvents, OnGetGraphicClassChoosesTheKindOfOneLoadOrPaste) {
@@ -300,23 +282,15 @@ TEST(PictureBoxEvents, OnGetGraphicClassChoosesTheKindOfOneLoadOrPaste) {
 
     // An abstract kind cannot be made: the load reads GraphicClassName's kind instead.
     answer = &TGraphic::StaticClass();
-    const std::wstring path = TempPath(L"cx_image_abstract_") + L".bmp";
-    std::vector<uint8_t> bmp;
-    WriteBmp(ColourfulImage(7, 1), bmp);
-    WriteFileBytes(path, bmp);
-    f.box->LoadPictureFrom(path);
+    const TempFile bmp(L"cx_image_abstract_", L".bmp", BmpFile(ColourfulImage(7, 1)));
+    f.box->LoadPictureFrom(bmp.Path());
     EXPECT_EQ(f.box->Picture().Width(), 7);
     EXPECT_EQ(asked.back(), false) << "asked as a load";
-    DeleteFileW(path.c_str());
 }
 
 TEST(PictureBoxTransparency, GraphicTransparencyForcesTheFlagOfEachNewPicture) {
     TBoxOnForm f(false);
-    const TBytes bmp = [] {
-        std::vector<uint8_t> out;
-        WriteBmp(ColourfulImage(3, 3), out);
-        return out;
-    }();
+    const TBytes bmp = BmpFile(ColourfulImage(3, 3));
     const struct {
         const char* tag;
         TBytes stream;
