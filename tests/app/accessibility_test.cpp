@@ -144,7 +144,7 @@ TEST(Accessibility, EachControlReadsAsShownTheProgressAndTheBoxAreAnnouncedAndTh
         WarningBoxWatcher::PressOk(box);
     });
     HWND progress = nullptr;
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         // What the user typed names nothing.
         Fill(form, L"jdupont", password);
         for (const auto& c : cases) {
@@ -168,7 +168,6 @@ TEST(Accessibility, EachControlReadsAsShownTheProgressAndTheBoxAreAnnouncedAndTh
         EXPECT_EQ(std::wstring(sent.vt == VT_BSTR && sent.bstrVal ? sent.bstrVal : L""), password);
 
         ShowWarning(refused);
-        form.Close();
     });
     EXPECT_EQ(boxMessage, AnsiToWide(refused));
     ASSERT_EQ(boxes.Boxes().size(), 1u);

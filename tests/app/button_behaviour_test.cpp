@@ -54,7 +54,7 @@ class ForeignWindow {
 } // namespace
 
 TEST(FlatButtonInput, HotWhileThePointerIsOverItUntilItLeavesWhereverItGoes) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         const HWND login = form.btnLogin->Handle();
         struct Case {
             const char* where;
@@ -87,12 +87,11 @@ TEST(FlatButtonInput, HotWhileThePointerIsOverItUntilItLeavesWhereverItGoes) {
             EXPECT_EQ(form.btnLogin->State(), cxbsNormal) << c.where;
             MoveMouse(form.Edit1->Handle(), 5, 5);
         }
-        form.Close();
     });
 }
 
 TEST(FlatButtonInput, DraggingOutLeavesThePressAndDraggingBackResumesIt) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         const HWND login = form.btnLogin->Handle();
         for (const bool releaseInside : {false, true}) {
@@ -116,12 +115,11 @@ TEST(FlatButtonInput, DraggingOutLeavesThePressAndDraggingBackResumesIt) {
         ReleaseMouse(login, 48, 14);
         EXPECT_EQ(clicks.login, 3) << "a double-click gives two clicks";
         MoveMouse(form.Edit1->Handle(), 5, 5);
-        form.Close();
     });
 }
 
 TEST(FlatButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         form.btnLogin->SetFocus();
         Pump();
@@ -134,12 +132,11 @@ TEST(FlatButtonInput, SpaceShowsThePressWhileHeldAndClicksOnRelease) {
         Pump();
         EXPECT_EQ(form.btnLogin->State(), cxbsNormal);
         EXPECT_EQ(clicks.login, 1);
-        form.Close();
     });
 }
 
 TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         const HWND login = form.btnLogin->Handle();
         form.btnLogin->SetFocus();
@@ -156,12 +153,11 @@ TEST(FlatButtonInput, AHotLookGainedAtTheEndOfAPressLeavesWithThePointer) {
         EXPECT_TRUE(form.btnLogin->Hot()) << "the end of the press finds the pointer on the button";
         JumpCursor(ScreenPoint(form.Edit1->Handle(), 5, 5));
         EXPECT_FALSE(form.btnLogin->Hot()) << "and the look goes when the pointer does";
-        form.Close();
     });
 }
 
 TEST(FlatButtonInput, DisablingAHotOrPressedButtonShowsTheDisabledLookAndClicksNothing) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         const HWND login = form.btnLogin->Handle();
         MoveMouse(login, 48, 14);
@@ -185,15 +181,13 @@ TEST(FlatButtonInput, DisablingAHotOrPressedButtonShowsTheDisabledLookAndClicksN
         ReleaseMouse(login, 48, 14);
         EXPECT_EQ(clicks.login, 0);
         MoveMouse(form.Edit1->Handle(), 5, 5);
-        form.Close();
     });
 }
 
 TEST(FlatButtonInput, TheTrackerListMustBeEmptyAtShutdown) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         MoveMouse(form.btnCancel->Handle(), 20, 10);
         ASSERT_TRUE(form.btnCancel->Hot());
-        form.Close();
     });
     for (const RecordedBox& box : RecordedBoxes())
         EXPECT_EQ(box.text.find("MouseTrackingTimerList"), std::string::npos)
@@ -202,9 +196,8 @@ TEST(FlatButtonInput, TheTrackerListMustBeEmptyAtShutdown) {
     struct Forgotten : IcxMouseTrackingCaller {
         void NotifyMouseLeft() override {}
     } forgotten;
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         StartMouseLeaveTracking(*form.Panel1, {0, 0, 0, 0}, forgotten);
-        form.Close();
     });
     ASSERT_FALSE(RecordedBoxes().empty());
     EXPECT_EQ(RecordedBoxes().back().text, "MouseTrackingTimerList.Count <> 0");

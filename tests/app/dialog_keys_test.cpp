@@ -11,7 +11,7 @@
 #include "tests/support/ui/ui_driver.h"
 
 TEST(DialogKeys, TabCyclesThroughTheTabStopsAndShiftTabBack) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         const std::vector<TWinControl*> cycle = {form.Edit1,     form.edit2, form.btnLogin,
                                                  form.btnCancel, form.msrdp, form.Edit1};
         ASSERT_EQ(GetFocus(), form.Edit1->Handle());
@@ -28,12 +28,11 @@ TEST(DialogKeys, TabCyclesThroughTheTabStopsAndShiftTabBack) {
         EXPECT_EQ(GetFocus(), form.Edit1->Handle());
         PressKey(VK_TAB, kAlt);
         EXPECT_EQ(GetFocus(), form.Edit1->Handle());
-        form.Close();
     });
 }
 
 TEST(DialogKeys, ArrowsMoveAmongThePanelsControlsButNotOutOfTheFields) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         PressKey(VK_RIGHT);
         EXPECT_EQ(GetFocus(), form.Edit1->Handle()) << "the field keeps its arrows";
         form.btnLogin->SetFocus();
@@ -50,12 +49,11 @@ TEST(DialogKeys, ArrowsMoveAmongThePanelsControlsButNotOutOfTheFields) {
         Pump();
         PressKey(VK_DOWN);
         EXPECT_EQ(GetFocus(), form.Edit1->Handle()) << "Down from Annuler wraps to the user-code field";
-        form.Close();
     });
 }
 
 TEST(DialogKeys, EnterClicksTheActiveButtonAndEscapeTheCancelButton) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         const struct {
             const char* what;
@@ -79,12 +77,11 @@ TEST(DialogKeys, EnterClicksTheActiveButtonAndEscapeTheCancelButton) {
             EXPECT_EQ(clicks.login, c.login);
             EXPECT_EQ(clicks.cancel, c.cancel);
         }
-        form.Close();
     });
 }
 
 TEST(DialogKeys, ModifiersAndDisabledButtonsStopEnterAndEscape) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         for (const unsigned modifiers : {unsigned(kShift), unsigned(kCtrl), unsigned(kAlt)}) {
             PressKey(VK_RETURN, modifiers);
@@ -101,12 +98,11 @@ TEST(DialogKeys, ModifiersAndDisabledButtonsStopEnterAndEscape) {
         form.btnLogin->SetEnabled(true);
         PressKey(VK_RETURN);
         EXPECT_EQ(clicks.login, 1);
-        form.Close();
     });
 }
 
 TEST(DialogKeys, ClickingThePictureFocusesItSoEnterSignsIn) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         ClickCounter clicks(form);
         const HWND picture = form.cxImage1->Handle();
         PostClick(picture, 100, 100);
@@ -114,12 +110,11 @@ TEST(DialogKeys, ClickingThePictureFocusesItSoEnterSignsIn) {
         EXPECT_EQ(GetFocus(), picture);
         PressKey(VK_RETURN);
         EXPECT_EQ(clicks.login, 1);
-        form.Close();
     });
 }
 
 TEST(DialogKeys, FieldsSelectTheirTextOnFocusExceptByAClick) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         TypeText("jdupont");
         PressKey(VK_TAB);
         TypeText("secret");
@@ -134,6 +129,5 @@ TEST(DialogKeys, FieldsSelectTheirTextOnFocusExceptByAClick) {
         EXPECT_EQ(GetFocus(), password);
         const auto [start, end] = form.edit2->Selection();
         EXPECT_EQ(start, end) << "a click places the caret without selecting";
-        form.Close();
     });
 }

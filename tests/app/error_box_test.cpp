@@ -7,7 +7,7 @@
 #include "tests/support/ui/ui_driver.h"
 
 TEST(ErrorBox, ShowsTheMessageWithItsPunctuationOverDisabledWindows) {
-    RunProgramWith([](TApplication& app, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication& app, TFrmConnexionORLIX& form) {
         struct Case {
             const char* message;
             const char* shown;
@@ -42,17 +42,15 @@ TEST(ErrorBox, ShowsTheMessageWithItsPunctuationOverDisabledWindows) {
         app.HandleException(&form, std::make_exception_ptr(std::bad_alloc()));
         ASSERT_EQ(RecordedBoxes().size(), 1u);
         EXPECT_EQ(RecordedBoxes()[0].text, "Out of memory.");
-        form.Close();
     });
 }
 
 TEST(ErrorBox, CancelsTheMouseCaptureFirst) {
-    RunProgramWith([](TApplication& app, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication& app, TFrmConnexionORLIX& form) {
         SetCapture(form.Edit1->Handle());
         ASSERT_EQ(GetCapture(), form.Edit1->Handle());
         app.HandleException(&form, std::make_exception_ptr(Exception("x")));
         EXPECT_EQ(GetCapture(), nullptr);
-        form.Close();
     });
 }
 
@@ -74,7 +72,7 @@ TEST(ErrorBox, AnExceptionInFormShowIsReportedAndTheWindowStillShows) {
 
 TEST(ErrorBox, AnExceptionEscapingAWindowHandlerReachesTheHandlerAndTheLoopGoesOn) {
     int clicks = 0;
-    const RunResult run = RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    const RunResult run = RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         form.btnLogin->OnClick = [&](TComponent*) {
             ++clicks;
             throw Exception("Connexion impossible");
@@ -84,7 +82,6 @@ TEST(ErrorBox, AnExceptionEscapingAWindowHandlerReachesTheHandlerAndTheLoopGoesO
         EXPECT_EQ(clicks, 2);
         ASSERT_EQ(RecordedBoxes().size(), 2u);
         EXPECT_EQ(RecordedBoxes()[1].text, "Connexion impossible.");
-        form.Close();
     });
     EXPECT_EQ(run.exitCode, 0);
 }

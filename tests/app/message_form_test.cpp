@@ -37,10 +37,9 @@ void PostKey(HWND target, UINT vk) {
 int ShowBox(const std::string& message, WarningBoxWatcher::Action action) {
     int result = -1;
     WarningBoxWatcher watcher(std::move(action));
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([&](TApplication&, TFrmConnexionORLIX&) {
         TMessageForm box(nullptr, message);
         result = box.ShowModal();
-        form.Close();
     });
     return result;
 }
@@ -150,7 +149,7 @@ TEST(WarningBox, CtrlCCopiesItsTextAndOtherModifiersDoNot) {
 }
 
 TEST(WarningBox, DisablesTheOtherWindowsAndGivesTheActivationBack) {
-    RunProgramWith([](TApplication& app, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication& app, TFrmConnexionORLIX& form) {
         Pump();
         const HWND active = GetActiveWindow();
         ASSERT_EQ(active, form.Handle());
@@ -163,6 +162,5 @@ TEST(WarningBox, DisablesTheOtherWindowsAndGivesTheActivationBack) {
         EXPECT_TRUE(IsWindowEnabled(app.Handle()));
         EXPECT_EQ(GetActiveWindow(), active);
         EXPECT_EQ(GetCapture(), nullptr) << "the capture was cancelled";
-        form.Close();
     });
 }

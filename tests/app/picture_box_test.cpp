@@ -31,7 +31,7 @@ const TPNGObject& WindowPicture(TFrmConnexionORLIX& form) {
 } // namespace
 
 TEST(WindowPictureBox, KeyboardMenuOpensAtTenTenWithOnlyCopyAndSaveEnabled) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         TcxImage& box = *form.cxImage1;
         RECT place{};
         std::string lines;   // captions, "-" for separators, each followed by ";"
@@ -54,12 +54,11 @@ TEST(WindowPictureBox, KeyboardMenuOpensAtTenTenWithOnlyCopyAndSaveEnabled) {
         EXPECT_EQ(lines, "Cu&t;&Copy;&Paste;&Delete;-;&Load...;Save &As...;");
         EXPECT_EQ(enabled, "&Copy;Save &As...;");
         EXPECT_EQ(glyphs, 6);
-        form.Close();
     });
 }
 
 TEST(WindowPictureBox, SaveAsWritesThePictureBackWithSubRowsAndFullImageDataChunks) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         const TempFile saved(L"window_picture_", L".png");
         ASSERT_TRUE(form.cxImage1->SavePictureTo(saved.Path()));
         const TBytes file = ReadFileBytes(saved.NarrowPath());
@@ -87,12 +86,11 @@ TEST(WindowPictureBox, SaveAsWritesThePictureBackWithSubRowsAndFullImageDataChun
         for (uint32_t y = 0; y < 427; ++y)
             for (uint32_t x = 0; x < 640; ++x)
                 ASSERT_EQ(back->Image().Pixel(x, y), shown.Image().Pixel(x, y)) << x << "," << y;
-        form.Close();
     });
 }
 
 TEST(WindowPictureBox, CopyWhileAnotherProgramHoldsTheClipboardShowsTheError) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         CopyTextToClipboard(nullptr, "kept");
         std::atomic<int> stage = 0; // 1: holding, 2: release
         std::thread holder([&] {
@@ -119,6 +117,5 @@ TEST(WindowPictureBox, CopyWhileAnotherProgramHoldsTheClipboardShowsTheError) {
         EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
         EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the clipboard keeps what it held";
         CloseClipboard();
-        form.Close();
     });
 }

@@ -31,3 +31,10 @@ RunResult RunProgramWith(ProgramStep whileRunning, ProgramStep beforeShowing, in
     }
     return {exitCode, g_timedOut};
 }
+
+RunResult RunAndClose(const ProgramStep& whileRunning) {
+    return RunProgramWith([&](TApplication& app, TFrmConnexionORLIX& form) {
+        whileRunning(app, form);
+        form.Close();
+    });
+}

@@ -29,3 +29,7 @@ using ProgramStep = std::function<void(TApplication&, TFrmConnexionORLIX&)>;
 // ten seconds and reports a time-out. Leftover quit messages are removed afterwards.
 RunResult RunProgramWith(ProgramStep whileRunning, ProgramStep beforeShowing = nullptr,
                          int showCommand = SW_SHOWNORMAL, const DescObject* description = nullptr);
+
+// As RunProgramWith, and the window is closed once `whileRunning` returns, also when a failed
+// assertion ended it early.
+RunResult RunAndClose(const ProgramStep& whileRunning);

@@ -14,7 +14,7 @@
 
 TEST(SessionHost, TheControlIsActiveInPlaceUnderThePanelWithTheWindowsHandlers) {
     std::shared_ptr<scripted::ScriptedInstance> control;
-    const RunResult run = RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    const RunResult run = RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         control = HostedControl().LastInstance();
         ASSERT_TRUE(control);
         EXPECT_TRUE(form.msrdp->InPlaceActive());
@@ -27,7 +27,6 @@ TEST(SessionHost, TheControlIsActiveInPlaceUnderThePanelWithTheWindowsHandlers) 
         EXPECT_TRUE(form.msrdp->OnDisconnected);
         EXPECT_TRUE(form.msrdp->OnAuthenticationWarningDisplayed);
         EXPECT_FALSE(form.msrdp->OnConnecting);
-        form.Close();
     });
     EXPECT_EQ(run.exitCode, 0);
     // Shutdown closed the control without saving and released it completely.
@@ -39,7 +38,7 @@ TEST(SessionHost, TheControlIsActiveInPlaceUnderThePanelWithTheWindowsHandlers) 
 }
 
 TEST(SessionHost, TabFromTheCancelButtonUIActivatesTheControlAndTheNextTabLeavesIt) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         auto control = HostedControl().LastInstance();
         form.btnCancel->SetFocus();
         Pump();
@@ -54,18 +53,16 @@ TEST(SessionHost, TabFromTheCancelButtonUIActivatesTheControlAndTheNextTabLeaves
         EXPECT_EQ(GetFocus(), form.Edit1->Handle());
         EXPECT_FALSE(control->UIActive());
         EXPECT_EQ(form.ActiveOleControl(), nullptr);
-        form.Close();
     });
 }
 
 TEST(SessionHost, AControlThatTakesTabKeepsTheFocus) {
     HostedControl().Script().Answer("IOleInPlaceActiveObject::TranslateAccelerator(hwnd", S_OK);
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         form.msrdp->SetFocus();
         Pump();
         PressKey(VK_TAB);
         EXPECT_EQ(GetFocus(), form.msrdp->Handle());
-        form.Close();
     });
     HostedControl().Script().ClearAnswers();
 }

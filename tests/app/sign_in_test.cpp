@@ -98,7 +98,7 @@ TEST(SignIn, AnEmptyFieldIsRefusedWithItsMessageAndTheFocusGoesToIt) {
         WarningBoxWatcher boxes;
         std::shared_ptr<scripted::ScriptedInstance> control;
         HWND focus = nullptr;
-        RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+        RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
             control = HostedControl().LastInstance();
             control->ClearRecord();
             Fill(form, c.user, c.password);
@@ -108,7 +108,6 @@ TEST(SignIn, AnEmptyFieldIsRefusedWithItsMessageAndTheFocusGoesToIt) {
             focus = GetFocus();
             EXPECT_EQ(focus, c.focusOnUserCode ? form.Edit1->Handle() : form.edit2->Handle()) << c.message;
             EXPECT_EQ(LookOf(form), kWaitingLook);
-            form.Close();
         });
         ASSERT_EQ(boxes.Boxes().size(), 1u) << c.message;
         EXPECT_EQ(boxes.Boxes()[0].caption, "Avertissement");
@@ -128,7 +127,7 @@ TEST(SignIn, TheSettingsReachTheControlInOrderAsTypedThenItConnects) {
         SignInLook look;
     } atConnect;
     std::shared_ptr<scripted::ScriptedInstance> control;
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         control = HostedControl().LastInstance();
         control->ClearRecord();
         HostedControl().Script().Observer = [&](const std::string& call) {
@@ -142,7 +141,6 @@ TEST(SignIn, TheSettingsReachTheControlInOrderAsTypedThenItConnects) {
         ClickLogin(form);
         Pump();
         EXPECT_TRUE(form.Panel1->Visible()) << "nothing changes until the control reports";
-        form.Close();
     });
     ASSERT_TRUE(control);
     EXPECT_THAT(
@@ -299,13 +297,12 @@ TEST(SignIn, AFailingSettingLeavesTheConnectingLookWithTheErrorAndNoConnection) 
     HostedControl().Script().FailWithErrorInfo("IMsRdpClientAdvancedSettings::put_MaximizeShell", E_FAIL,
                                                {L"Shell refused", L"scripted", L"", 0});
     std::shared_ptr<scripted::ScriptedInstance> control;
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         control = HostedControl().LastInstance();
         Fill(form, L"jdupont", L"secret");
         ClickLogin(form);
         Pump();
         EXPECT_EQ(LookOf(form), kConnectingLook);
-        form.Close();
     });
     ASSERT_EQ(RecordedBoxes().size(), 1u);
     EXPECT_EQ(RecordedBoxes()[0].text, "Shell refused.");
@@ -406,7 +403,7 @@ TEST(SignIn, OurCopiesOfThePasswordAreWipedOnceTheControlHasIt) {
     const std::wstring_view tail = std::wstring_view(password).substr(password.size() - 32);
     int typed = -1;
     int atConnect = -1;
-    RunProgramWith([&](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([&](TApplication&, TFrmConnexionORLIX& form) {
         Fill(form, L"jdupont", password);
         typed = CountInHeaps(tail);
         HostedControl().Script().Observer = [&](const std::string& call) {
@@ -414,7 +411,6 @@ TEST(SignIn, OurCopiesOfThePasswordAreWipedOnceTheControlHasIt) {
                 atConnect = CountInHeaps(tail);
         };
         ClickLogin(form);
-        form.Close();
     });
     EXPECT_GE(typed, 1) << "the field holds it";
     EXPECT_EQ(atConnect, typed + 1) << "only the field's and the control's own copy are left";

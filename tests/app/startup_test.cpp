@@ -99,7 +99,7 @@ TEST(Startup, ShowsTheWindowCentredWithTheFocusInTheUserCodeField) {
 }
 
 TEST(Startup, PlacesEveryControlInStackingOrder) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         struct Expected {
             TWinControl* control;
             TRect bounds;
@@ -146,12 +146,11 @@ TEST(Startup, PlacesEveryControlInStackingOrder) {
         EXPECT_EQ(form.cxLabel1->Text(), "V0.8 Beta");
         EXPECT_EQ(form.lblProgress->Text(), "");
         EXPECT_EQ(form.lblProgress->AnchorX(), 603);
-        form.Close();
     });
 }
 
 TEST(Startup, TheBackgroundPictureLiesSixRowsAboveThePanel) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         const auto* png = dynamic_cast<const TPNGObject*>(form.cxImage1->Picture().Graphic());
         ASSERT_NE(png, nullptr);
         EXPECT_EQ(png->Width(), 640);
@@ -171,7 +170,6 @@ TEST(Startup, TheBackgroundPictureLiesSixRowsAboveThePanel) {
             EXPECT_EQ(shown(x, y), stored(x, y + 6)) << x << "," << y;
         EXPECT_EQ(shown(300, 186), RGB(255, 255, 255)) << "inside the first white entry bar";
         EXPECT_EQ(shown(0, 100), RGB(0, 0, 0)) << "the panel shows through the box's outer ring";
-        form.Close();
     });
 }
 

@@ -53,7 +53,7 @@ struct PanelPixels {
 } // namespace
 
 TEST(WindowCaptions, TheVersionStartsAtColumnSixAndTheProgressEndsAtTheRightEdge) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         const PanelPixels panel{form};
         // Away from the picture box, whose frame line turns to the highlight under the pointer.
         MoveMouse(form.Edit1->Handle(), 5, 5);
@@ -82,12 +82,11 @@ TEST(WindowCaptions, TheVersionStartsAtColumnSixAndTheProgressEndsAtTheRightEdge
         form.lblProgress->SetCaption("");
         panel.Repaint();
         EXPECT_EQ(panel.InkBounds({300, 345, 599, 372}).right, 300) << "emptied: gone again";
-        form.Close();
     });
 }
 
 TEST(WindowPicture, TheFrameLineTurnsToTheHighlightUnderThePointer) {
-    RunProgramWith([](TApplication&, TFrmConnexionORLIX& form) {
+    RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         const PanelPixels panel{form};
         const HWND picture = form.cxImage1->Handle();
         MoveMouse(form.Edit1->Handle(), 5, 5);
@@ -102,6 +101,5 @@ TEST(WindowPicture, TheFrameLineTurnsToTheHighlightUnderThePointer) {
         EXPECT_FALSE(MouseTrackingTimerList().IsTracking(*form.cxImage1));
         panel.Repaint();
         EXPECT_EQ(panel.Shown(1, 100), GetSysColor(COLOR_BTNSHADOW));
-        form.Close();
     });
 }
