@@ -85,16 +85,13 @@ TEST(ControlTree, TheActiveButtonFollowsTheFocus) {
     auto* cancel = Place<TButton>(form, &form);
     ok->SetDefault(true);
     form.Show();
-    edit->SetFocus();
-    PumpMessages();
+    FocusAndPump(edit);
     EXPECT_TRUE(ok->Active());
     EXPECT_FALSE(cancel->Active());
-    cancel->SetFocus();
-    PumpMessages();
+    FocusAndPump(cancel);
     EXPECT_FALSE(ok->Active()) << "the focused button is the active one";
     EXPECT_TRUE(cancel->Active());
-    edit->SetFocus();
-    PumpMessages();
+    FocusAndPump(edit);
     EXPECT_TRUE(ok->Active()) << "back to the default button";
     form.Hide();
 }
@@ -104,8 +101,7 @@ TEST(ControlTree, AControlFreedOnItsOwnLeavesNoTraceInItsForm) {
     auto* a = Place<TEdit>(form, &form);
     auto* b = Place<TEdit>(form, &form);
     form.Show();
-    b->SetFocus();
-    PumpMessages();
+    FocusAndPump(b);
     ASSERT_EQ(form.ActiveControl(), b);
     delete b;
     EXPECT_EQ(form.ActiveControl(), nullptr);
@@ -145,14 +141,12 @@ TEST(ControlTree, AButtonsAmpersandLetterClicksItUnlessTheFocusedControlTypesIt)
     int clicks = 0;
     ok->OnClick = [&](TComponent*) { ++clicks; };
     form.Show();
-    edit->SetFocus();
-    PumpMessages();
+    FocusAndPump(edit);
     edit->Perform(CN_CHAR, 'o', 0);
     EXPECT_EQ(clicks, 0) << "the entry field takes the letter as text";
     edit->Perform(CN_SYSCHAR, 'o', 0);
     EXPECT_EQ(clicks, 1) << "with Alt";
-    other->SetFocus();
-    PumpMessages();
+    FocusAndPump(other);
     other->Perform(CN_CHAR, 'O', 0);
     EXPECT_EQ(clicks, 2) << "a button takes no text: the letter alone, in either case";
     other->Perform(CN_CHAR, 'k', 0);

@@ -35,8 +35,7 @@ struct TBoxOnForm : BoxOnForm {
         ReadStored(source, "TPNGObject", PngSuiteFile("basn2c08.png"));
         box->Picture().Assign(source);
         form.Show();
-        box->SetFocus();
-        PumpMessages();
+        FocusAndPump(box);
     }
     void Press(UINT key, bool ctrl, bool shift) { PressWithModifiers(box->Handle(), key, ctrl, shift); }
     int PictureRed(uint32_t x, uint32_t y) const {

@@ -52,11 +52,9 @@ TEST(PictureBoxPaint, TheFocusShowsInTheFrameColourAndOptionallyAFocusRectangle)
         auto* edit = Place<TEdit>(f.form, &f.form, 150, 10);
         f.box->SetShowFocusRect(showFocusRect);
         f.form.Show();
-        edit->SetFocus();
-        PumpMessages();
+        FocusAndPump(edit);
         const auto unfocused = f.Paint();
-        f.box->SetFocus();
-        PumpMessages();
+        FocusAndPump(f.box);
         const auto focused = f.Paint();
         EXPECT_EQ(unfocused->At(1, 30), ColorToRGB(clBtnShadow));
         EXPECT_EQ(focused->At(1, 30), ColorToRGB(clHighlight)) << "the frame line turns to the highlight";

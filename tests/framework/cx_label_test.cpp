@@ -45,8 +45,7 @@ struct LabelFixture {
         label->Font().SetColor(clWhite);
         label->SetTransparent(true);
         form.Show();
-        edit->SetFocus();
-        PumpMessages();
+        FocusAndPump(edit);
     }
     std::unique_ptr<PixelCanvas> Paint() { return PrintClient(*label); }
     // The caption drawn by hand at `r` of the label's coordinates over the same backdrop.

@@ -26,3 +26,9 @@ inline void PumpMessages() {
         DispatchMessageA(&msg);
     }
 }
+
+// Gives the control the focus and lets the messages that follow through.
+inline void FocusAndPump(TWinControl* control) {
+    control->SetFocus();
+    PumpMessages();
+}

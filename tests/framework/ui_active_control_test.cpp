@@ -48,14 +48,11 @@ TEST(UIActiveEmbeddedControl, TheFocusMovingElsewhereDeactivatesIt) {
     auto* edit = Place<TEdit>(form, &form, 0);
     auto* embedded = Place<TEmbedded>(form, &form, 60);
     form.Show();
-    embedded->SetFocus();
-    PumpMessages();
+    FocusAndPump(embedded);
     form.SetActiveOleControl(embedded);
-    embedded->SetFocus();
-    PumpMessages();
+    FocusAndPump(embedded);
     EXPECT_TRUE(embedded->received.empty()) << "the focus stays with it";
-    edit->SetFocus();
-    PumpMessages();
+    FocusAndPump(edit);
     EXPECT_EQ(embedded->received, std::vector<UINT>{CM_UIDEACTIVATE});
     EXPECT_EQ(form.ActiveOleControl(), nullptr);
     form.Hide();
@@ -66,8 +63,7 @@ TEST(UIActiveEmbeddedControl, TheFormGettingTheFocusBackActivatesTheFocusedOneAg
     Place<TEdit>(form, &form, 0);
     auto* embedded = Place<TEmbedded>(form, &form, 60);
     form.Show();
-    embedded->SetFocus();
-    PumpMessages();
+    FocusAndPump(embedded);
     embedded->received.clear();
     SendMessageA(form.Handle(), WM_ACTIVATE, WA_ACTIVE, 0);
     EXPECT_EQ(embedded->received, std::vector<UINT>{CM_UIACTIVATE});
