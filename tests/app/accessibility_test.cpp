@@ -164,8 +164,7 @@ TEST(Accessibility, EachControlReadsAsShownTheProgressAndTheBoxAreAnnouncedAndTh
         EXPECT_EQ(ReadFromAnotherThread(form.Edit1->Handle()).text, L"jdupont");
         progress = form.lblProgress->Handle();
         OnAnotherThread([&] { ClickLogin(form); });
-        const VARIANT& sent = HostedControl().LastInstance()->Setting("ClearTextPassword");
-        EXPECT_EQ(std::wstring(sent.vt == VT_BSTR && sent.bstrVal ? sent.bstrVal : L""), password);
+        EXPECT_EQ(TextOf(HostedControl().LastInstance()->Setting("ClearTextPassword")), password);
 
         ShowWarning(refused);
     });

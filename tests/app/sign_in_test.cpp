@@ -58,10 +58,6 @@ SignInLook LookOf(const TFrmConnexionORLIX& form) {
     return {form.btnLogin->Enabled(), form.btnCancel->Enabled(), form.lblProgress->Text()};
 }
 
-std::wstring TextOf(const VARIANT& v) {
-    return v.vt == VT_BSTR && v.bstrVal ? v.bstrVal : L"";
-}
-
 // The calls that configure and start the session, in the order they came.
 std::vector<std::string> SessionCalls(const scripted::ScriptedInstance& control) {
     std::vector<std::string> calls;
