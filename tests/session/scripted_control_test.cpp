@@ -2,6 +2,7 @@
 // identifier, its record, its scripted answers, its reference counts, its events.
 
 #include "tests/session/host_fixture.h"
+#include "tests/session/ole_exception_checks.h"
 #include "tests/session/test_sink.h"
 #include "tests/support/scripted_control/registration.h"
 
@@ -196,21 +197,21 @@ TEST_F(ScriptedControlTest, InvokeFailsWithExcepInfoThatTheDispatchCheckReports)
     registration.Script().FailWithExcepInfo("IDispatch::Invoke(3,", later, 1);
     ComPtr<IOleObject> object = Create();
     auto dispatch = object.As<IDispatch>();
-    for (DISPID dispid : {RdpDispId::Server, RdpDispId::UserName}) {
+    const struct {
+        DISPID dispid;
+        bool deferred;
+        std::string message;
+    } cases[] = {{RdpDispId::Server, false, WideToAnsi(L"Acc\u00e8s refus\u00e9")},
+                 {RdpDispId::UserName, true, "Plus tard"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dispid);
         EXCEPINFO excepInfo{};
         Variant read;
-        const HRESULT hr = Get(dispatch.Get(), dispid, read, &excepInfo);
+        const HRESULT hr = Get(dispatch.Get(), c.dispid, read, &excepInfo);
         EXPECT_EQ(hr, DISP_E_EXCEPTION);
-        EXPECT_EQ(excepInfo.pfnDeferredFillIn != nullptr, dispid == RdpDispId::UserName);
-        try {
-            DispatchInvokeCheck(hr, excepInfo);
-            ADD_FAILURE() << "nothing raised";
-        } catch (const EOleException& e) {
-            EXPECT_EQ(e.ErrorCode(), E_ACCESSDENIED);
-            EXPECT_EQ(e.Source(), "MsTscAx");
-            EXPECT_EQ(e.Message(), dispid == RdpDispId::Server ? WideToAnsi(L"Acc\u00e8s refus\u00e9")
-                                                               : std::string("Plus tard"));
-        }
+        EXPECT_EQ(excepInfo.pfnDeferredFillIn != nullptr, c.deferred);
+        ExpectOleException(Raised<EOleException>([&] { DispatchInvokeCheck(hr, excepInfo); }).get(),
+                           {c.message, E_ACCESSDENIED, "MsTscAx", "", 0});
     }
     Variant read;
     EXPECT_EQ(Get(dispatch.Get(), RdpDispId::Server, read), S_OK); // answered once only
@@ -223,15 +224,8 @@ TEST_F(ScriptedControlTest, VtableCallFailsWithAnErrorObjectThatTheSafeCallCheck
     auto client = object.As<IMsRdpClient6>();
     const HRESULT hr = client->Connect();
     EXPECT_EQ(hr, E_FAIL);
-    try {
-        SafeCallCheck(hr);
-        ADD_FAILURE() << "nothing raised";
-    } catch (const EOleException& e) {
-        EXPECT_EQ(e.Message(), "Serveur introuvable");
-        EXPECT_EQ(e.Source(), "MsTscAx");
-        EXPECT_EQ(e.HelpContext(), 7u);
-        EXPECT_EQ(e.ErrorCode(), E_FAIL);
-    }
+    ExpectOleException(Raised<EOleException>([&] { SafeCallCheck(hr); }).get(),
+                       {"Serveur introuvable", E_FAIL, "MsTscAx", "", 7});
     EXPECT_FALSE(registration.LastInstance()->Connecting());
 }
 
