@@ -145,8 +145,7 @@ TEST_F(HostTest, OptionalInterfacesAndConnectionsThatAreMissingAreIgnored) {
         SCOPED_TRACE(step.name);
         Script() = scripted::ControlScript();
         step.prepare(Script());
-        CreateHost();
-        ShowForm();
+        ShowNewHost();
         EXPECT_TRUE(host->Running());
         EXPECT_TRUE(host->InPlaceActive());
         EXPECT_EQ(host->Connected(), 0);

@@ -95,6 +95,12 @@ void HostTest::ShowForm() {
     Pump();
 }
 
+std::shared_ptr<scripted::ScriptedInstance> HostTest::ShowNewHost() {
+    CreateHost();
+    ShowForm();
+    return Control();
+}
+
 void HostTest::FreeHost() {
     delete host;
     host = nullptr;

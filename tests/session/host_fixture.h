@@ -51,6 +51,8 @@ class HostTest : public testing::Test {
     ProbeHost& CreateHost(bool stored = true);
     // Shows the form, which activates the host's control in place.
     void ShowForm();
+    // CreateHost then ShowForm; the host's control.
+    std::shared_ptr<scripted::ScriptedInstance> ShowNewHost();
     void FreeHost();
     std::shared_ptr<scripted::ScriptedInstance> Control() const { return registration.LastInstance(); }
     scripted::ControlScript& Script() { return registration.Script(); }

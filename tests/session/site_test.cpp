@@ -158,9 +158,7 @@ TEST_F(HostTest, WithoutAParentTheInPlaceSiteHasNoWindow) {
 }
 
 TEST_F(HostTest, InPlaceSiteCallsThatConcernTheActiveObjectReachIt) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     const auto site = SiteAs<IOleInPlaceSite>(control, IID_IOleInPlaceSite);
     const RECT moved{10, 20, 110, 220};
     EXPECT_EQ(site->OnPosRectChange(&moved), S_OK);
@@ -171,9 +169,7 @@ TEST_F(HostTest, InPlaceSiteCallsThatConcernTheActiveObjectReachIt) {
 }
 
 TEST_F(HostTest, AmbientPropertiesFollowTheFormAndTheHost) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     const struct {
         DISPID dispid;
         std::string value;
@@ -223,9 +219,7 @@ TEST_F(HostTest, AmbientPropertiesFollowTheFormAndTheHost) {
 }
 
 TEST_F(HostTest, TheAmbientFontIsAnOleFontOfTheFormsFontAndItsChangesAreAnnounced) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     Variant value;
     ASSERT_EQ(control->ReadAmbient(DISPID_AMBIENT_FONT, value), S_OK);
     ASSERT_EQ(value.Type(), VT_DISPATCH);
