@@ -70,5 +70,9 @@ void Pump();
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 void PumpFor(DWORD ms);
 
+// An IDispatch of the host's without type information: it counts none and answers E_NOTIMPL for
+// the rest, clearing the out-parameter.
+void ExpectNoTypeInformation(IDispatch* dispatch);
+
 // The 20 bytes of stored state as the scripted control records a Load of them.
 extern const char* const kStoredStateText;
