@@ -14,7 +14,7 @@
 
 namespace {
 
-// Wine has a system text for E_NOTIMPL but none for CONNECT_E_NOCONNECTION or this made-up code.
+// Wine has a system text for E_NOTIMPL but none for CONNECT_E_NOCONNECTION or kCodeWithoutText.
 constexpr HRESULT kCodeWithText = E_NOTIMPL;
 constexpr const char* kTextOfCode = "Not implemented";
 
