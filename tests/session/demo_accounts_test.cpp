@@ -62,8 +62,7 @@ class DemoAccountTest : public HostTest, public testing::WithParamInterface<Acco
 TEST_P(DemoAccountTest, TheUserCodeChoosesTheSimulatedOutcome) {
     const AccountCase& c = GetParam();
     Script().SimulateAccounts = c.simulate;
-    CreateHost();
-    ShowForm();
+    ShowNewHost();
     host->OnConnected = [this](TComponent*) { Note("OnConnected"); };
     host->OnDisconnected = [this](TComponent*, int32_t reason) {
         Note("OnDisconnected " + std::to_string(reason));

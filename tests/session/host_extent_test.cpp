@@ -25,9 +25,7 @@ struct ScreenResolution {
 } // namespace
 
 TEST_F(HostTest, ARefusedExtentKeepsTheSizeWhileTheNewPositionApplies) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     Script().Answer("IOleObject::SetExtent", S_FALSE);
     host->SetBounds(10, 20, 500, 300);
     // 500 and 300 pixels at 96 per inch: 13229.2 and 7937.5 HIMETRIC, rounded as MulDiv rounds.
@@ -42,9 +40,7 @@ TEST_F(HostTest, ARefusedExtentKeepsTheSizeWhileTheNewPositionApplies) {
 }
 
 TEST_F(HostTest, WidthAndHeightSetOneAfterTheOtherAreNegotiatedSeparately) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     control->ClearRecord();
     // The height alone is refused.
     Script().Answer("IOleObject::SetExtent(CONTENT, 27093x20320)", E_FAIL);
@@ -78,10 +74,8 @@ TEST_F(HostTest, SizesConvertAtTheScreensResolution) {
 }
 
 TEST_F(HostTest, TheLayoutTheControlAsksForTakesItsExtentAtTheCurrentPosition) {
-    CreateHost();
-    ShowForm();
+    auto control = ShowNewHost();
     host->SetBounds(7, 9, 385, 217);
-    auto control = Control();
     const auto object = control->Object().As<IOleObject>();
     SIZEL extent{1000, 2000};
     ASSERT_EQ(object->SetExtent(DVASPECT_CONTENT, &extent), S_OK);

@@ -59,6 +59,16 @@ void PumpFor(DWORD ms) {
     PumpUntil([] { return false; }, ms);
 }
 
+void ExpectNoTypeInformation(IDispatch* dispatch) {
+    UINT count = 5;
+    EXPECT_EQ(dispatch->GetTypeInfoCount(&count), S_OK);
+    EXPECT_EQ(count, 0u);
+    ITypeInfo* info = reinterpret_cast<ITypeInfo*>(1);
+    EXPECT_EQ(dispatch->GetTypeInfo(0, 0, &info), E_NOTIMPL);
+    EXPECT_EQ(info, nullptr);
+    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, nullptr, 0, 0, nullptr), E_NOTIMPL);
+}
+
 void HostTest::SetUp() {
     ASSERT_EQ(registration.Result(), S_OK);
     SetApplicationServices(&app);
@@ -93,6 +103,12 @@ ProbeHost& HostTest::CreateHost(bool stored) {
 void HostTest::ShowForm() {
     form->Show();
     Pump();
+}
+
+std::shared_ptr<scripted::ScriptedInstance> HostTest::ShowNewHost() {
+    CreateHost();
+    ShowForm();
+    return Control();
 }
 
 void HostTest::FreeHost() {

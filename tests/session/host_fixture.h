@@ -51,6 +51,8 @@ class HostTest : public testing::Test {
     ProbeHost& CreateHost(bool stored = true);
     // Shows the form, which activates the host's control in place.
     void ShowForm();
+    // CreateHost then ShowForm; the host's control.
+    std::shared_ptr<scripted::ScriptedInstance> ShowNewHost();
     void FreeHost();
     std::shared_ptr<scripted::ScriptedInstance> Control() const { return registration.LastInstance(); }
     scripted::ControlScript& Script() { return registration.Script(); }
@@ -67,6 +69,10 @@ void Pump();
 // whether `done` held.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 void PumpFor(DWORD ms);
+
+// An IDispatch of the host's without type information: it counts none and answers E_NOTIMPL for
+// the rest, clearing the out-parameter.
+void ExpectNoTypeInformation(IDispatch* dispatch);
 
 // The 20 bytes of stored state as the scripted control records a Load of them.
 extern const char* const kStoredStateText;

@@ -38,9 +38,7 @@ class KeyboardTest : public HostTest {
 } // namespace
 
 TEST_F(KeyboardTest, WhileActiveInPlaceKeysAreOfferedToTheControlFirst) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     ASSERT_EQ(GetFocus(), control->Window());
     // The time of the message the loop took last is the one the control receives.
     PostMessageA(form->Handle(), WM_NULL, 0, 0);
@@ -63,11 +61,9 @@ TEST_F(KeyboardTest, WhileActiveInPlaceKeysAreOfferedToTheControlFirst) {
 
 TEST_F(KeyboardTest, KeysTheControlDoesNotTranslateTakeTheOrdinaryPath) {
     AddField();
-    CreateHost();
-    ShowForm();
+    auto control = ShowNewHost();
     host->SetFocus();
     Pump();
-    auto control = Control();
     ASSERT_EQ(GetFocus(), control->Window());
     // Tab: the stand-in does not want it, so the form moves the focus on.
     EXPECT_EQ(SendMessageA(host->Handle(), CN_KEYDOWN, VK_TAB, 0), 1);
@@ -87,11 +83,9 @@ TEST_F(KeyboardTest, AControlThatIsNotActiveInPlaceIsNotAskedToTranslate) {
 TEST_F(KeyboardTest, ADialogKeyOfTheControlsAcceleratorTableGoesToOnMnemonic) {
     AddField();
     Script().Accelerators = {ACCEL{FVIRTKEY, VK_RETURN, 100}, ACCEL{FVIRTKEY | FCONTROL, 'K', 101}};
-    CreateHost();
-    ShowForm();
+    auto control = ShowNewHost();
     field->SetFocus();
     Pump();
-    auto control = Control();
     PostMessageA(form->Handle(), WM_NULL, 0, 0);
     Pump();
     const DWORD time = static_cast<DWORD>(GetMessageTime());
@@ -119,9 +113,7 @@ TEST_F(KeyboardTest, ADialogKeyOfTheControlsAcceleratorTableGoesToOnMnemonic) {
 }
 
 TEST_F(KeyboardTest, NotificationsReflectedByTheParentReachTheControlAsOcmMessages) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     const HWND window = control->Window();
     SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(7, BN_DOUBLECLICKED),
                  reinterpret_cast<LPARAM>(window));
@@ -142,9 +134,7 @@ TEST_F(KeyboardTest, NotificationsReflectedByTheParentReachTheControlAsOcmMessag
 
 TEST_F(KeyboardTest, FocusingTheHostFocusesTheControlWhichBecomesTheFormsUIActiveControl) {
     AddField();
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     ASSERT_EQ(GetFocus(), field->Handle());
     EXPECT_FALSE(control->UIActive());
     EXPECT_EQ(form->ActiveOleControl(), nullptr);
@@ -167,9 +157,7 @@ TEST_F(KeyboardTest, FocusingTheHostFocusesTheControlWhichBecomesTheFormsUIActiv
 TEST_F(KeyboardTest, TheFormGettingTheFocusBackUIActivatesTheFocusedHostAgain) {
     Script().UIActivateOnFocus = false;
     AddField();
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     host->SetFocus();
     Pump();
     EXPECT_FALSE(control->UIActive()) << "this control waits to be told";
@@ -226,8 +214,7 @@ TEST_F(KeyboardTest, OneEmbeddedControlPerFormIsUIActive) {
 }
 
 TEST_F(KeyboardTest, TheControlsUnicodeWindowStaysUnicodeAndGetsCharactersOutsideTheAnsiCodePage) {
-    CreateHost();
-    ShowForm();
+    ShowNewHost();
     const HWND window = host->WindowHandle();
     ASSERT_EQ(window, Control()->Window());
     EXPECT_TRUE(IsWindowUnicode(window));

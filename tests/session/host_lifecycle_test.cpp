@@ -109,10 +109,8 @@ TEST_F(HostTest, ReadingConnectedBeforeTheWindowIsShownStartsTheControlFirst) {
 }
 
 TEST_F(HostTest, TeardownClosesWithoutSavingBeforeReleasingAnythingAndBalancesEveryReference) {
-    CreateHost();
-    ShowForm();
+    auto control = ShowNewHost();
     host->ClientInterface();
-    auto control = Control();
     const long held = control->RefCount();
     long heldAtClose = -1;
     bool windowHookedAtClose = true;
@@ -147,9 +145,7 @@ TEST_F(HostTest, TeardownClosesWithoutSavingBeforeReleasingAnythingAndBalancesEv
 }
 
 TEST_F(HostTest, FreeingTheFormReleasesTheControlAfterItsWindowWentWithTheForm) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     host->AdvancedSettings2();
     form.reset();
     EXPECT_FALSE(control->Alive());
@@ -159,9 +155,7 @@ TEST_F(HostTest, FreeingTheFormReleasesTheControlAfterItsWindowWentWithTheForm) 
 }
 
 TEST_F(HostTest, ARecreatedWindowActivatesTheControlAgainWithoutLoadingItsStateAgain) {
-    CreateHost();
-    ShowForm();
-    auto control = Control();
+    auto control = ShowNewHost();
     const HWND first = host->WindowHandle();
     ASSERT_TRUE(first);
     const size_t before = control->Calls().size();
@@ -205,8 +199,7 @@ TEST_F(HostTest, AHiddenHostHidesTheControlsWindow) {
 }
 
 TEST_F(HostTest, FreeingTheFocusedHostAloneLeavesNothingOfItInTheForm) {
-    CreateHost();
-    ShowForm();
+    ShowNewHost();
     ASSERT_EQ(form->ActiveControl(), host);
     ASSERT_EQ(form->ActiveOleControl(), host);
     FreeHost();

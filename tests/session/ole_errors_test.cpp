@@ -1,5 +1,6 @@
 #include "session/ole_check.h"
 #include "session/ole_errors.h"
+#include "tests/session/ole_exception_checks.h"
 #include "tests/session/raised.h"
 
 #include "base/win/ansi.h"
@@ -13,10 +14,9 @@
 
 namespace {
 
-// Wine has a system text for E_NOTIMPL but none for CONNECT_E_NOCONNECTION or this made-up code.
+// Wine has a system text for E_NOTIMPL but none for CONNECT_E_NOCONNECTION or kCodeWithoutText.
 constexpr HRESULT kCodeWithText = E_NOTIMPL;
 constexpr const char* kTextOfCode = "Not implemented";
-constexpr HRESULT kCodeWithoutText = static_cast<HRESULT>(0x8ABCDEF0);
 
 void ClearErrorInfo() {
     SetErrorInfo(0, nullptr);
@@ -83,108 +83,88 @@ TEST(OleExceptions, ClassNamesAndHierarchy) {
 TEST(OleCheck, RaisesEOleSysErrorForFailuresOnly) {
     OleCheck(S_OK);
     OleCheck(S_FALSE);
-    auto e = Raised<EOleSysError>([] { OleCheck(kCodeWithText); });
-    ASSERT_TRUE(e);
-    EXPECT_STREQ(e->ClassName(), "EOleSysError");
-    EXPECT_EQ(e->ErrorCode(), kCodeWithText);
-    EXPECT_EQ(e->Message(), kTextOfCode);
+    ExpectSysError(Raised<EOleSysError>([] { OleCheck(kCodeWithText); }).get(), kCodeWithText);
 }
 
 TEST(DispatchInvokeCheck, AnythingButSOkRaisesEOleSysError) {
     EXCEPINFO none{};
     DispatchInvokeCheck(S_OK, none);
     for (HRESULT hr : {S_FALSE, DISP_E_MEMBERNOTFOUND, kCodeWithText}) {
-        auto e = Raised<EOleSysError>([&] { DispatchInvokeCheck(hr, none); });
-        ASSERT_TRUE(e);
-        EXPECT_STREQ(e->ClassName(), "EOleSysError");
-        EXPECT_EQ(e->ErrorCode(), hr);
-        EXPECT_EQ(e->Message(), OleErrorMessage(hr));
+        SCOPED_TRACE(hr);
+        ExpectSysError(Raised<EOleSysError>([&] { DispatchInvokeCheck(hr, none); }).get(), hr);
     }
 }
 
-TEST(DispatchInvokeCheck, ExceptionInfoBecomesEOleException) {
-    EXCEPINFO info = ExcepInfo(L"Le serveur a refus\u00e9 la connexion.\r\n", kCodeWithText);
-    auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
-    ASSERT_TRUE(e);
-    EXPECT_STREQ(e->ClassName(), "EOleException");
-    EXPECT_EQ(e->Message(), WideToAnsi(L"Le serveur a refus\u00e9 la connexion"));
-    EXPECT_EQ(e->ErrorCode(), kCodeWithText);
-    EXPECT_EQ(e->Source(), "MsTscAx.MsTscAx");
-    EXPECT_EQ(e->HelpFile(), "mstsc.hlp");
-    EXPECT_EQ(e->HelpContext(), 77u);
-    // The strings were freed and the fields cleared.
-    EXPECT_EQ(info.bstrDescription, nullptr);
-    EXPECT_EQ(info.bstrSource, nullptr);
-    EXPECT_EQ(info.bstrHelpFile, nullptr);
-}
-
-TEST(DispatchInvokeCheck, DescriptionThatTrimsToNothingGivesTheMessageOfScode) {
-    for (const wchar_t* description : {static_cast<const wchar_t*>(nullptr), L"", L". \r\n"}) {
-        EXCEPINFO info = ExcepInfo(description, kCodeWithText);
-        auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
-        ASSERT_TRUE(e);
-        EXPECT_EQ(e->Message(), kTextOfCode);
-        EXPECT_EQ(e->ErrorCode(), kCodeWithText);
+TEST(DispatchInvokeCheck, ExceptionInfoBecomesEOleExceptionAndIsFreed) {
+    const struct {
+        const char* name;
+        const wchar_t* description;
+        HRESULT scode;
+        WORD wCode;
+        bool deferred; // left to FillInLater, which must run once before anything is read
+        std::string message;
+        HRESULT code;
+    } cases[] = {
+        {"description with its tail trimmed", L"Le serveur a refus\u00e9 la connexion.\r\n", kCodeWithText, 0,
+         false, WideToAnsi(L"Le serveur a refus\u00e9 la connexion"), kCodeWithText},
+        // A description that trims to nothing gives the message of scode.
+        {"no description", nullptr, kCodeWithText, 0, false, kTextOfCode, kCodeWithText},
+        {"empty description", L"", kCodeWithText, 0, false, kTextOfCode, kCodeWithText},
+        {"only a tail", L". \r\n", kCodeWithText, 0, false, kTextOfCode, kCodeWithText},
+        {"deferred fill-in", nullptr, 0, 0, true, "Filled in later", kCodeWithoutText},
+        // A control may report only its own wCode and leave scode 0: the exception must still
+        // carry a failure code and a message that is not the text of success.
+        {"wCode without scode", nullptr, 0, 1001, false, "OLE error 80020009", DISP_E_EXCEPTION},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXCEPINFO info = ExcepInfo(c.description, c.scode);
+        info.wCode = c.wCode;
+        if (c.deferred)
+            info.pfnDeferredFillIn = FillInLater;
+        deferredCalls = 0;
+        ExpectOleException(Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); }).get(),
+                           {c.message, c.code, "MsTscAx.MsTscAx", "mstsc.hlp", 77});
+        EXPECT_EQ(deferredCalls, c.deferred ? 1 : 0);
+        // The strings were freed and the fields cleared.
+        EXPECT_EQ(info.bstrDescription, nullptr);
+        EXPECT_EQ(info.bstrSource, nullptr);
+        EXPECT_EQ(info.bstrHelpFile, nullptr);
     }
-}
-
-TEST(DispatchInvokeCheck, DeferredFillInRunsOnceBeforeReading) {
-    EXCEPINFO info = ExcepInfo(nullptr, 0);
-    info.pfnDeferredFillIn = FillInLater;
-    deferredCalls = 0;
-    auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
-    ASSERT_TRUE(e);
-    EXPECT_EQ(deferredCalls, 1);
-    EXPECT_EQ(e->Message(), "Filled in later");
-    EXPECT_EQ(e->ErrorCode(), kCodeWithoutText);
-    EXPECT_EQ(info.bstrDescription, nullptr);
-}
-
-// A control may report only its own wCode and leave scode 0: the exception must still carry a
-// failure code and a message that is not the text of success.
-TEST(DispatchInvokeCheck, ZeroScodeBecomesDispEException) {
-    EXCEPINFO info = ExcepInfo(nullptr, 0);
-    info.wCode = 1001;
-    auto e = Raised<EOleException>([&] { DispatchInvokeCheck(DISP_E_EXCEPTION, info); });
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->ErrorCode(), DISP_E_EXCEPTION);
-    EXPECT_EQ(e->Message(), "OLE error 80020009");
 }
 
 TEST(SafeCallCheck, SuccessCodesPass) {
-    SafeCallCheck(S_OK);
-    SafeCallCheck(S_FALSE);
-    SafeCallCheck(0x00040200);
+    for (HRESULT hr : {S_OK, S_FALSE, static_cast<HRESULT>(0x00040200)})
+        SafeCallCheck(hr);
 }
 
-TEST(SafeCallCheck, ErrorObjectDescribesTheFailureAndIsConsumed) {
-    SetThreadErrorInfo(L"Connexion impossible.\r\n", L"MsTscAx", L"mstsc.chm", 42);
-    auto e = Raised<EOleException>([] { SafeCallCheck(kCodeWithoutText); });
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->Message(), "Connexion impossible");
-    EXPECT_EQ(e->ErrorCode(), kCodeWithoutText);
-    EXPECT_EQ(e->Source(), "MsTscAx");
-    EXPECT_EQ(e->HelpFile(), "mstsc.chm");
-    EXPECT_EQ(e->HelpContext(), 42u);
-    ComPtr<IErrorInfo> left;
-    EXPECT_EQ(GetErrorInfo(0, left.Put()), S_FALSE);
-}
-
-TEST(SafeCallCheck, WithoutErrorObjectTheMessageComesFromTheCode) {
-    ClearErrorInfo();
-    auto e = Raised<EOleException>([] { SafeCallCheck(kCodeWithText); });
-    ASSERT_TRUE(e);
-    EXPECT_STREQ(e->ClassName(), "EOleException");
-    EXPECT_EQ(e->Message(), kTextOfCode);
-    EXPECT_EQ(e->ErrorCode(), kCodeWithText);
-    EXPECT_EQ(e->Source(), "");
-    EXPECT_EQ(e->HelpContext(), 0u);
-}
-
-TEST(SafeCallCheck, ErrorObjectWithoutDescriptionGivesTheMessageOfTheCode) {
-    SetThreadErrorInfo(L" .", L"MsTscAx", L"", 0);
-    auto e = Raised<EOleException>([] { SafeCallCheck(kCodeWithoutText); });
-    ASSERT_TRUE(e);
-    EXPECT_EQ(e->Message(), "OLE error 8ABCDEF0");
-    EXPECT_EQ(e->Source(), "MsTscAx");
+// The exception carries the error object's source, help file and context, and its description
+// unless that trims to nothing.
+TEST(SafeCallCheck, FailuresRaiseFromTheErrorObjectWhichIsConsumedOrFromTheCode) {
+    const struct {
+        const char* name;
+        const wchar_t* description; // null: no error object
+        const wchar_t* source;
+        const wchar_t* helpFile;
+        DWORD helpContext;
+        HRESULT code;
+        const char* message;
+    } cases[] = {
+        {"error object", L"Connexion impossible.\r\n", L"MsTscAx", L"mstsc.chm", 42, kCodeWithoutText,
+         "Connexion impossible"},
+        {"no error object", nullptr, L"", L"", 0, kCodeWithText, kTextOfCode},
+        {"error object without description", L" .", L"MsTscAx", L"", 0, kCodeWithoutText,
+         "OLE error 8ABCDEF0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.description)
+            SetThreadErrorInfo(c.description, c.source, c.helpFile, c.helpContext);
+        else
+            ClearErrorInfo();
+        ExpectOleException(Raised<EOleException>([&] { SafeCallCheck(c.code); }).get(),
+                           {c.message, c.code, WideToAnsi(c.source), WideToAnsi(c.helpFile), c.helpContext});
+        ComPtr<IErrorInfo> left;
+        EXPECT_EQ(GetErrorInfo(0, left.Put()), S_FALSE);
+    }
 }

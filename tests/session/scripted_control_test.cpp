@@ -2,6 +2,7 @@
 // identifier, its record, its scripted answers, its reference counts, its events.
 
 #include "tests/session/host_fixture.h"
+#include "tests/session/ole_exception_checks.h"
 #include "tests/session/test_sink.h"
 #include "tests/support/scripted_control/registration.h"
 
@@ -30,15 +31,18 @@ class ScriptedControlTest : public testing::Test {
   protected:
     void SetUp() override { ASSERT_EQ(registration.Result(), S_OK); }
 
-    // Created as the host creates it.
+    // Created as the host creates it; `control` is its record.
     ComPtr<IOleObject> Create() {
         ComPtr<IOleObject> object;
         EXPECT_EQ(CoCreateInstance(CLSID_MsRdpClient6NotSafeForScripting, nullptr,
                                    CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IOleObject,
                                    object.PutVoid()),
                   S_OK);
+        control = registration.LastInstance();
         return object;
     }
+
+    scripted::ControlScript& Script() { return registration.Script(); }
 
     HRESULT Put(IDispatch* dispatch, DISPID dispid, Variant value, bool named = true) {
         DISPID put = DISPID_PROPERTYPUT;
@@ -54,6 +58,7 @@ class ScriptedControlTest : public testing::Test {
     }
 
     ScriptedControlRegistration registration;
+    std::shared_ptr<scripted::ScriptedInstance> control;
 };
 
 } // namespace
@@ -64,7 +69,6 @@ TEST_F(ScriptedControlTest, IsFoundUnderTheRealClassIdentifierAndCountsItsRefere
     ComPtr<IOleObject> object = Create();
     ASSERT_TRUE(object);
     ASSERT_EQ(registration.InstancesCreated(), 1);
-    auto control = registration.LastInstance();
     EXPECT_EQ(control->RefCount(), 1);
     EXPECT_EQ(control->LiveObjects(), 1);
     {
@@ -82,7 +86,6 @@ TEST_F(ScriptedControlTest, IsFoundUnderTheRealClassIdentifierAndCountsItsRefere
 
 TEST_F(ScriptedControlTest, RecordsCallsWithTheirArgumentsInOrder) {
     ComPtr<IOleObject> object = Create();
-    auto control = registration.LastInstance();
     control->ClearRecord();
     DWORD misc = 0;
     object->GetMiscStatus(DVASPECT_CONTENT, &misc);
@@ -98,15 +101,15 @@ TEST_F(ScriptedControlTest, RecordsCallsWithTheirArgumentsInOrder) {
     EXPECT_EQ(control->CountCalls("IOleObject::"), 4);
     EXPECT_THAT(control->CallsWithQueries(),
                 testing::Contains("IUnknown::QueryInterface(IOleControl) = S_OK"));
-    EXPECT_EQ(misc, registration.Script().MiscStatus);
+    EXPECT_EQ(misc, Script().MiscStatus);
     EXPECT_EQ(size.cx, 10186);
     EXPECT_EQ(size.cy, 5741);
 }
 
 TEST_F(ScriptedControlTest, AnswersChosenCallsAndKeepsOutParametersReset) {
-    registration.Script().Answer("IOleObject::GetMiscStatus", E_FAIL, 1);
-    registration.Script().Answer("IOleObject::SetExtent", S_FALSE);
-    registration.Script().MiscStatus = OLEMISC_INVISIBLEATRUNTIME;
+    Script().Answer("IOleObject::GetMiscStatus", E_FAIL, 1);
+    Script().Answer("IOleObject::SetExtent", S_FALSE);
+    Script().MiscStatus = OLEMISC_INVISIBLEATRUNTIME;
     ComPtr<IOleObject> object = Create();
     DWORD misc = 0xDEAD;
     EXPECT_EQ(object->GetMiscStatus(DVASPECT_CONTENT, &misc), E_FAIL);
@@ -118,18 +121,17 @@ TEST_F(ScriptedControlTest, AnswersChosenCallsAndKeepsOutParametersReset) {
     EXPECT_EQ(object->SetExtent(DVASPECT_CONTENT, &wanted), S_FALSE); // refused: the extent stays
     object->GetExtent(DVASPECT_CONTENT, &size);
     EXPECT_EQ(size.cx, 10186);
-    registration.Script().ClearAnswers();
+    Script().ClearAnswers();
     EXPECT_EQ(object->SetExtent(DVASPECT_CONTENT, &wanted), S_OK);
     object->GetExtent(DVASPECT_CONTENT, &size);
     EXPECT_EQ(size.cx, 2000);
-    EXPECT_THAT(registration.LastInstance()->Calls(),
-                testing::Contains("IOleObject::SetExtent(CONTENT, 2000x1000)"));
+    EXPECT_THAT(control->Calls(), testing::Contains("IOleObject::SetExtent(CONTENT, 2000x1000)"));
 }
 
 TEST_F(ScriptedControlTest, WithholdsInterfacesAndConnectionPoints) {
-    registration.Script().Withhold(IID_IOleControl);
-    registration.Script().Withhold(__uuidof(IMsRdpClient6));
-    registration.Script().WithholdConnectionPoint(DIID_IMsTscAxEvents);
+    Script().Withhold(IID_IOleControl);
+    Script().Withhold(__uuidof(IMsRdpClient6));
+    Script().WithholdConnectionPoint(DIID_IMsTscAxEvents);
     ComPtr<IOleObject> object = Create();
     EXPECT_FALSE(object.As<IOleControl>());
     EXPECT_FALSE(object.As<IMsRdpClient6>());
@@ -141,13 +143,11 @@ TEST_F(ScriptedControlTest, WithholdsInterfacesAndConnectionPoints) {
     EXPECT_EQ(container->FindConnectionPoint(DIID_IMsTscAxEvents, point.Put()), CONNECT_E_NOCONNECTION);
     EXPECT_FALSE(point);
     EXPECT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.Put()), S_OK);
-    EXPECT_EQ(registration.LastInstance()->CallsWithQueries()[0],
-              "IUnknown::QueryInterface(IOleObject) = S_OK");
+    EXPECT_EQ(control->CallsWithQueries()[0], "IUnknown::QueryInterface(IOleObject) = S_OK");
 }
 
 TEST_F(ScriptedControlTest, DispatchPropertiesKeepWhatIsWrittenAndRecordTheVariants) {
     ComPtr<IOleObject> object = Create();
-    auto control = registration.LastInstance();
     auto dispatch = object.As<IDispatch>();
     control->ClearRecord();
     EXPECT_EQ(Put(dispatch.Get(), RdpDispId::Server, Variant::Text(L"127.20.30.40")), S_OK);
@@ -176,7 +176,7 @@ TEST_F(ScriptedControlTest, DispatchPropertiesKeepWhatIsWrittenAndRecordTheVaria
 }
 
 TEST_F(ScriptedControlTest, PropertyReadCanReturnAnyVariant) {
-    registration.Script().SetReadResult(RdpDispId::Connected, Variant::Long(0x12340001));
+    Script().SetReadResult(RdpDispId::Connected, Variant::Long(0x12340001));
     ComPtr<IOleObject> object = Create();
     Variant read;
     EXPECT_EQ(Get(object.As<IDispatch>().Get(), RdpDispId::Connected, read), S_OK);
@@ -189,55 +189,46 @@ TEST_F(ScriptedControlTest, InvokeFailsWithExcepInfoThatTheDispatchCheckReports)
     refused.scode = E_ACCESSDENIED;
     refused.description = L"Acc\u00e8s refus\u00e9.\r\n";
     refused.source = L"MsTscAx";
-    registration.Script().FailWithExcepInfo("IDispatch::Invoke(1,", refused, 1);
+    Script().FailWithExcepInfo("IDispatch::Invoke(1,", refused, 1);
     scripted::ExcepInfoScript later = refused;
     later.deferred = true;
     later.description = L"Plus tard.";
-    registration.Script().FailWithExcepInfo("IDispatch::Invoke(3,", later, 1);
+    Script().FailWithExcepInfo("IDispatch::Invoke(3,", later, 1);
     ComPtr<IOleObject> object = Create();
     auto dispatch = object.As<IDispatch>();
-    for (DISPID dispid : {RdpDispId::Server, RdpDispId::UserName}) {
+    const struct {
+        DISPID dispid;
+        bool deferred;
+        std::string message;
+    } cases[] = {{RdpDispId::Server, false, WideToAnsi(L"Acc\u00e8s refus\u00e9")},
+                 {RdpDispId::UserName, true, "Plus tard"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dispid);
         EXCEPINFO excepInfo{};
         Variant read;
-        const HRESULT hr = Get(dispatch.Get(), dispid, read, &excepInfo);
+        const HRESULT hr = Get(dispatch.Get(), c.dispid, read, &excepInfo);
         EXPECT_EQ(hr, DISP_E_EXCEPTION);
-        EXPECT_EQ(excepInfo.pfnDeferredFillIn != nullptr, dispid == RdpDispId::UserName);
-        try {
-            DispatchInvokeCheck(hr, excepInfo);
-            ADD_FAILURE() << "nothing raised";
-        } catch (const EOleException& e) {
-            EXPECT_EQ(e.ErrorCode(), E_ACCESSDENIED);
-            EXPECT_EQ(e.Source(), "MsTscAx");
-            EXPECT_EQ(e.Message(), dispid == RdpDispId::Server ? WideToAnsi(L"Acc\u00e8s refus\u00e9")
-                                                               : std::string("Plus tard"));
-        }
+        EXPECT_EQ(excepInfo.pfnDeferredFillIn != nullptr, c.deferred);
+        ExpectOleException(Raised<EOleException>([&] { DispatchInvokeCheck(hr, excepInfo); }).get(),
+                           {c.message, E_ACCESSDENIED, "MsTscAx", "", 0});
     }
     Variant read;
     EXPECT_EQ(Get(dispatch.Get(), RdpDispId::Server, read), S_OK); // answered once only
 }
 
 TEST_F(ScriptedControlTest, VtableCallFailsWithAnErrorObjectThatTheSafeCallCheckReports) {
-    registration.Script().FailWithErrorInfo("IMsTscAx::Connect", E_FAIL,
-                                            {L"Serveur introuvable.", L"MsTscAx", L"", 7});
+    Script().FailWithErrorInfo("IMsTscAx::Connect", E_FAIL, {L"Serveur introuvable.", L"MsTscAx", L"", 7});
     ComPtr<IOleObject> object = Create();
     auto client = object.As<IMsRdpClient6>();
     const HRESULT hr = client->Connect();
     EXPECT_EQ(hr, E_FAIL);
-    try {
-        SafeCallCheck(hr);
-        ADD_FAILURE() << "nothing raised";
-    } catch (const EOleException& e) {
-        EXPECT_EQ(e.Message(), "Serveur introuvable");
-        EXPECT_EQ(e.Source(), "MsTscAx");
-        EXPECT_EQ(e.HelpContext(), 7u);
-        EXPECT_EQ(e.ErrorCode(), E_FAIL);
-    }
-    EXPECT_FALSE(registration.LastInstance()->Connecting());
+    ExpectOleException(Raised<EOleException>([&] { SafeCallCheck(hr); }).get(),
+                       {"Serveur introuvable", E_FAIL, "MsTscAx", "", 7});
+    EXPECT_FALSE(control->Connecting());
 }
 
 TEST_F(ScriptedControlTest, SettingsObjectsRecordTheDeclaringInterfaceAndAreCounted) {
     ComPtr<IOleObject> object = Create();
-    auto control = registration.LastInstance();
     auto client = object.As<IMsRdpClient6>();
     control->ClearRecord();
     {
@@ -272,7 +263,6 @@ TEST_F(ScriptedControlTest, SettingsObjectsRecordTheDeclaringInterfaceAndAreCoun
 
 TEST_F(ScriptedControlTest, LoadsItsStateOnceFromAStream) {
     ComPtr<IOleObject> object = Create();
-    auto control = registration.LastInstance();
     auto persist = object.As<IPersistStreamInit>();
     GlobalMemory block = GlobalMemory::FromBytes(kMsRdpClientStoredState, kMsRdpClientStoredStateSize);
     ComPtr<IStream> stream;
@@ -292,7 +282,6 @@ TEST_F(ScriptedControlTest, LoadsItsStateOnceFromAStream) {
 
 TEST_F(ScriptedControlTest, FiresEventsIntoAdvisedSinksWithArgumentsInReverse) {
     ComPtr<IOleObject> object = Create();
-    auto control = registration.LastInstance();
     TestEventSink sink;
     ComPtr<IConnectionPoint> point;
     ASSERT_EQ(object.As<IConnectionPointContainer>()->FindConnectionPoint(DIID_IMsTscAxEvents, point.Put()),
@@ -322,7 +311,6 @@ TEST_F(ScriptedControlTest, FiresEventsIntoAdvisedSinksWithArgumentsInReverse) {
 
 TEST_F(ScriptedControlTest, ReleasesSinksStillAdvisedWhenDestroyed) {
     ComPtr<IOleObject> object = Create();
-    auto control = registration.LastInstance();
     TestEventSink events;
     TestPropertySink properties;
     auto container = object.As<IConnectionPointContainer>();
@@ -334,7 +322,7 @@ TEST_F(ScriptedControlTest, ReleasesSinksStillAdvisedWhenDestroyed) {
     point->Advise(&properties, &cookie);
     point.Reset();
     container.Reset();
-    registration.Script().NotifyOnStockPropertyWrite = true;
+    Script().NotifyOnStockPropertyWrite = true;
     EXPECT_EQ(Put(object.As<IDispatch>().Get(), DISPID_BACKCOLOR, Variant::Long(0xFF)), S_OK);
     EXPECT_EQ(control->NotifyPropertyChanged(DISPID_ENABLED), S_OK);
     EXPECT_THAT(properties.changed, ElementsAre(DISPID_BACKCOLOR, DISPID_ENABLED));
@@ -352,7 +340,6 @@ TEST_F(ScriptedControlTest, ActivatesInPlaceWithItsOwnChildWindowThroughTheSite)
     TestSite site(parent, RECT{5, 6, 390, 223});
     {
         ComPtr<IOleObject> object = Create();
-        auto control = registration.LastInstance();
         ASSERT_EQ(object->SetClientSite(&site), S_OK);
         control->ClearRecord();
         RECT bounds{5, 6, 390, 223};
@@ -405,40 +392,51 @@ TEST_F(ScriptedControlTest, ActivatesInPlaceWithItsOwnChildWindowThroughTheSite)
 }
 
 TEST_F(ScriptedControlTest, ReportsTheScriptedAcceleratorTable) {
-    registration.Script().Accelerators = {{FVIRTKEY | FALT, 'C', 1}, {FVIRTKEY, VK_F5, 2}};
+    Script().Accelerators = {{FVIRTKEY | FALT, 'C', 1}, {FVIRTKEY, VK_F5, 2}};
     ComPtr<IOleObject> object = Create();
-    auto control = object.As<IOleControl>();
+    auto oleControl = object.As<IOleControl>();
     CONTROLINFO info{};
     info.cb = sizeof info;
-    ASSERT_EQ(control->GetControlInfo(&info), S_OK);
+    ASSERT_EQ(oleControl->GetControlInfo(&info), S_OK);
     ASSERT_NE(info.hAccel, nullptr);
     EXPECT_EQ(info.cAccel, 2);
     ACCEL entries[2];
     EXPECT_EQ(CopyAcceleratorTableW(info.hAccel, entries, 2), 2);
     EXPECT_EQ(entries[1].key, VK_F5);
     MSG msg{nullptr, WM_SYSKEYDOWN, 'C', 0, 0, {0, 0}};
-    EXPECT_EQ(control->OnMnemonic(&msg), S_OK);
-    EXPECT_EQ(registration.LastInstance()->Calls().back(),
+    EXPECT_EQ(oleControl->OnMnemonic(&msg), S_OK);
+    EXPECT_EQ(control->Calls().back(),
               "IOleControl::OnMnemonic(hwnd null, 0x0104, 0x43, 0x0, time 0, pt (0,0))");
 }
 
 namespace {
 
-template <class Function>
-Function Export(HMODULE dll, const char* name) {
-    // Through a generic function pointer, which any function pointer type may be cast from.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
-}
+using GetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+
+// The in-process server build of the control, loaded for each test.
+class ScriptedRdpControlDll : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dll && getClassObject); }
+    void TearDown() override {
+        if (dll)
+            FreeLibrary(dll);
+    }
+
+    template <class Function>
+    Function Export(const char* name) const {
+        // Through a generic function pointer, which any function pointer type may be cast from.
+        return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(dll, name)));
+    }
+
+    const HMODULE dll = LoadLibraryW(ORLIX_SCRIPTED_CONTROL_DLL);
+    const GetClassObjectFunction getClassObject = Export<GetClassObjectFunction>("DllGetClassObject");
+};
 
 } // namespace
 
-TEST(ScriptedRdpControlDll, ServesTheControlAsAnInProcessServer) {
-    HMODULE dll = LoadLibraryW(ORLIX_SCRIPTED_CONTROL_DLL);
-    ASSERT_NE(dll, nullptr);
-    auto getClassObject =
-        Export<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(dll, "DllGetClassObject");
-    auto canUnloadNow = Export<HRESULT(STDAPICALLTYPE*)()>(dll, "DllCanUnloadNow");
-    ASSERT_TRUE(getClassObject && canUnloadNow);
+TEST_F(ScriptedRdpControlDll, ServesTheControlAsAnInProcessServer) {
+    auto canUnloadNow = Export<HRESULT(STDAPICALLTYPE*)()>("DllCanUnloadNow");
+    ASSERT_TRUE(canUnloadNow);
     EXPECT_NE(GetProcAddress(dll, "DllRegisterServer"), nullptr);
     EXPECT_NE(GetProcAddress(dll, "DllUnregisterServer"), nullptr);
     {
@@ -453,16 +451,11 @@ TEST(ScriptedRdpControlDll, ServesTheControlAsAnInProcessServer) {
         EXPECT_EQ(client->Connect(), S_OK);
     }
     EXPECT_EQ(canUnloadNow(), S_OK);
-    FreeLibrary(dll);
 }
 
 // The server build plays the development accounts; the in-process test registration does not
 // unless a test asks (see DemoAccountTest).
-TEST(ScriptedRdpControlDll, PlaysTheDevelopmentAccountsInItsWindow) {
-    HMODULE dll = LoadLibraryW(ORLIX_SCRIPTED_CONTROL_DLL);
-    ASSERT_NE(dll, nullptr);
-    auto getClassObject =
-        Export<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(dll, "DllGetClassObject");
+TEST_F(ScriptedRdpControlDll, PlaysTheDevelopmentAccountsInItsWindow) {
     HWND parent = CreateWindowExW(0, L"STATIC", L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
                                   nullptr, nullptr, nullptr);
     TestSite site(parent, RECT{0, 0, 385, 217});
@@ -490,5 +483,4 @@ TEST(ScriptedRdpControlDll, PlaysTheDevelopmentAccountsInItsWindow) {
         object->SetClientSite(nullptr);
     }
     DestroyWindow(parent);
-    FreeLibrary(dll);
 }
