@@ -1,6 +1,7 @@
 #include "picture/bmp_format.h"
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -37,29 +38,26 @@ TDecodedImage ReadBmp(TByteReader& stream) {
         Fail("the file does not start with \"BM\"");
     const uint32_t bitsOffset = LoadU32LE(start + 10);
     const uint8_t* info = start + kFileHeaderSize;
-    const uint32_t infoSize = LoadU32LE(info);
+    const TBitmapInfoHeader header = ReadBitmapInfoHeader(info);
+    const uint32_t infoSize = header.biSize;
     if (infoSize != 40 && infoSize != 108 && infoSize != 124)
         Fail("its header kind is not supported");
     if (infoSize > total - kFileHeaderSize)
         Fail("the file is too short for its headers");
-    const int32_t width = int32_t(LoadU32LE(info + 4));
-    const int32_t rawHeight = int32_t(LoadU32LE(info + 8));
-    const uint16_t planes = LoadU16LE(info + 12);
-    const uint16_t bitCount = LoadU16LE(info + 14);
-    const uint32_t compression = LoadU32LE(info + 16);
-    const uint32_t colorsUsed = LoadU32LE(info + 32);
+    const int32_t width = header.biWidth;
+    const uint16_t bitCount = header.biBitCount;
 
-    const bool topDown = rawHeight < 0;
-    const uint32_t height = topDown ? uint32_t(0) - uint32_t(rawHeight) : uint32_t(rawHeight);
+    const bool topDown = header.biHeight < 0;
+    const uint32_t height = topDown ? uint32_t(0) - uint32_t(header.biHeight) : uint32_t(header.biHeight);
     if (width <= 0 || height == 0 || uint32_t(width) > kMaxSide || height > kMaxSide)
         Fail("its width or height is out of range");
-    if (planes != 1)
+    if (header.biPlanes != 1)
         Fail("its plane count is not 1");
-    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32)
+    if (!IsSupportedBitCount(bitCount))
         Fail("its bit count is not supported");
 
     size_t tableOffset = kFileHeaderSize + infoSize;
-    if (compression == kBiBitfields && bitCount == 32) {
+    if (header.biCompression == kBiBitfields && bitCount == 32) {
         if (infoSize == kCoreInfoSize) { // the masks follow the header
             if (total - tableOffset < 12)
                 Fail("the file is too short for its colour masks");
@@ -68,13 +66,14 @@ TDecodedImage ReadBmp(TByteReader& stream) {
         } else {
             CheckMasks(info + 40);
         }
-    } else if (compression != kBiRgb) {
+    } else if (header.biCompression != kBiRgb) {
         Fail("compressed bitmaps are not supported");
     }
 
-    const uint32_t tableSize = bitCount <= 8 ? (colorsUsed == 0 ? 1u << bitCount : colorsUsed) : 0;
-    if (tableSize > (bitCount <= 8 ? 1u << bitCount : 0u))
+    const std::optional<uint32_t> entries = ColorTableEntries(header);
+    if (!entries)
         Fail("its colour table is too large");
+    const uint32_t tableSize = *entries;
     if (total - tableOffset < size_t(tableSize) * 4)
         Fail("the file is too short for its colour table");
 

@@ -1,6 +1,38 @@
 #include "picture/decoded_image.h"
 
+#include "picture/byte_reader.h"
 #include "picture/png_errors.h"
+
+TBitmapInfoHeader ReadBitmapInfoHeader(const uint8_t* p) {
+    TBitmapInfoHeader h{};
+    h.biSize = LoadU32LE(p);
+    h.biWidth = int32_t(LoadU32LE(p + 4));
+    h.biHeight = int32_t(LoadU32LE(p + 8));
+    h.biPlanes = LoadU16LE(p + 12);
+    h.biBitCount = LoadU16LE(p + 14);
+    h.biCompression = LoadU32LE(p + 16);
+    h.biSizeImage = LoadU32LE(p + 20);
+    h.biXPelsPerMeter = int32_t(LoadU32LE(p + 24));
+    h.biYPelsPerMeter = int32_t(LoadU32LE(p + 28));
+    h.biClrUsed = LoadU32LE(p + 32);
+    h.biClrImportant = LoadU32LE(p + 36);
+    return h;
+}
+
+bool IsSupportedBitCount(uint32_t bitCount) {
+    return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
+}
+
+std::optional<uint32_t> ColorTableEntries(const TBitmapInfoHeader& header) {
+    if (header.biBitCount > 8)
+        return 0;
+    const uint32_t most = 1u << header.biBitCount;
+    if (header.biClrUsed == 0)
+        return most;
+    if (header.biClrUsed > most)
+        return std::nullopt;
+    return header.biClrUsed;
+}
 
 bool FitsDecodedImageCap(uint32_t width, uint32_t height, uint32_t bitCount) {
     const uint64_t bitmap = BitmapStride(width, bitCount) * height;

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 constexpr uint64_t kMaxDecodedImageBytes = uint64_t(64) << 20;
@@ -56,6 +57,15 @@ struct TBitmapInfo {
 constexpr uint64_t BitmapStride(uint32_t width, uint32_t bitCount) {
     return (uint64_t(bitCount) * width + 31) / 32 * 4;
 }
+
+// A bitmap header as a .bmp file or an icon image stores it: 40 bytes, little-endian, which the
+// caller has checked are there.
+TBitmapInfoHeader ReadBitmapInfoHeader(const uint8_t* p);
+// 1, 4, 8, 24 or 32 bits per pixel.
+bool IsSupportedBitCount(uint32_t bitCount);
+// A stored bitmap's colour table entries: none above 8 bits, all that the depth allows when the
+// header says 0, and nothing when it claims more than the depth allows.
+std::optional<uint32_t> ColorTableEntries(const TBitmapInfoHeader& header);
 
 // Whether a bitmap of this size, with an alpha array, fits under the cap.
 bool FitsDecodedImageCap(uint32_t width, uint32_t height, uint32_t bitCount);

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "picture/byte_reader.h"
@@ -27,30 +28,23 @@ bool SideFits(uint32_t side) {
 
 // A bitmap image: the header, its colour table, the colour rows and the mask rows must all fit.
 void ReadBitmapImage(const uint8_t* p, TIconImage& image) {
-    const uint32_t infoSize = LoadU32LE(p);
-    const int32_t width = int32_t(LoadU32LE(p + 4));
-    const int32_t doubledHeight = int32_t(LoadU32LE(p + 8));
-    const uint16_t planes = LoadU16LE(p + 12);
-    const uint16_t bitCount = LoadU16LE(p + 14);
-    const uint32_t compression = LoadU32LE(p + 16);
-    const uint32_t colorsUsed = LoadU32LE(p + 32);
-    if (infoSize != kInfoSize)
+    const TBitmapInfoHeader header = ReadBitmapInfoHeader(p);
+    if (header.biSize != kInfoSize)
         Fail("an image's header kind is not supported");
-    if (width <= 0 || doubledHeight <= 0 || doubledHeight % 2 != 0 || !SideFits(uint32_t(width)) ||
-        !SideFits(uint32_t(doubledHeight / 2)))
+    if (header.biWidth <= 0 || header.biHeight <= 0 || header.biHeight % 2 != 0 ||
+        !SideFits(uint32_t(header.biWidth)) || !SideFits(uint32_t(header.biHeight / 2)))
         Fail("an image's width or height is out of range");
-    if (planes != 1 || compression != 0 ||
-        (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32))
+    if (header.biPlanes != 1 || header.biCompression != 0 || !IsSupportedBitCount(header.biBitCount))
         Fail("an image's pixel format is not supported");
-    const uint32_t w = uint32_t(width);
-    const uint32_t h = uint32_t(doubledHeight / 2);
-    const uint32_t maxColors = bitCount <= 8 ? 1u << bitCount : 0;
-    const uint32_t colors = bitCount <= 8 && colorsUsed != 0 ? colorsUsed : maxColors;
-    if (colors > maxColors)
+    const uint32_t w = uint32_t(header.biWidth);
+    const uint32_t h = uint32_t(header.biHeight / 2);
+    const uint16_t bitCount = header.biBitCount;
+    const std::optional<uint32_t> colors = ColorTableEntries(header);
+    if (!colors)
         Fail("an image's colour table is too large");
     // Sides of at most 256 keep this well inside 64 bits.
     const uint64_t needed =
-        kInfoSize + uint64_t(colors) * 4 + (BitmapStride(w, bitCount) + BitmapStride(w, 1)) * h;
+        kInfoSize + uint64_t(*colors) * 4 + (BitmapStride(w, bitCount) + BitmapStride(w, 1)) * h;
     if (needed > image.size)
         Fail("an image is shorter than its rows and mask");
     image.width = w;
