@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/server_settings.h"
 #include "base/win/resource_strings.h"
 #include "resources/resource_ids.h"
 
@@ -91,6 +92,10 @@ TEST(Resources, VersionInformationNamesTheProduct) {
     EXPECT_EQ(value("ProductName"), "Connexion ORLIX");
     EXPECT_EQ(value("FileVersion"), "0.8");
     EXPECT_EQ(value("OriginalFilename"), "ConnexionORLIX.exe");
+    // Which server a copy signs in to, as the file's properties show it.
+    const std::wstring address(kServerAddress);
+    EXPECT_EQ(value("Comments"), "Serveur " + std::string(address.begin(), address.end()) + ", port " +
+                                     std::to_string(kServerPort));
     EXPECT_EQ(value("CompanyName"), "Enseignement Sp\xE9"
                                     "cialis\xE9 Vorlane");
     VS_FIXEDFILEINFO* fixed = nullptr;

@@ -31,30 +31,46 @@ orlix_guid_of() {
     echo "${h:0:8}-${h:8:4}-5${h:13:3}-$variant${h:17:3}-${h:20:12}"
 }
 
-# orlix_msi EXE ARCH OUTDIR: builds OUTDIR/ConnexionORLIX-<version>-ARCH.msi around EXE.
+# The platform a package's summary names, as Windows Installer knows it: the 32-bit one is
+# "Intel" (a package naming "x86" is refused with 1633, platform unsupported).
+orlix_msi_platform() {
+    case "$1" in
+    x86) echo Intel ;;
+    x64) echo x64 ;;
+    *) echo "release: unknown package architecture $1" >&2; return 1 ;;
+    esac
+}
+
+# orlix_msi EXE ARCH OUTDIR SERVER PORT COMMIT: builds
+# OUTDIR/ConnexionORLIX-<version>-SERVER-ARCH.msi around EXE.
 # wixl stamps the package with the current time and a random package code: the time is fixed to
 # SOURCE_DATE_EPOCH, the package code is derived from the executable's bytes (a different build
-# is a different package), and the product code from the architecture and version (one version
-# is one product, which the next version upgrades).
+# is a different package), and the product code from everything that tells builds apart
+# (architecture, version, server, port, commit): each distinct build is a product of its own,
+# which replaces any other of the same upgrade code that is not newer.
 orlix_msi() {
-    local exe=$1 arch=$2 outdir=$3 version
+    local exe=$1 arch=$2 outdir=$3 server=$4 port=$5 commit=$6 version
     version=$(orlix_exe_version "$exe")
-    local msi="$outdir/ConnexionORLIX-$version-$arch.msi"
+    local msi="$outdir/ConnexionORLIX-$version-$server-$arch.msi"
     local stamp
     stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S')
     # The cabinet inside the package records the file's modification time.
     touch -d "@$SOURCE_DATE_EPOCH" "$exe"
-    local product package
-    product=$(orlix_guid_of "ConnexionORLIX product $arch $version")
+    local product package platform
+    product=$(orlix_guid_of "ConnexionORLIX product $arch $version $server $port $commit")
     package=$(orlix_guid_of "ConnexionORLIX package $arch $(sha256sum <"$exe")")
-    local wxs
-    wxs=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../../packaging/ConnexionORLIX.wxs")
+    platform=$(orlix_msi_platform "$arch")
+    local root
+    root=$(realpath "$(dirname "${BASH_SOURCE[0]}")/../..")
     msi=$(realpath "$msi")
     # wixl finds a source file only by a path relative to the current directory.
+    cp "$root/resources/MAINICON.ico" "$(dirname "$exe")/ConnexionORLIX.ico"
     (cd "$(dirname "$exe")" &&
         TZ=UTC faketime -f "$stamp" wixl -a "$arch" -D Arch="$arch" -D Version="$version" \
-            -D ProductCode="$product" -D ExeSource="$(basename "$exe")" -o "$msi" "$wxs" \
+            -D ProductCode="$product" -D ExeSource="$(basename "$exe")" -D IconSource=ConnexionORLIX.ico \
+            -D Server="$server" -D Port="$port" -o "$msi" "$root/packaging/ConnexionORLIX.wxs" \
             2> >(grep -v 'builder.vala.*unimplemented' >&2))
+    rm "$(dirname "$exe")/ConnexionORLIX.ico"
     TZ=UTC faketime -f "$stamp" msibuild "$msi" -s "Connexion au serveur ORLIX" \
-        "Enseignement Spécialisé Vorlane" "$arch;1036" "{$package}"
+        "Enseignement Spécialisé Vorlane" "$platform;1036" "{$package}"
 }
