@@ -112,11 +112,33 @@ int TForm::MeasureTextHeight() {
 }
 
 void TForm::SetWindowState(TWindowState state) {
-    if (state == windowState_)
-        return;
+    const bool changed = state != windowState_;
     windowState_ = state;
-    if (Visible() && WindowHandle())
+    if (!Visible() || !WindowHandle())
+        return;
+    if (state == wsMaximized && IsZoomed(WindowHandle()) && !FillsWorkArea())
+        Remaximize();
+    else if (changed)
         ShowForState();
+}
+
+// A window shown maximized while it refused every change of size is maximized in name only: it
+// keeps its size, and maximizing it again does nothing.
+bool TForm::FillsWorkArea() const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    RECT window;
+    if (!GetMonitorInfoA(MonitorFromWindow(WindowHandle(), MONITOR_DEFAULTTOPRIMARY), &monitor) ||
+        !GetWindowRect(WindowHandle(), &window))
+        return true;
+    RECT covered;
+    return IntersectRect(&covered, &window, &monitor.rcWork) && EqualRect(&covered, &monitor.rcWork);
+}
+
+// Restoring first makes the platform place the window as maximized anew, now that it may resize.
+void TForm::Remaximize() {
+    ShowWindow(WindowHandle(), SW_RESTORE);
+    ShowWindow(WindowHandle(), SW_SHOWMAXIMIZED);
 }
 
 void TForm::ShowForState() {

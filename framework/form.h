@@ -141,6 +141,8 @@ class TForm : public TWinControl {
     void UIActivateFocusedControl();
     void SelectFirst();
     void ShowForState();
+    bool FillsWorkArea() const;
+    void Remaximize();
     void UpdateOuterSizeFromClient();
 
     TFormBorderStyle borderStyle_ = bsSizeable;

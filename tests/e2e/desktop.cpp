@@ -44,9 +44,13 @@ INPUT Key(WORD vk, bool up) {
 
 } // namespace
 
-Program::Program(const std::wstring& path) {
+Program::Program(const std::wstring& path, int showCommand) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
+    if (showCommand >= 0) {
+        si.dwFlags = STARTF_USESHOWWINDOW;
+        si.wShowWindow = WORD(showCommand);
+    }
     PROCESS_INFORMATION pi{};
     std::wstring commandLine = L"\"" + path + L"\"";
     if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,

@@ -14,7 +14,9 @@ namespace e2e {
 // The program, started in a process of its own; ended by force if a scenario leaves it running.
 class Program {
   public:
-    explicit Program(const std::wstring& path);
+    // `showCommand`, when given, is the start-up information's show command, as a shortcut's
+    // "Run" setting gives it.
+    explicit Program(const std::wstring& path, int showCommand = -1);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();

@@ -1,5 +1,6 @@
 #include "tests/e2e/scenarios.h"
 
+#include <string>
 #include <vector>
 
 #include "picture/png_object.h"
@@ -66,9 +67,12 @@ void ExpectExit(Run& run, Program& program) {
 
 // The remote desktop control's window: the form's child that is not the panel.
 HWND RemoteDesktop(HWND form) {
-    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (IsWindowVisible(child))
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[64] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        if (IsWindowVisible(child) && lstrcmpA(cls, "TPanel") != 0)
             return child;
+    }
     return nullptr;
 }
 
@@ -98,6 +102,14 @@ HWND ExpectSession(Run& run, HWND form) {
     run.Check(filled, "the window is maximized and the remote desktop fills its client area");
     if (!filled)
         return nullptr;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT window;
+    GetWindowRect(form, &window);
+    RECT covered;
+    run.Check(IntersectRect(&covered, &window, &monitor.rcWork) && EqualRect(&covered, &monitor.rcWork),
+              "the window covers the monitor's work area");
     Sleep(300);
     const RECT c = ClientRectOnScreen(form);
     const Screenshot shot;
@@ -150,6 +162,28 @@ void SessionClosedByTheWindow(Run& run) {
         return;
     Press(VK_F4, kAlt);
     ExpectExit(run, program);
+}
+
+// However a shortcut starts the program (normal, maximized, minimized), the session fills the
+// screen. A minimized start is brought back as the taskbar does, by restoring the owner window.
+void SessionFillsTheScreenWhateverTheShowCommand(Run& run) {
+    for (const int show : {SW_SHOWNORMAL, SW_SHOWMAXIMIZED, SW_SHOWMINNOACTIVE}) {
+        const size_t before = run.failures.size();
+        Program program(run.program, show);
+        if (show == SW_SHOWMINNOACTIVE) {
+            HWND owner = nullptr;
+            run.Check(WaitFor([&] { return (owner = program.Window("TApplication")) && IsIconic(owner); }),
+                      "a minimized start shows the program minimized");
+            if (owner)
+                PostMessageW(owner, WM_SYSCOMMAND, SC_RESTORE, 0);
+        }
+        if (StartSession(run, program, L"demo")) {
+            Press(VK_F4, kAlt);
+            ExpectExit(run, program);
+        }
+        for (size_t i = before; i < run.failures.size(); ++i)
+            run.failures[i] += " (started with show command " + std::to_string(show) + ")";
+    }
 }
 
 void SessionDroppedByTheServer(Run& run) {
@@ -312,6 +346,8 @@ const std::vector<Scenario>& Scenarios() {
         {"empty fields are refused", Refusals},
         {"a session closed by the window's Alt+F4", SessionClosedByTheWindow},
         {"a session dropped by the server", SessionDroppedByTheServer},
+        {"the session fills the screen whatever the show command",
+         SessionFillsTheScreenWhateverTheShowCommand},
         {"a refused password", PasswordRefused},
         {"an unreachable server", ServerUnreachable},
         {"the picture saved with Save As", PictureSavedAs},
