@@ -12,6 +12,11 @@
 # build's directory: no time stamps (SOURCE_DATE_EPOCH is the commit's time), no build paths.
 #   ORLIX_SERVER_ADDRESS      the school's server, a dotted IPv4 address: required
 #   ORLIX_SERVER_PORT         its port (default 4123)
+#   ORLIX_SIGN_PKCS12=FILE    sign both executables and both packages (Authenticode) with the
+#   ORLIX_SIGN_PASSWORD_FILE=FILE   code-signing certificate and key in FILE, whose password is
+#                             the first line of the other FILE (never on the command line)
+#   ORLIX_SIGN_TIMESTAMP=URL  countersign by this timestamp server, so the signatures stay valid
+#                             after the certificate expires
 #   ORLIX_RELEASE_BUILD=DIR   build in DIR/<arch> (default build/release)
 #   ORLIX_RELEASE_OUT=DIR     write to DIR (default out/release)
 # The server is checked before anything is built, and out/release/ is replaced only when every
@@ -29,8 +34,17 @@ fi
 server=$ORLIX_SERVER_ADDRESS
 port=${ORLIX_SERVER_PORT:-4123}
 # The same rules as the build's configuration, before anything is installed, removed or written.
+# CMake trims blanks around a value given with -D, so a value holding any is refused here first.
+[[ "$server" =~ ^[0-9.]+$ ]] || fail "ORLIX_SERVER_ADDRESS must be a dotted IPv4 address, not '$server'"
+[[ "$port" =~ ^[0-9]+$ ]] || fail "ORLIX_SERVER_PORT must be a whole number from 1 to 65535, not '$port'"
 cmake -DORLIX_SERVER_ADDRESS="$server" -DORLIX_SERVER_PORT="$port" -P cmake/ServerSettings.cmake ||
     fail "the server settings above are refused; nothing was built"
+
+if [ -n "${ORLIX_SIGN_PKCS12:-}" ]; then
+    [ -r "$ORLIX_SIGN_PKCS12" ] || fail "ORLIX_SIGN_PKCS12: cannot read $ORLIX_SIGN_PKCS12"
+    [ -r "${ORLIX_SIGN_PASSWORD_FILE:-}" ] ||
+        fail "ORLIX_SIGN_PKCS12 is set: ORLIX_SIGN_PASSWORD_FILE must name a readable file holding its password"
+fi
 
 ./tools/setup.sh
 source tools/lib/release.sh
@@ -55,17 +69,23 @@ for arch in i686 x86_64; do
     nice -n 5 cmake --build "$dir" --target ConnexionORLIX
     mkdir -p "$stage/$arch"
     cp "$dir/app/ConnexionORLIX.exe" "$stage/$arch/"
+    orlix_sign "$stage/$arch/ConnexionORLIX.exe"
     orlix_msi "$stage/$arch/ConnexionORLIX.exe" "$(orlix_msi_arch "$arch")" "$stage" "$server" "$port" "$commit"
 done
+for msi in "$stage"/*.msi; do orlix_sign "$msi"; done
 version=$(orlix_exe_version "$stage/i686/ConnexionORLIX.exe")
-(cd "$stage" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
+signed="no"
+if [ -n "${ORLIX_SIGN_PKCS12:-}" ]; then
+    signed="yes, by $(orlix_signer "$ORLIX_SIGN_PKCS12")${ORLIX_SIGN_TIMESTAMP:+, timestamped by $ORLIX_SIGN_TIMESTAMP}"
+fi
+(cd "$stage" && find . -type f ! -name SHA256SUMS | sed 's|^\./||' | LC_ALL=C sort | xargs sha256sum >SHA256SUMS)
 cat >"$stage/RELEASE.txt" <<SUMMARY
 Connexion ORLIX $version
 server: $server
 port: $port
 commit: $commit
 checksums: SHA256SUMS
-signed: no
+signed: $signed
 SUMMARY
 
 # The new release takes the old one's place; the old one is removed only once it has.

@@ -17,5 +17,7 @@ packages=(
     # the release command: Windows Installer packages (wixl, msiinfo, msidump, msibuild) made at
     # a fixed time
     wixl msitools faketime
+    # signing the release (Authenticode) and the test's throwaway certificates
+    osslsigncode openssl
 )
 orlix_apt_install "${packages[@]}"

@@ -5,7 +5,8 @@
 #   2. the fuzz targets of the PNG reader and the window description, for a bounded time
 #   3. the x86_64 program and its Win32 tests, under Wine on a virtual display
 #   4. the shipped i686 product: built and linked (this machine cannot run 32-bit code), at most 1 MB
-#   5. the release command: byte-identical runs, the packages' tables, install and uninstall under Wine
+#   5. the release command: a required server, byte-identical runs, the packages' tables, signing,
+#      install, upgrade, downgrade and uninstall of both packages under Wine
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ./tools/setup.sh

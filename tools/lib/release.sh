@@ -71,6 +71,34 @@ orlix_msi() {
             -D Server="$server" -D Port="$port" -o "$msi" "$root/packaging/ConnexionORLIX.wxs" \
             2> >(grep -v 'builder.vala.*unimplemented' >&2))
     rm "$(dirname "$exe")/ConnexionORLIX.ico"
-    TZ=UTC faketime -f "$stamp" msibuild "$msi" -s "Connexion au serveur ORLIX" \
+    # A build of the same version (another server, another commit) replaces the installed one:
+    # the major upgrade's range includes its upper bound (msidbUpgradeAttributesVersionMaxInclusive
+    # beside MigrateFeatures), which wixl does not write. The attributes are part of the row's
+    # key, so the row is written again.
+    local upgrade
+    upgrade=$(msiinfo export "$msi" Property | tr -d '\r' | awk -F'\t' '$1 == "UpgradeCode" { print $2 }')
+    TZ=UTC faketime -f "$stamp" msibuild "$msi" \
+        -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
+        -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`)
+            VALUES ('$upgrade', '$version', 513, 'WIX_UPGRADE_DETECTED')" \
+        -s "Connexion au serveur ORLIX" \
         "Enseignement Spécialisé Vorlane" "$platform;1036" "{$package}"
+}
+
+# orlix_sign FILE: signs FILE in place with Authenticode when ORLIX_SIGN_PKCS12 is set (see
+# tools/release.sh); does nothing otherwise. The signing time is the commit's.
+orlix_sign() {
+    [ -n "${ORLIX_SIGN_PKCS12:-}" ] || return 0
+    local file=$1 timestamp=()
+    [ -z "${ORLIX_SIGN_TIMESTAMP:-}" ] || timestamp=(-ts "$ORLIX_SIGN_TIMESTAMP")
+    osslsigncode sign -pkcs12 "$ORLIX_SIGN_PKCS12" -readpass "$ORLIX_SIGN_PASSWORD_FILE" -h sha256 \
+        -n "Connexion ORLIX" -time "$SOURCE_DATE_EPOCH" "${timestamp[@]}" -in "$file" -out "$file.signed" \
+        >/dev/null || { rm -f "$file.signed"; echo "release: signing $file failed" >&2; return 1; }
+    mv "$file.signed" "$file"
+}
+
+# The subject of the certificate in a PKCS#12 file, as the summary names the signer.
+orlix_signer() {
+    openssl pkcs12 -in "$1" -passin "file:$ORLIX_SIGN_PASSWORD_FILE" -nokeys -clcerts 2>/dev/null |
+        openssl x509 -noout -subject -nameopt oneline 2>/dev/null | sed 's/^subject= *//'
 }
