@@ -14,6 +14,8 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32 libz-mingw-w64-dev
     # running the x86_64 build: Wine, a virtual display, the Windows fonts, screenshots
     wine wine64 xvfb fonts-wine x11-utils x11-apps imagemagick file
+    # the shipped i686 build, run in an emulated i386 userland (tools/i386-userland.sh)
+    mmdebstrap curl
     # the release command: Windows Installer packages (wixl, msiinfo, msidump, msibuild) made at
     # a fixed time
     wixl msitools faketime

@@ -4,7 +4,8 @@
 #   1. portable code, natively with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. the fuzz targets of the PNG reader and the window description, for a bounded time
 #   3. the x86_64 program and its Win32 tests, under Wine on a virtual display
-#   4. the shipped i686 product: built and linked (this machine cannot run 32-bit code), at most 1 MB
+#   4. the shipped i686 product, at most 1 MB, and the same Win32 tests and end-to-end walk on it,
+#      under 32-bit Wine in an emulated i386 userland (this machine cannot run 32-bit code itself)
 #   5. the release command: a required server, byte-identical runs, the packages' tables, signing,
 #      install, upgrade, downgrade and uninstall of both packages under Wine
 set -euo pipefail
@@ -31,7 +32,8 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64
 ctest --preset win64
 
-step "win32: the shipped i686 product"
+step "win32: the shipped i686 product and its Win32 tests under 32-bit Wine, emulated"
+./tools/i386-userland.sh prepare
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 product=build/win32/app/ConnexionORLIX.exe
@@ -49,6 +51,7 @@ if ((size > 1048576)); then
     echo "test: the product is $size bytes, more than 1 MB" >&2
     exit 1
 fi
+ctest --preset win32
 
 step "release: reproducible executables and Windows Installer packages"
 ./tools/check-release.sh

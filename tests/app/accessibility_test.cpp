@@ -8,7 +8,6 @@
 #include <atomic>
 #include <memory>
 #include <optional>
-#include <thread>
 
 #include "app/message_form.h"
 #include "app/sign_in_texts.h"
@@ -25,6 +24,7 @@
 #include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
 #include "tests/support/ui/warning_boxes.h"
+#include "tests/support/threads/test_thread.h"
 
 using testing::Contains;
 using testing::HasSubstr;
@@ -82,7 +82,7 @@ EventHook HookEvent(DWORD event) {
 // Runs `work` on a thread of its own, as another program would, while this thread answers.
 void OnAnotherThread(const std::function<void()>& work) {
     std::atomic<bool> done{false};
-    std::thread other([&] {
+    TestThread other([&] {
         work();
         done = true;
     });

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
+#include <optional>
 
 #include "controls/cx_button.h"
 #include "framework/edit.h"
@@ -13,6 +13,7 @@
 #include "tests/app/program_runner.h"
 #include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
+#include "tests/support/threads/test_thread.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ POINT ScreenPoint(HWND hwnd, int x, int y) {
 class ForeignWindow {
   public:
     explicit ForeignWindow(POINT at) {
-        thread_ = std::thread([this, at] {
+        thread_.emplace([this, at] {
             threadId_ = GetCurrentThreadId();
             hwnd_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE,
                                     at.x - 20, at.y - 20, 40, 40, nullptr, nullptr, nullptr, nullptr);
@@ -41,11 +42,11 @@ class ForeignWindow {
     }
     ~ForeignWindow() {
         PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
-        thread_.join();
+        thread_->join();
     }
 
   private:
-    std::thread thread_;
+    std::optional<TestThread> thread_;
     HWND hwnd_ = nullptr;
     std::atomic<bool> ready_{false};
     std::atomic<DWORD> threadId_{0};

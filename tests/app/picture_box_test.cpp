@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/main.h"
@@ -21,6 +20,7 @@
 #include "tests/picture/png_test_util.h"
 #include "tests/support/probes/win_probes.h"
 #include "tests/support/ui/ui_driver.h"
+#include "tests/support/threads/test_thread.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ TEST(WindowPictureBox, CopyWhileAnotherProgramHoldsTheClipboardShowsTheError) {
     RunAndClose([](TApplication&, TFrmConnexionORLIX& form) {
         CopyTextToClipboard(nullptr, "kept");
         std::atomic<int> stage = 0; // 1: holding, 2: release
-        std::thread holder([&] {
+        TestThread holder([&] {
             const HWND window =
                 CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
             const bool held = OpenClipboard(window) != 0;

@@ -39,9 +39,12 @@ TEST(Resources, TheManifestAsksForCommonControls6AndNothingElse) {
     const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24),
                                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US));
     ASSERT_FALSE(manifest.empty());
+    // The architecture of the build the test runs in.
+    const char* architecture =
+        sizeof(void*) == 8 ? "processorArchitecture=\"amd64\"" : "processorArchitecture=\"X86\"";
     for (const char* part : {"name=\"Microsoft.Windows.Common-Controls\"", "version=\"6.0.0.0\"",
-                             "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\"",
-                             "processorArchitecture=\"amd64\"", "<assemblyIdentity version=\"1.0.0.0\""})
+                             "publicKeyToken=\"6595b64144ccf1df\"", "language=\"*\"", architecture,
+                             "<assemblyIdentity version=\"1.0.0.0\""})
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     for (const char* absent : {"dpiAware", "dpiAwareness", "requestedExecutionLevel"})
         EXPECT_EQ(manifest.find(absent), std::string::npos) << absent;

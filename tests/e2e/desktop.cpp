@@ -1,6 +1,7 @@
 #include "tests/e2e/desktop.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "base/win/gdi.h"
@@ -66,13 +67,13 @@ Program::~Program() {
         return;
     if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
+        WaitForSingleObject(process_, Scaled(5000));
     }
     CloseHandle(process_);
 }
 
 bool Program::WaitForExit(DWORD milliseconds, DWORD& exitCode) {
-    if (!process_ || WaitForSingleObject(process_, milliseconds) != WAIT_OBJECT_0)
+    if (!process_ || WaitForSingleObject(process_, Scaled(milliseconds)) != WAIT_OBJECT_0)
         return false;
     return GetExitCodeProcess(process_, &exitCode) != 0;
 }
@@ -83,7 +84,18 @@ HWND Program::Window(const char* className) const {
     return s.found;
 }
 
+DWORD Scaled(DWORD milliseconds) {
+    static const DWORD scale = [] {
+        char text[16] = "";
+        const DWORD length = GetEnvironmentVariableA("ORLIX_WAIT_SCALE", text, sizeof text);
+        const long value = length && length < sizeof text ? strtol(text, nullptr, 10) : 1;
+        return DWORD(value >= 1 && value <= 100 ? value : 1);
+    }();
+    return milliseconds * scale;
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds) {
+    milliseconds = Scaled(milliseconds);
     const DWORD start = GetTickCount();
     while (!condition()) {
         if (GetTickCount() - start > milliseconds)

@@ -33,7 +33,11 @@ class Program {
     DWORD id_ = 0;
 };
 
-// Polls `condition` every 20 ms for at most `milliseconds`.
+// A wait of `milliseconds` at native speed, times ORLIX_WAIT_SCALE (1 when unset): an emulated
+// run is several times slower.
+DWORD Scaled(DWORD milliseconds);
+
+// Polls `condition` every 20 ms for at most `milliseconds` (scaled).
 bool WaitFor(const std::function<bool()>& condition, DWORD milliseconds = 5000);
 
 // Input as the keyboard and mouse give it, to whatever window has the focus.

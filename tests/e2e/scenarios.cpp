@@ -48,7 +48,7 @@ void ExpectBox(Run& run, Program& program, const std::wstring& message, const wc
         run.Check(false, "a warning box appears");
         return;
     }
-    Sleep(200); // its first paint
+    Sleep(Scaled(200)); // its first paint
     run.Check(TextOf(box) == L"Avertissement", "the box's caption is Avertissement");
     run.Check(BoxMessage(box) == message, "the box shows its message");
     RECT r;
@@ -110,7 +110,7 @@ HWND ExpectSession(Run& run, HWND form) {
     RECT covered;
     run.Check(IntersectRect(&covered, &window, &monitor.rcWork) && EqualRect(&covered, &monitor.rcWork),
               "the window covers the monitor's work area");
-    Sleep(300);
+    Sleep(Scaled(300));
     const RECT c = ClientRectOnScreen(form);
     const Screenshot shot;
     run.Check(shot.Save(run.shots + L"\\session.bmp", c), "the session's screenshot is saved");
@@ -289,7 +289,7 @@ void SavePictureThroughMenu(Run& run, Program& program, HWND form, const std::ws
                   return pid == program.Id() && dialog != form && program.Window("#32770") == dialog;
               }),
               "the save dialog opens");
-    Sleep(300);
+    Sleep(Scaled(300));
     Type(path);
     Press(VK_RETURN);
     run.Check(WaitFor([&] { return !IsWindow(dialog); }), "the save dialog closes");

@@ -22,6 +22,15 @@ inline void PressWithModifiers(HWND window, UINT key, bool ctrl, bool shift) {
 namespace menu_detail {
 inline std::function<void()> whileOpen;
 inline int ticks = 0;
+
+inline void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!FindWindowA("#32768", nullptr))
+        return;
+    if (++ticks > 20)
+        EndMenu();
+    if (ticks == 1)
+        whileOpen();
+}
 } // namespace menu_detail
 
 // Opens the window's context menu as the keyboard does and runs `whileOpen` once from inside
@@ -29,14 +38,7 @@ inline int ticks = 0;
 inline void WithMenuOpen(HWND window, std::function<void()> whileOpen) {
     menu_detail::whileOpen = std::move(whileOpen);
     menu_detail::ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        if (!FindWindowA("#32768", nullptr))
-            return;
-        if (++menu_detail::ticks > 20)
-            EndMenu();
-        if (menu_detail::ticks == 1)
-            menu_detail::whileOpen();
-    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, menu_detail::OnTick);
     SendMessageA(window, WM_CONTEXTMENU, WPARAM(window), MAKELPARAM(-1, -1));
     KillTimer(nullptr, timer);
     menu_detail::whileOpen = nullptr;

@@ -12,24 +12,25 @@
 
 namespace {
 
+struct ButtonSearch {
+    const wchar_t* part;
+    HWND found;
+};
+
+BOOL CALLBACK MatchButton(HWND child, LPARAM p) {
+    auto& s = *reinterpret_cast<ButtonSearch*>(p);
+    wchar_t className[16] = L"", caption[64] = L"";
+    GetClassNameW(child, className, 16);
+    GetWindowTextW(child, caption, 64);
+    if (lstrcmpiW(className, L"Button") == 0 && wcsstr(caption, s.part))
+        s.found = child;
+    return !s.found;
+}
+
 // The child button of `parent` whose caption contains `part`.
 HWND FindButton(HWND parent, const wchar_t* part) {
-    struct Search {
-        const wchar_t* part;
-        HWND found;
-    } search{part, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM p) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(p);
-            wchar_t className[16] = L"", caption[64] = L"";
-            GetClassNameW(child, className, 16);
-            GetWindowTextW(child, caption, 64);
-            if (lstrcmpiW(className, L"Button") == 0 && wcsstr(caption, s.part))
-                s.found = child;
-            return !s.found;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ButtonSearch search{part, nullptr};
+    EnumChildWindows(parent, MatchButton, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -2,10 +2,9 @@
 //
 // A fake object whose vtable entries each record their own index stands in for the control; each
 // member is called through the declared interface pointer and the recorded index must be the
-// slot the control's type library gives. This relies on the x86_64 Windows calling convention:
-// `this` and the arguments travel in registers (and a caller-cleaned stack area), so an entry
-// taking only `this` may be called with any signature. On i686 stdcall the callee pops the
-// arguments and this trick would corrupt the stack, which is why these tests are 64-bit only.
+// slot the control's type library gives. An entry never returns to its caller: it jumps back to
+// where the call was made, so it need not know the member's arguments (an i686 stdcall callee
+// would have to pop them).
 
 #include "session/rdp_client.h"
 
@@ -26,13 +25,14 @@ using SlotEntry = HRESULT(STDMETHODCALLTYPE*)(SlotRecorder*);
 
 struct SlotRecorder {
     const SlotEntry* vtable;
-    int lastSlot = -1;
+    volatile int lastSlot = -1;
+    void* back[5] = {}; // where the entry returns to: __builtin_setjmp's buffer
 };
 
 template <int N>
 HRESULT STDMETHODCALLTYPE RecordSlot(SlotRecorder* self) {
     self->lastSlot = N;
-    return S_OK;
+    __builtin_longjmp(self->back, 1);
 }
 
 template <int... N>
@@ -41,6 +41,15 @@ constexpr std::array<SlotEntry, sizeof...(N)> MakeVtable(std::integer_sequence<i
 }
 
 constexpr auto kVtable = MakeVtable(std::make_integer_sequence<int, kSlots>());
+
+// The slot `call` reaches through an Interface pointer, or -1 when it calls nothing.
+template <class Interface>
+int SlotOf(const std::function<void(Interface*)>& call) {
+    SlotRecorder recorder{kVtable.data()};
+    if (__builtin_setjmp(recorder.back) == 0)
+        call(reinterpret_cast<Interface*>(&recorder));
+    return recorder.lastSlot;
+}
 
 template <class Interface>
 struct SlotCase {
@@ -51,13 +60,9 @@ struct SlotCase {
 
 template <class Interface>
 void ExpectSlots(const std::vector<SlotCase<Interface>>& cases, int firstSlot, int lastSlot) {
-    SlotRecorder recorder{kVtable.data()};
-    auto* object = reinterpret_cast<Interface*>(&recorder);
     std::vector<int> seen;
     for (const auto& c : cases) {
-        recorder.lastSlot = -1;
-        c.call(object);
-        EXPECT_EQ(recorder.lastSlot, c.slot) << c.member;
+        EXPECT_EQ(SlotOf(c.call), c.slot) << c.member;
         seen.push_back(c.slot);
     }
     // The table itself covers every slot once, so no member escapes the check.
@@ -66,13 +71,6 @@ void ExpectSlots(const std::vector<SlotCase<Interface>>& cases, int firstSlot, i
     for (int s = firstSlot; s <= lastSlot; ++s)
         expected.push_back(s);
     EXPECT_EQ(seen, expected);
-}
-
-template <class Interface>
-int SlotOf(const std::function<void(Interface*)>& call) {
-    SlotRecorder recorder{kVtable.data()};
-    call(reinterpret_cast<Interface*>(&recorder));
-    return recorder.lastSlot;
 }
 
 long l;

@@ -36,21 +36,29 @@ orlix_private_display() {
 }
 
 # Exports WINEPREFIX (the project's own, created on first use) and the Wine settings the
-# project runs with.
+# project runs with, and sets ORLIX_WINE and ORLIX_WINESERVER. With "win32", the 32-bit prefix
+# and Wine of the emulated i386 userland (tools/i386-userland.sh), for the shipped i686 build.
 orlix_wine_env() {
     local root
     root=$(orlix_root)
-    export WINEPREFIX="${ORLIX_WINEPREFIX:-$root/.wine}"
-    export WINEARCH=win64
+    export WINEARCH="${1:-win64}"
+    if [ "$WINEARCH" = win32 ]; then
+        export WINEPREFIX="${ORLIX_WINEPREFIX32:-$root/.wine32}"
+        ORLIX_WINE="$root/tools/wine32.sh"
+        ORLIX_WINESERVER="$root/tools/wine32.sh --wineserver"
+    else
+        export WINEPREFIX="${ORLIX_WINEPREFIX:-$root/.wine}"
+        ORLIX_WINE=/usr/lib/wine/wine64
+        ORLIX_WINESERVER=/usr/lib/wine/wineserver
+    fi
     export WINEDEBUG="${WINEDEBUG:--all}"
     # No Mono or Gecko download prompts: nothing here needs .NET or a browser engine.
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
-    ORLIX_WINE=/usr/lib/wine/wine64
     mkdir -p "$(dirname "$WINEPREFIX")"
     exec {prefixfd}>"$WINEPREFIX.lock"
     flock "$prefixfd"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "wine: creating the project's prefix in $WINEPREFIX" >&2
+        echo "wine: creating the project's $WINEARCH prefix in $WINEPREFIX" >&2
         "$ORLIX_WINE" wineboot -i >/dev/null 2>&1 || true
         # Wine draws the windows' frames and captions itself, as Windows would, with no window
         # manager involved: screenshots show the whole window and tests see Windows' metrics.
@@ -59,7 +67,8 @@ orlix_wine_env() {
         # A crashing program ends at once instead of waiting in the debugger, so a test run
         # reports the crash rather than hanging: the debugger named here does not exist.
         "$ORLIX_WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d no-debugger /f >/dev/null 2>&1 || true
-        /usr/lib/wine/wineserver -w || true
+        $ORLIX_WINESERVER -w || true
+        [ -f "$WINEPREFIX/system.reg" ] || { echo "wine: could not create $WINEPREFIX" >&2; flock -u "$prefixfd"; return 1; }
     fi
     flock -u "$prefixfd"
 }

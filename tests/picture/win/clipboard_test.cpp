@@ -5,7 +5,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +17,7 @@
 #include "base/win/global_memory.h"
 #include "picture/win/clipboard_copy.h"
 #include "picture/win/clipboard_paste.h"
+#include "tests/support/threads/test_thread.h"
 #include "../png_test_util.h"
 #include "device_bitmap.h"
 #include "tests/support/probes/win_probes.h"
@@ -74,7 +74,7 @@ TEST(CopyGraphicToClipboard, PictureThatCannotBeRenderedLeavesTheClipboardAsItWa
 TEST(CopyGraphicToClipboard, ClipboardHeldByAnotherProgramIsAnError) {
     CopyTextToClipboard(nullptr, "kept");
     std::atomic<bool> holding = false, release = false;
-    std::thread holder([&] {
+    TestThread holder([&] {
         const HWND window = CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
         holding = OpenClipboard(window) != 0;
         while (holding && !release)
