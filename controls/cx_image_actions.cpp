@@ -167,8 +167,9 @@ void TcxImage::SavePictureAs() {
     if (picture_.Empty())
         return;
     const TGraphicClass& kind = picture_.Graphic()->Class();
+    // The dialog has asked before an existing file is replaced.
     if (const auto path = AskFileToSave(Handle(), FilterOf(kind), FileFormats().DefaultExtension(kind)))
-        SavePictureTo(*path);
+        SaveGraphicToFile(*picture_.Graphic(), *path, [] { return true; });
     ProcessPendingMessages();
 }
 

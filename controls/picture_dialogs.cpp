@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/win/ansi.h"
+#include "framework/application_services.h"
 
 namespace {
 
@@ -14,6 +15,30 @@ std::wstring DialogFilter(const std::string& filter) {
     std::replace(parts.begin(), parts.end(), L'|', L'\0');
     parts.push_back(L'\0');
     return parts;
+}
+
+// The save dialog's hook: asks before an existing file is replaced while the dialog is still
+// open, so that "Non" returns to it with the name still typed.
+UINT_PTR CALLBACK SaveDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_NOTIFY)
+        return 0;
+    const auto* notify = reinterpret_cast<const OFNOTIFYW*>(lParam);
+    if (notify->hdr.code != CDN_FILEOK)
+        return 0;
+    bool refuse = false;
+    try {
+        const std::wstring path = notify->lpOFN->lpstrFile;
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        // The hook's window is a child of the dialog, which owns the question.
+        refuse = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                 !ConfirmReplaceFile(GetParent(hook), path);
+    } catch (...) {
+        ReportException(nullptr);
+        refuse = true;
+    }
+    // A nonzero result keeps the dialog open.
+    SetWindowLongPtrW(hook, DWLP_MSGRESULT, refuse ? 1 : 0);
+    return refuse ? 1 : 0;
 }
 
 std::optional<std::wstring> AskFile(HWND owner, const std::string& filter,
@@ -29,9 +54,10 @@ std::optional<std::wstring> AskFile(HWND owner, const std::string& filter,
     ofn.lpstrFile = file;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
-    // Replacing is asked by the save itself (ConfirmReplaceFile), so the dialog does not ask too.
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
-                (save ? 0 : OFN_FILEMUSTEXIST);
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_ENABLESIZING |
+                (save ? OFN_ENABLEHOOK : OFN_FILEMUSTEXIST);
+    if (save)
+        ofn.lpfnHook = SaveDialogHook;
     const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen)
         return std::nullopt;

@@ -274,9 +274,9 @@ bool SamePicture(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-// Right-clicks the picture beside the sign-in card, chooses "Save &As..." with its letter and
-// types `path` into the system's save dialog.
-void SavePictureThroughMenu(Run& run, Program& program, HWND form, const std::wstring& path) {
+// Right-clicks the picture beside the sign-in card, chooses "Save &As..." with its letter, types
+// `path` into the system's save dialog and presses Enter; answers the dialog.
+HWND SavePictureThroughMenu(Run& run, Program& program, HWND form, const std::wstring& path) {
     const RECT c = ClientRectOnScreen(form);
     ClickAt({c.left + 40, c.top + 40}, true);
     run.Check(WaitFor([&] { return program.Window("#32768") != nullptr; }), "the picture's menu opens");
@@ -292,7 +292,7 @@ void SavePictureThroughMenu(Run& run, Program& program, HWND form, const std::ws
     Sleep(Scaled(300));
     Type(path);
     Press(VK_RETURN);
-    run.Check(WaitFor([&] { return !IsWindow(dialog); }), "the save dialog closes");
+    return dialog;
 }
 
 // Waits for the question before an existing file is replaced and answers it with `keys`.
@@ -319,19 +319,23 @@ void PictureSavedAs(Run& run) {
     const std::wstring path = std::wstring(folder) + L"orlix-e2e-picture.png";
     DeleteFileW(path.c_str());
 
-    SavePictureThroughMenu(run, program, form, path);
+    HWND dialog = SavePictureThroughMenu(run, program, form, path);
+    run.Check(WaitFor([&] { return !IsWindow(dialog); }), "the save dialog closes");
     run.Check(WaitFor([&] { return SamePicture(path, run.picture); }),
               "the saved file holds the window's picture");
 
-    // Saving again over a file asks first: the default answer keeps the old file as it was, and
-    // only Yes replaces it.
+    // Saving over a file asks first, while the save dialog is still open: the default answer
+    // returns to the dialog and keeps the old file as it was; Enter there asks again, and only
+    // Yes replaces the file and closes the dialog.
     const std::vector<uint8_t> old = {'o', 'l', 'd'};
     WriteFileBytes(path, old);
-    SavePictureThroughMenu(run, program, form, path);
+    dialog = SavePictureThroughMenu(run, program, form, path);
     AnswerReplace(run, program, {VK_RETURN});
+    run.Check(WaitFor([&] { return GetForegroundWindow() == dialog; }), "No returns to the save dialog");
     run.Check(FileBytes(path) == old, "the file is kept when replacing it is declined");
-    SavePictureThroughMenu(run, program, form, path);
+    Press(VK_RETURN);
     AnswerReplace(run, program, {VK_TAB, VK_RETURN});
+    run.Check(WaitFor([&] { return !IsWindow(dialog); }), "the save dialog closes after Yes");
     run.Check(WaitFor([&] { return SamePicture(path, run.picture); }), "Yes replaces the file");
 
     DeleteFileW(path.c_str());
