@@ -110,6 +110,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void MouseLeave() override { NotifyMouseLeft(); }
     void KeyDown(UINT key, LPARAM keyData) override;
     void ContextMenu(TPoint screenPoint) override;
+    bool MeasureMenuItem(MEASUREITEMSTRUCT& item) override { return menu_.MeasureItem(item); }
+    bool DrawMenuItem(const DRAWITEMSTRUCT& item) override { return menu_.DrawItem(item); }
     void DoEnter() override { FocusChangedLook(); }
     void DoExit() override { FocusChangedLook(); }
 

@@ -47,15 +47,52 @@ void TPictureMenu::Update(TPictureMenuItems items, const TPictureMenuFacts& fact
             info.dwTypeData = const_cast<char*>(caption.c_str());
             info.wID = CommandOf(e.item);
             info.fState = e.enabled ? MFS_ENABLED : MFS_DISABLED;
-            info.hbmpItem = isCustom ? custom.glyph : PictureMenuGlyph(e.item);
+            // The six glyphs are drawn by the menu itself (DrawItem), the application's as it is.
+            info.hbmpItem = isCustom ? custom.glyph : PictureMenuGlyph(e.item) ? HBMMENU_CALLBACK : nullptr;
         }
         if (!InsertMenuItemA(menu_.Get(), UINT(GetMenuItemCount(menu_.Get())), TRUE, &info))
             throw Exception("The picture menu could not be built");
     }
 }
 
+bool TPictureMenu::MeasureItem(MEASUREITEMSTRUCT& item) const {
+    // The request does not name its menu: only lines of this one while it is open are measured.
+    if (!open_ || !GlyphOf(item.itemID, false))
+        return false;
+    // A gap between the symbol and the text, as the platform's own menus leave.
+    item.itemWidth = kMenuGlyphSize + kGlyphGap;
+    item.itemHeight = kMenuGlyphSize;
+    return true;
+}
+
+bool TPictureMenu::DrawItem(const DRAWITEMSTRUCT& item) const {
+    if (reinterpret_cast<HMENU>(item.hwndItem) != menu_.Get())
+        return false;
+    const HBITMAP glyph = GlyphOf(item.itemID, (item.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0);
+    if (!glyph)
+        return false;
+    const RECT& r = item.rcItem;
+    DrawMenuGlyph(item.hDC, r.left, r.top + (r.bottom - r.top - kMenuGlyphSize) / 2, glyph);
+    return true;
+}
+
+HBITMAP TPictureMenu::GlyphOf(UINT command, bool greyed) {
+    if (command == 0 || command > CommandOf(TPictureMenuItem::Custom))
+        return nullptr;
+    const auto item = TPictureMenuItem(command - 1);
+    return item == TPictureMenuItem::Custom ? nullptr : PictureMenuGlyph(item, greyed);
+}
+
 std::optional<TPictureMenuItem> TPictureMenu::Popup(HWND owner, TPoint screen) {
-    const UINT chosen = TrackContextMenu(menu_.Get(), owner, screen.x, screen.y);
+    open_ = true;
+    UINT chosen = 0;
+    try {
+        chosen = TrackContextMenu(menu_.Get(), owner, screen.x, screen.y);
+    } catch (...) {
+        open_ = false;
+        throw;
+    }
+    open_ = false;
     if (chosen == 0)
         return std::nullopt;
     return TPictureMenuItem(chosen - 1);

@@ -26,7 +26,16 @@ class TPictureMenu {
     std::optional<TPictureMenuItem> Popup(HWND owner, TPoint screen);
     // The menu, once made; nullptr before.
     HMENU Handle() const { return menu_.Get(); }
+    // The owner window's WM_MEASUREITEM and WM_DRAWITEM for a line of this menu: the symbols,
+    // blended over the line's background and greyed on a disabled line. False for another's.
+    bool MeasureItem(MEASUREITEMSTRUCT& item) const;
+    bool DrawItem(const DRAWITEMSTRUCT& item) const;
 
   private:
+    static constexpr int kGlyphGap = 4;
+    // The symbol of a line's command, or nullptr.
+    static HBITMAP GlyphOf(UINT command, bool greyed);
+
     MenuHandle menu_;
+    bool open_ = false;
 };

@@ -528,9 +528,25 @@ void TWinControl::WndProc(TMessage& m) {
             return;
         }
         break;
-    case WM_DRAWITEM:
-        ReflectToChild(m, reinterpret_cast<DRAWITEMSTRUCT*>(m.lParam)->hwndItem);
-        return;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        if (item.CtlType != ODT_MENU) {
+            ReflectToChild(m, item.hwndItem);
+            return;
+        }
+        if (DrawMenuItem(item)) {
+            m.result = TRUE;
+            return;
+        }
+        break;
+    }
+    case WM_MEASUREITEM:
+        if (reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam)->CtlType == ODT_MENU &&
+            MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam))) {
+            m.result = TRUE;
+            return;
+        }
+        break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -139,6 +139,10 @@ class TWinControl : public TControl {
     virtual void Command(WORD notification);
     // An owner-draw request for the control's window, reflected back from the parent.
     virtual bool DrawItem(const DRAWITEMSTRUCT& item);
+    // Owner-drawn parts of a menu the control shows (WM_MEASUREITEM and WM_DRAWITEM of type
+    // ODT_MENU); false leaves them to default handling.
+    virtual bool MeasureMenuItem(MEASUREITEMSTRUCT&) { return false; }
+    virtual bool DrawMenuItem(const DRAWITEMSTRUCT&) { return false; }
     // The keyboard focus moved to `focused`, a control of the same form.
     virtual void FocusChanged(TWinControl* focused);
     // A character offered as an accelerator (an "&" letter of a caption); answers whether
