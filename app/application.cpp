@@ -169,10 +169,15 @@ void TApplication::ShowMainForm() {
         mainForm_->SetWindowState(wsMaximized);
     else if (showCommand_ == SW_SHOWMINNOACTIVE)
         mainForm_->SetWindowState(wsMinimized);
-    if (mainForm_->WindowState() == wsMinimized)
+    if (mainForm_->WindowState() == wsMinimized) {
         Minimize();
-    else
-        mainForm_->Show();
+        return;
+    }
+    // A key typed while the window appears would go to the window that was active before it:
+    // the program takes the foreground first, so such keys wait in its queue until the focus
+    // has reached the window's active control.
+    SetForegroundWindow(handle_);
+    mainForm_->Show();
 }
 
 void TApplication::Run() {

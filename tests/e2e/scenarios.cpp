@@ -345,9 +345,54 @@ void PictureSavedAs(Run& run) {
 
 } // namespace
 
+BOOL CALLBACK FindUserCodeField(HWND child, LPARAM found) {
+    char cls[16] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpA(cls, "TEdit") != 0 || (GetWindowLongW(child, GWL_STYLE) & ES_PASSWORD))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+// The text of another process's edit field (GetWindowText would answer its caption only).
+std::wstring FieldText(HWND field) {
+    wchar_t text[256] = {};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(field, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                        &copied);
+    return text;
+}
+
+// A user who types the moment the window appears loses no character: typed as soon as the
+// sign-in window is visible, before it is known to have the focus, many times.
+void KeysTypedAtOnceReachTheUserCode(Run& run) {
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        Program program(run.program);
+        HWND form = nullptr;
+        const DWORD start = GetTickCount();
+        while (!(form = program.Window(kForm)) && GetTickCount() - start < Scaled(10000))
+            Sleep(1);
+        run.Check(form != nullptr, "the sign-in window appears");
+        if (!form)
+            return;
+        Type(L"abc123");
+        HWND field = nullptr;
+        EnumChildWindows(form, FindUserCodeField, reinterpret_cast<LPARAM>(&field));
+        std::wstring typed;
+        const bool all = WaitFor([&] { return (typed = FieldText(field)) == L"abc123"; });
+        run.Check(all, "attempt " + std::to_string(attempt + 1) + ": the user code holds every key typed (" +
+                           std::string(typed.begin(), typed.end()) + ")");
+        Press(VK_ESCAPE);
+        ExpectExit(run, program);
+        if (!all)
+            return;
+    }
+}
+
 const std::vector<Scenario>& Scenarios() {
     static const std::vector<Scenario> scenarios = {
         {"empty fields are refused", Refusals},
+        {"keys typed at once reach the user code", KeysTypedAtOnceReachTheUserCode},
         {"a session closed by the window's Alt+F4", SessionClosedByTheWindow},
         {"a session dropped by the server", SessionDroppedByTheServer},
         {"the session fills the screen whatever the show command",
