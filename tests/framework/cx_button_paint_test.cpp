@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "base/win/solid_fill.h"
 #include "controls/cx_button.h"
@@ -67,15 +69,19 @@ COLORREF Sys(TColor c) {
 }
 
 // The caption as the layout rule places it: top at 2 + (25 - th - 1) / 2, left at
-// 2 + (89 - tw) / 2 + 1, drawn here on a plain face to compare with the button's pixels.
-std::unique_ptr<PixelCanvas> ExpectedCaption(TcxButton& button, COLORREF face, COLORREF text) {
+// 2 + (89 - tw) / 2 + 1, drawn here on a plain face to compare with the button's pixels. `shown`
+// is the text as it should appear, drawn as it stands (no "&" prefix rule); the button's own
+// caption by default.
+std::unique_ptr<PixelCanvas> ExpectedCaption(TcxButton& button, COLORREF face, COLORREF text,
+                                             std::optional<std::string> shown = std::nullopt) {
     auto owned = std::make_unique<PixelCanvas>(96, 29);
     PixelCanvas& canvas = *owned;
     FillSolid(canvas.DC(), {0, 0, 96, 29}, face);
     SelectGuard font(canvas.DC(), button.Font().Handle());
-    const std::string& caption = button.Text();
+    const std::string caption = shown ? *shown : button.Text();
+    const UINT prefix = shown ? DT_NOPREFIX : 0;
     RECT r{0, 0, 0, 0};
-    DrawTextA(canvas.DC(), caption.c_str(), int(caption.size()), &r, DT_CALCRECT);
+    DrawTextA(canvas.DC(), caption.c_str(), int(caption.size()), &r, DT_CALCRECT | prefix);
     const int tw = r.right;
     const int th = r.bottom;
     SetBkMode(canvas.DC(), TRANSPARENT);
@@ -83,7 +89,7 @@ std::unique_ptr<PixelCanvas> ExpectedCaption(TcxButton& button, COLORREF face, C
     RECT at{2 + (89 - tw) / 2 + 1, 2 + (25 - th - 1) / 2, 0, 0};
     at.right = at.left + tw;
     at.bottom = at.top + th;
-    DrawTextA(canvas.DC(), caption.c_str(), int(caption.size()), &at, DT_CENTER | DT_VCENTER);
+    DrawTextA(canvas.DC(), caption.c_str(), int(caption.size()), &at, DT_CENTER | DT_VCENTER | prefix);
     return owned;
 }
 
@@ -155,6 +161,59 @@ TEST(FlatButtonPaint, TheFocusRectangleLiesThreePixelsInside) {
         << "only the outline (3, 3)-(93, 26) changes";
     EXPECT_GT(Differing(*unfocused, *focused, {3, 3, 93, 4}), 20) << "a dotted line along the top";
     EXPECT_EQ(f.button->State(), cxbsNormal) << "the focused button shows Normal with its focus rectangle";
+}
+
+// "&&" shows one "&"; "&x" shows "x" underlined without the "&"; either way the caption is
+// centred on the width drawn.
+TEST(FlatButtonPaint, AmpersandsFollowThePrefixRuleAndTheCentringUsesTheDrawnWidth) {
+    ButtonFixture f;
+    const COLORREF white = RGB(255, 255, 255), ink = Sys(clWindowText);
+    f.button->SetText("A && B");
+    EXPECT_EQ(Differing(*f.Paint(), *ExpectedCaption(*f.button, white, ink, "A & B"), {2, 2, 94, 27}), 0);
+
+    f.button->SetText("&Quitter");
+    const auto pixels = f.Paint();
+    const auto plain = ExpectedCaption(*f.button, white, ink, "Quitter");
+    // Only the underline differs from "Quitter" drawn plainly: one run of pixels below the
+    // text, under the "Q" alone.
+    const HDC dc = plain->DC();
+    SelectGuard font(dc, f.button->Font().Handle());
+    SIZE q{}, all{};
+    GetTextExtentPoint32A(dc, "Q", 1, &q);
+    GetTextExtentPoint32A(dc, "Quitter", 7, &all);
+    const int left = 2 + (89 - all.cx) / 2 + 1;
+    int underline = 0;
+    for (int y = 2; y < 27; ++y)
+        for (int x = 2; x < 94; ++x)
+            if (pixels->At(x, y) != plain->At(x, y)) {
+                ++underline;
+                EXPECT_EQ(pixels->At(x, y), ink) << x << "," << y;
+                EXPECT_TRUE(x >= left && x < left + q.cx) << "underline outside the Q at " << x << "," << y;
+            }
+    EXPECT_GE(underline, q.cx - 2) << "the Q is underlined";
+}
+
+// A click with the mouse focuses the button and its window shows the focus rectangle at once,
+// as a button focused with Tab does.
+TEST(FlatButtonPaint, AButtonClickedWithTheMouseShowsItsFocusRectangleAtOnce) {
+    ButtonFixture f;
+    f.button->SetText("");
+    const HWND button = f.button->Handle();
+    const auto shown = [&] {
+        UpdateWindow(button);
+        auto canvas = std::make_unique<PixelCanvas>(96, 29);
+        const HDC screen = GetDC(button);
+        BitBlt(canvas->DC(), 0, 0, 96, 29, screen, 0, 0, SRCCOPY);
+        ReleaseDC(button, screen);
+        return canvas;
+    };
+    const auto before = shown();
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(48, 14));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(48, 14));
+    ASSERT_TRUE(f.button->Focused());
+    const auto after = shown();
+    EXPECT_GT(Differing(*before, *after, {3, 3, 93, 4}), 20) << "a dotted line along the top";
+    EXPECT_EQ(Differing(*before, *after, {4, 4, 92, 25}), 0) << "the face inside is unchanged";
 }
 
 TEST(FlatButtonPaint, AnOverWideCaptionIsClippedInsideTheFrame) {
