@@ -216,7 +216,7 @@ TEST(FlatButtonPaint, AButtonClickedWithTheMouseShowsItsFocusRectangleAtOnce) {
     EXPECT_EQ(Differing(*before, *after, {4, 4, 92, 25}), 0) << "the face inside is unchanged";
 }
 
-TEST(FlatButtonPaint, AnOverWideCaptionIsClippedInsideTheFrame) {
+TEST(FlatButtonPaint, AnOverWideCaptionIsCentredOnItsFullWidthAndCutAtTheFrame) {
     ButtonFixture f;
     f.button->SetText("Une l\xE9gende bien trop longue pour ce bouton");
     const auto pixels = f.Paint();
@@ -224,6 +224,10 @@ TEST(FlatButtonPaint, AnOverWideCaptionIsClippedInsideTheFrame) {
         EXPECT_EQ(pixels->At(0, y), Sys(clBtnText)) << y;
         EXPECT_EQ(pixels->At(95, y), Sys(clBtnText)) << y;
     }
+    // Inside the frame, the caption is exactly the whole text centred by the layout rule (its
+    // left edge far outside the button): both ends are cut, the middle of the text shows.
+    const auto expected = ExpectedCaption(*f.button, RGB(255, 255, 255), Sys(clWindowText));
+    EXPECT_EQ(Differing(*pixels, *expected, {1, 1, 95, 28}), 0);
     int inkAtEdges = 0;
     for (int y = 2; y < 27; ++y)
         inkAtEdges += (pixels->At(1, y) != RGB(255, 255, 255)) + (pixels->At(94, y) != RGB(255, 255, 255));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <algorithm>
 #include <memory>
 
 #include "controls/cx_label.h"
@@ -147,7 +148,38 @@ TEST(CaptionLabelPaint, AmpersandsAndTheDisabledColour) {
     f.label->SetCaption("&RD");
     const auto underlined = f.Paint();
     f.label->SetCaption("RD");
-    EXPECT_GT(Differing(*f.Paint(), *underlined), 0) << "an accelerator letter is underlined";
+    const auto plain = f.Paint();
+    f.label->SetCaption("");
+    const auto backdrop = f.Paint();
+    f.label->SetCaption("RD");
+    // The underline: white pixels below the text's lowest ink, under the "R" alone.
+    int textLeft = 120, lowestInk = -1;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (plain->At(x, y) != backdrop->At(x, y)) {
+                textLeft = std::min(textLeft, x);
+                lowestInk = std::max(lowestInk, y);
+            }
+    // The R's cell: from its first ink back by its left bearing, as wide as it advances.
+    SIZE r{};
+    ABC bearing{};
+    {
+        WindowDC screen(nullptr);
+        SelectGuard font(screen.Get(), f.label->Font().Handle());
+        GetTextExtentPoint32A(screen.Get(), "R", 1, &r);
+        GetCharABCWidthsA(screen.Get(), 'R', 'R', &bearing);
+    }
+    const int cell = textLeft - bearing.abcA;
+    int underline = 0;
+    for (int y = 0; y < 17; ++y)
+        for (int x = 0; x < 120; ++x)
+            if (underlined->At(x, y) != plain->At(x, y)) {
+                ++underline;
+                EXPECT_EQ(underlined->At(x, y), RGB(255, 255, 255)) << x << "," << y;
+                EXPECT_GT(y, lowestInk) << "the underline lies below the text, at " << x << "," << y;
+                EXPECT_TRUE(x >= cell && x < cell + r.cx) << "outside the R at " << x << "," << y;
+            }
+    EXPECT_GE(underline, r.cx - 2) << "the accelerator letter is underlined";
 
     f.label->SetEnabled(false);
     const auto disabled = f.Paint();
