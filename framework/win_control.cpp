@@ -66,7 +66,7 @@ void TWinControl::CreateParams(TCreateParams& p) {
 void TWinControl::CreateWnd() {
     TCreateParams p;
     CreateParams(p);
-    defProc_ = EnsureWindowClass(p.windowClass);
+    SetDefaultProc(EnsureWindowClass(p.windowClass), p.windowClass.baseClass == nullptr);
     SetCreatingControl(this);
     const HWND h =
         p.windowClass.unicode
@@ -307,7 +307,7 @@ void TWinControl::DefaultHandler(TMessage& m) {
 }
 
 void TWinControl::EraseBackground(HDC dc) {
-    if (defProc_ != DefWindowProcA) {
+    if (!ownClass_) {
         Default();
         return;
     }
@@ -503,7 +503,6 @@ void TWinControl::WndProc(TMessage& m) {
     if (DispatchTyped(m))
         return;
 
-    const bool ownClass = defProc_ == DefWindowProcA;
     switch (m.msg) {
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
@@ -574,14 +573,14 @@ void TWinControl::WndProc(TMessage& m) {
         UpdateBoundsFromWindow();
         return;
     case WM_PAINT:
-        if (ownClass) {
+        if (ownClass_) {
             PaintDC dc(handle_);
             Paint(dc.Get());
             return;
         }
         break;
     case WM_PRINTCLIENT:
-        if (ownClass) {
+        if (ownClass_) {
             if (m.lParam & PRF_ERASEBKGND)
                 EraseBackground(reinterpret_cast<HDC>(m.wParam));
             Paint(reinterpret_cast<HDC>(m.wParam));

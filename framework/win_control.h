@@ -106,9 +106,12 @@ class TWinControl : public TControl {
     // Passes a message to the window class's default handling.
     void DefaultHandler(TMessage& m);
     // Replaces the default handling, for windows whose procedure the control put itself in
-    // front of.
-    void SetDefaultProc(WNDPROC proc) { defProc_ = proc; }
-    WNDPROC DefaultProc() const { return defProc_; }
+    // front of. `ownClass`: the window is of a class of the framework's own, which the control
+    // erases and paints itself, not a platform class or another component's window.
+    void SetDefaultProc(WNDPROC proc, bool ownClass) {
+        defProc_ = proc;
+        ownClass_ = ownClass;
+    }
 
     // Updates whether the window shows after a change of visibility of the control or of a
     // parent, creating the windows of what starts showing.
@@ -185,6 +188,7 @@ class TWinControl : public TControl {
 
     HWND handle_ = nullptr;
     WNDPROC defProc_ = DefWindowProcA;
+    bool ownClass_ = true;
     TMessage* current_ = nullptr; // the message the typed handlers are answering
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;

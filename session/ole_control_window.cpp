@@ -60,7 +60,7 @@ bool TOleControl::HookControlWindow() {
         return false;
     previousProc_ = HookWindow(hwnd, this);
     controlWindow_ = hwnd;
-    SetDefaultProc(previousProc_);
+    SetDefaultProc(previousProc_, false);
     AttachHandle(hwnd);
     UpdateZOrder();
     return true;
@@ -70,7 +70,7 @@ void TOleControl::UnhookControlWindow() noexcept {
     if (!controlWindow_ || !previousProc_)
         return;
     UnhookWindow(controlWindow_, std::exchange(previousProc_, nullptr));
-    SetDefaultProc(DefWindowProcA);
+    SetDefaultProc(DefWindowProcA, true);
 }
 
 void TOleControl::ForgetControlWindow() noexcept {
@@ -97,7 +97,7 @@ void TOleControl::HandleDestroyed(HWND hwnd) {
     if (hwnd == controlWindow_) {
         controlWindow_ = nullptr;
         previousProc_ = nullptr;
-        SetDefaultProc(DefWindowProcA);
+        SetDefaultProc(DefWindowProcA, true);
     }
     TWinControl::HandleDestroyed(hwnd);
 }

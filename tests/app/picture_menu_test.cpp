@@ -56,14 +56,16 @@ TEST(PictureMenu, EveryActionHasItsOwnSixteenPixelGlyphWithATransparentCornerAnd
                 coloured += Saturated(RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF));
             }
             EXPECT_GT(opaque, 10);
-            if (greyed)
+            if (greyed) {
                 EXPECT_EQ(coloured, 0);
+            }
         }
     }
     // The menu draws them itself.
     for (const MenuLine& line : MenuLines(menu.Handle()))
-        if (line.caption != "-")
+        if (line.caption != "-") {
             EXPECT_EQ(line.glyph, HBMMENU_CALLBACK) << line.caption;
+        }
 }
 
 // The symbols as the menu shows them under the platform, read from the screen: transparent
@@ -140,8 +142,9 @@ TEST(PictureMenu, SymbolsShowTheLinesBackgroundLeaveAGapAndAreGreyedWhenDisabled
                 SCOPED_TRACE(std::to_string(i) + (selected ? " highlighted" : ""));
                 // The line's background, at its right end where there is no text.
                 const COLORREF background = at(line, width - 3, 1);
-                if (!selected)
+                if (!selected) {
                     EXPECT_EQ(background, GetSysColor(COLOR_MENU));
+                }
                 // Every symbol's bottom-left pixel is transparent.
                 for (const int dy : {0, -1, 1})
                     if (matches(line, left, top + dy) || !line.enabled) {
@@ -159,8 +162,9 @@ TEST(PictureMenu, SymbolsShowTheLinesBackgroundLeaveAGapAndAreGreyedWhenDisabled
                     ++greyedLines;
                     for (int y = 0; y < 16; ++y)
                         for (int x = 0; x < 16; ++x)
-                            if (at(line, left + x, top + y) != background)
+                            if (at(line, left + x, top + y) != background) {
                                 ASSERT_FALSE(Saturated(at(line, left + x, top + y))) << x << "," << y;
+                            }
                 }
             }
         }

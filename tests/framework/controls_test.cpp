@@ -156,3 +156,32 @@ TEST(ControlTree, AButtonsAmpersandLetterClicksItUnlessTheFocusedControlTypesIt)
     EXPECT_EQ(clicks, 2) << "not a disabled button";
     form.Hide();
 }
+
+namespace {
+
+// A control of a window class of the framework's own, registered as Unicode.
+class UnicodeOwnControl : public TWinControl {
+  public:
+    using TWinControl::TWinControl;
+    const char* ClassName() const override { return "TUnicodeOwnControl"; }
+    int paints = 0;
+
+  protected:
+    void CreateParams(TCreateParams& p) override {
+        TWinControl::CreateParams(p);
+        p.windowClass.unicode = true;
+    }
+    void Paint(HDC) override { ++paints; }
+};
+
+} // namespace
+
+TEST(ControlTree, AWindowOfAnOwnUnicodeClassPaintsAsAnAnsiOneDoes) {
+    TPlainForm form(nullptr);
+    form.SetBounds(50, 50, 200, 100);
+    auto* control = Place<UnicodeOwnControl>(form, &form, 10, 10, 50, 20);
+    form.Show();
+    ASSERT_TRUE(IsWindowUnicode(control->Handle()));
+    RedrawWindow(control->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_GT(control->paints, 0);
+}
