@@ -1,8 +1,6 @@
 #include "app/application.h"
 
-#include <new>
-
-#include "app/task_windows.h"
+#include "app/modal_bracket.h"
 #include "base/exception.h"
 #include "base/text.h"
 #include "framework/form.h"
@@ -23,34 +21,15 @@ std::string LowerCase(std::string s) {
     return s;
 }
 
+HICON LoadMainIcon(int widthMetric, int heightMetric) {
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON,
+                                         GetSystemMetrics(widthMetric), GetSystemMetrics(heightMetric), 0));
+}
+
 std::string ModuleTitle() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     return ApplicationTitleFromPath(path);
-}
-
-std::string MessageOf(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const Exception& e) {
-        return e.Message();
-    } catch (const std::bad_alloc&) {
-        return "Out of memory";
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "Unknown exception";
-    }
-}
-
-bool IsAbort(std::exception_ptr error) {
-    try {
-        std::rethrow_exception(error);
-    } catch (const EAbort&) {
-        return true;
-    } catch (...) {
-        return false;
-    }
 }
 
 } // namespace
@@ -60,13 +39,9 @@ std::string ApplicationTitleFromPath(std::string path) {
     return TitleFromModulePath(path, LowerCase);
 }
 
-TApplication::TApplication() : TComponent(nullptr) {
-    const HINSTANCE instance = GetModuleHandleA(nullptr);
-    icon_ = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                          GetSystemMetrics(SM_CYICON), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageA(
-        instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    title_ = ModuleTitle();
+TApplication::TApplication()
+    : TComponent(nullptr), title_(ModuleTitle()), icon_(LoadMainIcon(SM_CXICON, SM_CYICON)),
+      smallIcon_(LoadMainIcon(SM_CXSMICON, SM_CYSMICON)) {
     CreateOwnerWindow();
     Application = this;
     SetApplicationServices(this);
@@ -76,12 +51,9 @@ TApplication::~TApplication() {
     SetApplicationServices(nullptr);
     if (Application == this)
         Application = nullptr;
+    // The owner window, destroyed with its member after this body, gets default handling only.
     if (handle_)
-        DestroyWindow(handle_);
-    if (icon_)
-        DestroyIcon(icon_);
-    if (smallIcon_)
-        DestroyIcon(smallIcon_);
+        SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
 }
 
 void TApplication::CreateOwnerWindow() {
@@ -98,17 +70,17 @@ void TApplication::CreateOwnerWindow() {
         throw Exception("Cannot register the application window class");
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    handle_ = CreateWindowExA(0, kOwnerClass, title_.c_str(),
-                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0,
-                              0, nullptr, nullptr, GetModuleHandleA(nullptr), this);
+    handle_.Reset(CreateWindowExA(0, kOwnerClass, title_.c_str(),
+                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
+                                  0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), this));
     if (!handle_)
         throw Exception("Cannot create the application window");
-    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (icon_)
-        SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+        SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
     if (smallIcon_)
-        SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    const HMENU menu = GetSystemMenu(handle_, FALSE);
+        SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.Get()));
+    const HMENU menu = GetSystemMenu(Handle(), FALSE);
     for (const UINT cmd : {SC_SIZE, SC_MAXIMIZE, SC_MOVE})
         DeleteMenu(menu, cmd, MF_BYCOMMAND);
 }
@@ -154,7 +126,7 @@ LRESULT TApplication::OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefWindowProcA(handle_, msg, wParam, lParam);
+    return DefWindowProcA(Handle(), msg, wParam, lParam);
 }
 
 void TApplication::FormCreated(TForm* form) {
@@ -176,7 +148,7 @@ void TApplication::ShowMainForm() {
     // A key typed while the window appears would go to the window that was active before it:
     // the program takes the foreground first, so such keys wait in its queue until the focus
     // has reached the window's active control.
-    SetForegroundWindow(handle_);
+    SetForegroundWindow(Handle());
     mainForm_->Show();
 }
 
@@ -258,25 +230,25 @@ void TApplication::FormVisibilityChanged(TForm* form) {
     if (!handle_ || form != mainForm_)
         return;
     if (form->Visible()) {
-        SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                      SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    } else if (!IsIconic(handle_)) {
-        ShowWindow(handle_, SW_HIDE);
+    } else if (!IsIconic(Handle())) {
+        ShowWindow(Handle(), SW_HIDE);
     }
 }
 
 void TApplication::Minimize() {
-    if (IsIconic(handle_))
+    if (IsIconic(Handle()))
         return;
     if (mainForm_ && mainForm_->Visible())
         mainForm_->Hide();
-    ShowWindow(handle_, SW_MINIMIZE);
+    ShowWindow(Handle(), SW_MINIMIZE);
 }
 
 void TApplication::Restore() {
-    if (!IsIconic(handle_))
+    if (!IsIconic(Handle()))
         return;
-    ShowWindow(handle_, SW_RESTORE);
+    ShowWindow(Handle(), SW_RESTORE);
     if (mainForm_ && !mainForm_->Visible()) {
         if (mainForm_->WindowState() == wsMinimized)
             mainForm_->SetWindowState(wsNormal);
@@ -285,18 +257,8 @@ void TApplication::Restore() {
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {
-    const HWND active = GetActiveWindow();
-    const HWND focus = GetFocus();
-    int result;
-    {
-        DisabledTaskWindows disabled;
-        result = messageBox_(handle_, text.c_str(), caption.c_str(), flags);
-    }
-    if (active && IsWindow(active))
-        SetActiveWindow(active);
-    if (focus && IsWindow(focus))
-        SetFocus(focus);
-    return result;
+    ModalBracket modal;
+    return messageBox_(Handle(), text.c_str(), caption.c_str(), flags);
 }
 
 void TApplication::ShowException(const std::string& message) {
@@ -307,9 +269,9 @@ void TApplication::HandleException(TComponent*, std::exception_ptr error) noexce
     try {
         if (const HWND capture = GetCapture())
             SendMessageA(capture, WM_CANCELMODE, 0, 0);
-        if (IsAbort(error))
-            return;
-        ShowException(MessageOf(error));
+        const ExceptionDescription described = DescribeException(error);
+        if (!described.abort)
+            ShowException(described.message);
     } catch (...) {
         // Reporting failed too; nothing is left to tell, and nothing may escape a callback.
         MessageBeep(MB_ICONHAND);

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "base/win/gdi.h"
+#include "base/win/window_handle.h"
 #include "framework/application_services.h"
 #include "framework/component.h"
 
@@ -21,8 +23,8 @@ class TApplication : public TComponent, public IApplicationServices {
     const char* ClassName() const override { return "TApplication"; }
 
     const std::string& Title() const { return title_; }
-    HICON Icon() const { return icon_; }
-    HWND Handle() const { return handle_; }
+    HICON Icon() const { return icon_.Get(); }
+    HWND Handle() const { return handle_.Get(); }
     TForm* MainForm() const { return mainForm_; }
     // The first form created becomes the main form.
     void FormCreated(TForm* form);
@@ -51,7 +53,7 @@ class TApplication : public TComponent, public IApplicationServices {
 
     // IApplicationServices
     void HandleException(TComponent* sender, std::exception_ptr error) noexcept override;
-    HWND OwnerWindow() const override { return handle_; }
+    HWND OwnerWindow() const override { return handle_.Get(); }
     bool IsMainForm(const TForm* form) const override { return form && form == mainForm_; }
     void Terminate() override;
     void ProcessMessages() override;
@@ -65,9 +67,9 @@ class TApplication : public TComponent, public IApplicationServices {
     LRESULT OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
     std::string title_;
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    HWND handle_ = nullptr;
+    IconHandle icon_;
+    IconHandle smallIcon_;
+    WindowHandle handle_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
     int showCommand_ = SW_SHOWNORMAL;

@@ -1,7 +1,7 @@
 #include "app/message_form.h"
 
 #include "app/application.h"
-#include "app/task_windows.h"
+#include "app/modal_bracket.h"
 #include "base/win/clipboard.h"
 #include "base/win/gdi.h"
 #include "base/win/resource_strings.h"
@@ -83,29 +83,20 @@ void TMessageForm::CreateWnd() {
 int TMessageForm::ShowModal() {
     if (!Application)
         throw Exception("A box needs the application's message loop");
-    if (const HWND capture = GetCapture())
-        SendMessageA(capture, WM_CANCELMODE, 0, 0);
-    ReleaseCapture();
-    const HWND active = GetActiveWindow();
     modalResult_ = mrNone;
-    {
-        DisabledTaskWindows disabled(Handle());
-        Show();
-        // As the platform's own message boxes do: a screen reader reads the box out.
-        NotifyWinEvent(EVENT_SYSTEM_ALERT, WindowHandle(), OBJID_WINDOW, CHILDID_SELF);
-        while (modalResult_ == mrNone) {
-            if (Application->Terminated()) {
-                modalResult_ = mrCancel;
-                break;
-            }
-            Application->HandleMessage();
+    ModalBracket modal(Handle());
+    Show();
+    // As the platform's own message boxes do: a screen reader reads the box out.
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, WindowHandle(), OBJID_WINDOW, CHILDID_SELF);
+    while (modalResult_ == mrNone) {
+        if (Application->Terminated()) {
+            modalResult_ = mrCancel;
+            break;
         }
-        // The other windows are enabled again before the box goes, so that one of them can
-        // take the activation back.
+        Application->HandleMessage();
     }
+    modal.EnableWindows();
     Hide();
-    if (active && IsWindow(active) && IsWindowVisible(active))
-        SetActiveWindow(active);
     return modalResult_;
 }
 

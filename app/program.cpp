@@ -1,12 +1,10 @@
 #include "app/program.h"
 
 #include <memory>
-#include <new>
-
-#include <objbase.h>
 
 #include "app/main.h"
 #include "base/text.h"
+#include "base/win/com_initialization.h"
 #include "controls/register_controls.h"
 #include "framework/component_registry.h"
 #include "framework/mouse_tracking.h"
@@ -24,25 +22,10 @@ std::string ModuleFileName() {
 }
 
 void ShowStartupFailure(std::exception_ptr error, TApplication::MessageBoxFunction messageBox) {
-    std::string className = "Exception";
-    std::string message;
-    const void* address = nullptr;
-    try {
-        std::rethrow_exception(error);
-    } catch (const Exception& e) {
-        className = e.ClassName();
-        message = e.Message();
-        address = e.Address();
-    } catch (const std::bad_alloc&) {
-        className = "EOutOfMemory";
-        message = "Out of memory";
-    } catch (const std::exception& e) {
-        message = e.what();
-    } catch (...) {
-        message = "Unknown exception";
-    }
-    const std::string text = StartupFailureText(
-        className, ModuleFileName(), reinterpret_cast<uintptr_t>(address), int(2 * sizeof(void*)), message);
+    const ExceptionDescription described = DescribeException(error);
+    const std::string text = StartupFailureText(described.className, ModuleFileName(),
+                                                reinterpret_cast<uintptr_t>(described.address),
+                                                int(2 * sizeof(void*)), described.message);
     messageBox(nullptr, text.c_str(), "Application Error", MB_TASKMODAL | MB_ICONERROR);
 }
 
@@ -72,26 +55,23 @@ int RunProgram(const ProgramOptions& options) {
     const TApplication::MessageBoxFunction messageBox =
         options.messageBox ? options.messageBox : ::MessageBoxA;
     RegisterProgramClasses();
+    // Released in the reverse order: the form, the application, then COM's initialisation.
+    const ComInitialization com;
     std::unique_ptr<TApplication> app;
-    bool comInitialized = false;
-    TFrmConnexionORLIX* form = nullptr;
+    std::unique_ptr<TFrmConnexionORLIX> form;
     try {
         app = std::make_unique<TApplication>();
         app->SetMessageBoxFunction(messageBox);
-        comInitialized = SUCCEEDED(CoInitialize(nullptr));
         if (options.description) {
-            form = new TFrmConnexionORLIX(app.get(), *options.description);
+            form = std::make_unique<TFrmConnexionORLIX>(app.get(), *options.description);
         } else {
             const DescObject description = LoadBuiltInDescription();
-            form = new TFrmConnexionORLIX(app.get(), description);
+            form = std::make_unique<TFrmConnexionORLIX>(app.get(), description);
         }
-        FrmConnexionORLIX = form;
+        FrmConnexionORLIX = form.get();
     } catch (...) {
         ShowStartupFailure(std::current_exception(), messageBox);
         FrmConnexionORLIX = nullptr;
-        app.reset();
-        if (comInitialized)
-            CoUninitialize();
         return 1;
     }
 
@@ -103,20 +83,17 @@ int RunProgram(const ProgramOptions& options) {
         if (options.onRunning)
             options.onRunning(*app, *form);
     } catch (...) {
-        app->HandleException(form, std::current_exception());
+        app->HandleException(form.get(), std::current_exception());
     }
     app->RunLoop();
 
     ShowOwnedPopups(app->Handle(), FALSE);
-    delete form;
+    form.reset();
     FrmConnexionORLIX = nullptr;
     // Every control stops its mouse-leave tracking when it is destroyed; a tracker left over
     // is a fault worth reporting.
     if (MouseTrackingTimerList().Count() != 0)
         messageBox(nullptr, "MouseTrackingTimerList.Count <> 0", "Application Error",
                    MB_TASKMODAL | MB_ICONERROR);
-    if (comInitialized)
-        CoUninitialize();
-    app.reset();
     return 0;
 }

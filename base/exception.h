@@ -26,3 +26,15 @@ class EAbort : public Exception {
     using Exception::Exception;
     const char* ClassName() const noexcept override { return "EAbort"; }
 };
+
+// What the boxes say of an exception: its class name, its message, and where it was raised
+// (nullptr when unknown). Out of memory is an "EOutOfMemory" saying "Out of memory"; a standard
+// exception an "Exception" with its own text; anything else an "Exception" saying "Unknown
+// exception".
+struct ExceptionDescription {
+    std::string className;
+    std::string message;
+    const void* address = nullptr;
+    bool abort = false; // an EAbort, which nothing reports
+};
+ExceptionDescription DescribeException(std::exception_ptr error);

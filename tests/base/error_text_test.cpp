@@ -1,6 +1,10 @@
 #include "base/error_text.h"
+#include "base/exception.h"
 
 #include <gtest/gtest.h>
+
+#include <new>
+#include <stdexcept>
 
 TEST(TrimMessageTail, RemovesBlanksLineBreaksAndPeriodsAtTheEndOnly) {
     const struct {
@@ -36,4 +40,34 @@ TEST(OleErrorFallbackText, HasEightUpperCaseHexDigits) {
     EXPECT_EQ(OleErrorFallbackText(0x1Fu), "OLE error 0000001F");
     EXPECT_EQ(OleErrorFallbackText(0), "OLE error 00000000");
     EXPECT_EQ(OleErrorFallbackText(0xFFFFFFFFu), "OLE error FFFFFFFF");
+}
+
+TEST(DescribeException, NamesTheClassAndMessageOfWhatWasThrown) {
+    const auto describe = [](auto thrown) {
+        try {
+            throw thrown;
+        } catch (...) {
+            return DescribeException(std::current_exception());
+        }
+    };
+    struct Case {
+        ExceptionDescription described;
+        const char* className;
+        const char* message;
+        bool abort;
+    };
+    const Case cases[] = {
+        {describe(Exception("Disque plein")), "Exception", "Disque plein", false},
+        {describe(EAbort("stopped")), "EAbort", "stopped", true},
+        {describe(std::bad_alloc()), "EOutOfMemory", "Out of memory", false},
+        {describe(std::runtime_error("broken pipe")), "Exception", "broken pipe", false},
+        {describe(42), "Exception", "Unknown exception", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.described.className, c.className);
+        EXPECT_EQ(c.described.message, c.message);
+        EXPECT_EQ(c.described.abort, c.abort) << c.className;
+    }
+    EXPECT_NE(cases[0].described.address, nullptr) << "where the exception was raised";
+    EXPECT_EQ(cases[2].described.address, nullptr);
 }
