@@ -2,6 +2,7 @@
 
 #include "base/win/gdi.h"
 #include "base/win/offscreen.h"
+#include "base/win/rect.h"
 #include "framework/colors_win.h"
 #include "framework/description/description.h"
 #include "framework/reader.h"
@@ -78,7 +79,7 @@ void TcxCustomButton::DrawButton(HDC dc) {
         SetBkColor(dc, RGB(255, 255, 255));
         SetTextColor(dc, RGB(0, 0, 0));
         const TRect f = painter.FocusBounds(client);
-        const RECT focus{f.left, f.top, f.right, f.bottom};
+        const RECT focus = ToRECT(f);
         DrawFocusRect(dc, &focus);
     }
 }

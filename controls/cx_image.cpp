@@ -4,6 +4,7 @@
 
 #include "base/win/gdi.h"
 #include "base/win/offscreen.h"
+#include "base/win/rect.h"
 #include "base/win/solid_fill.h"
 #include "controls/parent_backdrop.h"
 #include "framework/accessible_object.h"
@@ -112,7 +113,7 @@ void TcxImage::PaintContent(HDC dc) {
     // The focus rectangle runs along the content's edge; the picture stays inside it.
     const bool focusRect = showFocusRect_ && Focused();
     if (focusRect) {
-        const RECT r{content.left, content.top, content.right, content.bottom};
+        const RECT r = ToRECT(content);
         SetBkColor(dc, RGB(255, 255, 255));
         SetTextColor(dc, RGB(0, 0, 0));
         DrawFocusRect(dc, &r);
@@ -127,7 +128,7 @@ void TcxImage::PaintContent(HDC dc) {
         SelectGuard font(dc, Font().Handle());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ColorToRGB(Font().Color()));
-        RECT r{content.left, content.top, content.right, content.bottom};
+        RECT r = ToRECT(content);
         DrawTextA(dc, caption_.c_str(), int(caption_.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 }

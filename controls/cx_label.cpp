@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "base/win/ansi.h"
+#include "base/win/rect.h"
 #include "base/win/solid_fill.h"
 #include "controls/parent_backdrop.h"
 #include "framework/accessible_object.h"
@@ -167,7 +168,7 @@ void TcxLabel::DrawCaption(HDC dc, const TRect& r) {
     DrawTextA(dc, text.c_str(), int(text.size()), &measured, flags | DT_CALCRECT);
     const int textWidth = measured.right - measured.left;
     const int textHeight = measured.bottom - measured.top;
-    RECT out{r.left, r.top, r.right, r.bottom};
+    RECT out = ToRECT(r);
     if (vert_ == taBottomJustify)
         out.top = r.bottom - textHeight;
     else if (vert_ == taVCenter)

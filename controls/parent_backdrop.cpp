@@ -1,6 +1,7 @@
 #include "controls/parent_backdrop.h"
 
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "framework/win_control.h"
 
 namespace {
@@ -25,7 +26,7 @@ void PaintParentBackdrop(TControl& control, HDC dc, const TRect& rect, bool with
     SavedDCState state(dc);
     POINT old;
     OffsetViewportOrgEx(dc, -inParent.left, -inParent.top, &old);
-    RECT r{inParent.left, inParent.top, inParent.right, inParent.bottom};
+    RECT r = ToRECT(inParent);
     if (!RectVisible(dc, &r))
         return;
     PaintCopy(*parent, dc);
@@ -38,7 +39,7 @@ void PaintParentBackdrop(TControl& control, HDC dc, const TRect& rect, bool with
         if (!sibling || !sibling->Visible() || !sibling->HandleAllocated())
             continue;
         TRect bounds = sibling->BoundsRect();
-        RECT sr{bounds.left, bounds.top, bounds.right, bounds.bottom};
+        RECT sr = ToRECT(bounds);
         if (!RectVisible(dc, &sr))
             continue;
         SavedDCState siblingState(dc);

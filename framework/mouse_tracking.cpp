@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/win/rect.h"
 #include "framework/application_services.h"
 #include "framework/messages.h"
 #include "framework/win_control.h"
@@ -107,7 +108,7 @@ void TMouseTrackingTimerList::Tick(UINT_PTR timer) {
         ScreenToClient(hwnd, &client);
         RECT r;
         GetClientRect(hwnd, &r);
-        if (!usable || !Contains({r.left, r.top, r.right, r.bottom}, client))
+        if (!usable || !Contains(ToTRect(r), client))
             control->Perform(CM_MOUSELEAVE);
     }
     caller->NotifyMouseLeft();

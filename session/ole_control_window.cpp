@@ -4,6 +4,7 @@
 
 #include "session/ole_control.h"
 
+#include "base/win/rect.h"
 #include "framework/form.h"
 #include "session/ole_control_site.h"
 #include "session/ole_errors.h"
@@ -26,10 +27,6 @@ MSG KeyMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return msg;
 }
 
-RECT ToRect(const TRect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 } // namespace
 
 void TOleControl::CreateWnd() {
@@ -38,7 +35,7 @@ void TOleControl::CreateWnd() {
         TWinControl::CreateWnd();
         return;
     }
-    const RECT bounds = ToRect(BoundsRect());
+    const RECT bounds = ToRECT(BoundsRect());
     // The control reports trouble through the calls it makes into the site during activation;
     // what counts is whether it is active in place afterwards.
     oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_->ClientSite(), 0, ParentHandle(), &bounds);
@@ -187,7 +184,7 @@ void TOleControl::UIActivate() {
     TForm* form = Form();
     if (!form || form->ActiveOleControl() == this || !previousProc_ || !inPlaceObject_)
         return;
-    const RECT bounds = ToRect(BoundsRect());
+    const RECT bounds = ToRECT(BoundsRect());
     oleObject_->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site_->ClientSite(), 0, ParentHandle(), &bounds);
 }
 

@@ -4,6 +4,7 @@
 
 #include "session/ole_control_site.h"
 
+#include "base/win/rect.h"
 #include "framework/form.h"
 #include "session/com_entry.h"
 
@@ -59,7 +60,7 @@ HRESULT TOleControl::TSite::TInPlaceSite::GetWindowContext(IOleInPlaceFrame** fr
         return E_POINTER;
     return ComEntry(&Host(), [&] {
         const TRect bounds = Host().BoundsRect();
-        *position = RECT{bounds.left, bounds.top, bounds.right, bounds.bottom};
+        *position = ToRECT(bounds);
         *clip = kClipRect;
         frameInfo->fMDIApp = FALSE;
         frameInfo->hwndFrame = nullptr;

@@ -1,5 +1,7 @@
 #include "base/win/offscreen.h"
 
+#include "base/win/rect.h"
+
 HBITMAP OffscreenBitmap::Sized(HDC target, int width, int height) {
     if (!bitmap_ || width != width_ || height != height_) {
         bitmap_.Reset(create_(target, width, height));
@@ -13,7 +15,7 @@ TRect VisiblePart(HDC dc, const TRect& rect) {
     RECT clip;
     if (GetClipBox(dc, &clip) == ERROR)
         return {};
-    return rect.Intersected({clip.left, clip.top, clip.right, clip.bottom});
+    return rect.Intersected(ToTRect(clip));
 }
 
 Offscreen::Offscreen(HDC target, int width, int height)

@@ -1,10 +1,12 @@
 #include "base/win/solid_fill.h"
 
+#include "base/win/rect.h"
+
 void FillSolid(HDC dc, const TRect& r, COLORREF color) {
     if (r.IsEmpty())
         return;
     const COLORREF previous = SetDCBrushColor(dc, color);
-    const RECT rect{r.left, r.top, r.right, r.bottom};
+    const RECT rect = ToRECT(r);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     SetDCBrushColor(dc, previous);
 }
