@@ -152,11 +152,6 @@ void TApplication::ShowMainForm() {
     mainForm_->Show();
 }
 
-void TApplication::Run() {
-    ShowMainForm();
-    RunLoop();
-}
-
 void TApplication::RunLoop() {
     while (!terminated_)
         HandleMessage();

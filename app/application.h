@@ -25,17 +25,15 @@ class TApplication : public TComponent, public IApplicationServices {
     const std::string& Title() const { return title_; }
     HICON Icon() const { return icon_.Get(); }
     HWND Handle() const { return handle_.Get(); }
-    TForm* MainForm() const { return mainForm_; }
     // The first form created becomes the main form.
     void FormCreated(TForm* form);
     bool Terminated() const { return terminated_; }
 
     // The show command the program was started with (the start-up information's).
     void SetShowCommand(int command) { showCommand_ = command; }
-    // Shows the main form as the show command asks, then runs the message loop until the
-    // quit message.
-    void Run();
+    // Shows the main form as the show command asks.
     void ShowMainForm();
+    // Runs the message loop until the quit message.
     void RunLoop();
     // One pass of the loop: handles the next message, or waits for one when there is none.
     void HandleMessage();

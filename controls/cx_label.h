@@ -25,9 +25,7 @@ class TcxLabel : public TWinControl {
 
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool v);
-    TAlignment AlignmentHorz() const { return horz_; }
     void SetAlignmentHorz(TAlignment a);
-    TVerticalAlignment AlignmentVert() const { return vert_; }
     void SetAlignmentVert(TVerticalAlignment a);
     bool ShowAccelChar() const { return showAccelChar_; }
     void SetShowAccelChar(bool v);
@@ -39,10 +37,8 @@ class TcxLabel : public TWinControl {
     void SetFocusControl(TWinControl* control) { focusControl_ = control; }
 
     // The edges that stay in place when the label sizes itself to its caption: the right edge
-    // (or centre) for AnchorX, the bottom (or middle) for AnchorY; unset until read or computed.
-    bool HasAnchorX() const { return anchorX_.has_value(); }
+    // (or centre) for AnchorX, the bottom (or middle) for AnchorY; 0 until read or computed.
     int AnchorX() const { return anchorX_.value_or(0); }
-    bool HasAnchorY() const { return anchorY_.has_value(); }
     int AnchorY() const { return anchorY_.value_or(0); }
 
     // The label's bounds inset by 2 pixels on every side: where it draws.

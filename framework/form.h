@@ -56,8 +56,6 @@ class TForm : public TWinControl {
     TControlScrollBar HorzScrollBar;
     TControlScrollBar VertScrollBar;
 
-    int DesignPixelsPerInch() const { return pixelsPerInch_; }
-    int DesignTextHeight() const { return textHeight_; }
     // Scales the form read at its design resolution for the screen's resolution.
     void ScaleForScreen(int screenPpi);
     // Height of the digit "0" in the form's font.
