@@ -15,7 +15,7 @@
 #include "controls/cx_image.h"
 #include "picture/png_object.h"
 #include "tests/app/program_runner.h"
-#include "tests/framework/box_input.h"
+#include "tests/controls/box_input.h"
 #include "tests/framework/temp_file.h"
 #include "tests/picture/png_test_util.h"
 #include "tests/support/probes/win_probes.h"

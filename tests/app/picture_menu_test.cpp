@@ -14,7 +14,7 @@
 #include "controls/menu_glyphs.h"
 #include "controls/picture_menu.h"
 #include "tests/app/program_runner.h"
-#include "tests/framework/box_input.h"
+#include "tests/controls/box_input.h"
 #include "tests/support/probes/win_probes.h"
 
 namespace {

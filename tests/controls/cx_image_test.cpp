@@ -18,7 +18,7 @@
 #include "picture/file_formats.h"
 #include "picture/icon_graphic.h"
 #include "picture/win/dc_canvas.h"
-#include "tests/framework/box_on_form.h"
+#include "tests/controls/box_on_form.h"
 
 namespace {
 
