@@ -3,18 +3,19 @@
 #include <algorithm>
 
 #include "picture/png_errors.h"
+#include "picture/png_types.h"
 
 namespace {
 
 bool IsAllowedDepth(uint8_t colorType, uint8_t depth) {
     switch (colorType) {
-    case 0:
+    case ctGrayscale:
         return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
-    case 3:
+    case ctPalette:
         return depth == 1 || depth == 2 || depth == 4 || depth == 8;
-    case 2:
-    case 4:
-    case 6:
+    case ctRGB:
+    case ctGrayscaleAlpha:
+    case ctRGBAlpha:
         return depth == 8 || depth == 16;
     default:
         return false;
@@ -97,11 +98,11 @@ uint32_t TChunkIHDR::Channels() const {
 
 uint32_t ChannelsOfColorType(uint8_t colorType) {
     switch (colorType) {
-    case 2:
+    case ctRGB:
         return 3;
-    case 4:
+    case ctGrayscaleAlpha:
         return 2;
-    case 6:
+    case ctRGBAlpha:
         return 4;
     default:
         return 1;
@@ -109,7 +110,7 @@ uint32_t ChannelsOfColorType(uint8_t colorType) {
 }
 
 uint32_t TChunkIHDR::BitmapBitCount() const {
-    if (colorType_ == 2 || colorType_ == 6)
+    if (colorType_ == ctRGB || colorType_ == ctRGBAlpha)
         return 24;
     if (bitDepth_ == 1)
         return 1;

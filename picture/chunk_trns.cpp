@@ -2,6 +2,7 @@
 
 #include "picture/chunk_ihdr.h"
 #include "picture/png_errors.h"
+#include "picture/png_types.h"
 
 void TChunktRNS::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length) {
     ReadData(stream, length);
@@ -10,11 +11,11 @@ void TChunktRNS::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length
 }
 
 bool TChunktRNS::TransparentColor(uint8_t colorType, uint16_t rgb[3]) const {
-    if (colorType == 0 && data_.size() >= 2) {
+    if (colorType == ctGrayscale && data_.size() >= 2) {
         rgb[0] = rgb[1] = rgb[2] = LoadU16BE(data_.data());
         return true;
     }
-    if (colorType == 2 && data_.size() >= 6) {
+    if (colorType == ctRGB && data_.size() >= 6) {
         for (int i = 0; i < 3; ++i)
             rgb[i] = LoadU16BE(data_.data() + 2 * i);
         return true;

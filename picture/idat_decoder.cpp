@@ -11,6 +11,7 @@
 #include "picture/chunk_trns.h"
 #include "picture/png_errors.h"
 #include "picture/png_filters.h"
+#include "picture/png_types.h"
 #include "picture/row_unpacker.h"
 #include "picture/zlib_glue.h"
 
@@ -21,11 +22,11 @@ namespace {
 // entry is below 255 and that entry is fully transparent; any other partial transparency blends.
 TTransparencyMode PrepareTransparency(const TChunkIHDR& header, const TChunktRNS* trns, TRowTransparency& t) {
     switch (header.ColorType()) {
-    case 0:
-    case 2:
+    case ctGrayscale:
+    case ctRGB:
         t.hasColor = trns && trns->TransparentColor(header.ColorType(), t.color);
         return t.hasColor ? TTransparencyMode::SingleColor : TTransparencyMode::None;
-    case 3: {
+    case ctPalette: {
         if (!trns)
             return TTransparencyMode::None;
         t.paletteAlpha = trns->PaletteAlpha();
@@ -45,7 +46,7 @@ TTransparencyMode PrepareTransparency(const TChunkIHDR& header, const TChunktRNS
 // there).
 void PrepareColors(const TChunkIHDR& header, const TPNGState& state, TDecodedImage& image) {
     const uint32_t entries = 1u << image.BitCount();
-    if (header.ColorType() == 3) {
+    if (header.ColorType() == ctPalette) {
         const TChunkPLTE* plte = state.LastChunk<TChunkPLTE>();
         for (uint32_t i = 0; i < std::min(entries, plte->Count()); ++i)
             image.Colors()[i] = plte->Entry(i);
@@ -93,7 +94,7 @@ void TImageDataReader::Read(const uint8_t* data, uint32_t length) {
     TRowTransparency trns;
     const TTransparencyMode mode = PrepareTransparency(*header_, state_.LastChunk<TChunktRNS>(), trns);
     const TChunkPLTE* plte = state_.LastChunk<TChunkPLTE>();
-    if (header_->ColorType() == 3 && (!plte || plte->Count() == 0))
+    if (header_->ColorType() == ctPalette && (!plte || plte->Count() == 0))
         throw EPNGInvalidPalette();
     image_ = &header_->CreateImage(state_.gamma, mode, trns.hasColor ? trns.color : nullptr);
     PrepareColors(*header_, state_, *image_);

@@ -7,6 +7,7 @@
 #include "picture/chunk_ihdr.h"
 #include "picture/png_errors.h"
 #include "picture/png_filters.h"
+#include "picture/png_types.h"
 #include "picture/row_packer.h"
 #include "picture/zlib_glue.h"
 
@@ -77,7 +78,7 @@ void WriteImageData(const TPNGState& state, std::vector<uint8_t>& out) {
             packer.Pack(p.y0 + r * p.dy, p.x0, p.dx, columns, raw.data());
             const size_t at = batch.size();
             batch.resize(at + 1 + rowBytes);
-            batch[at] = 1;
+            batch[at] = ftSub;
             SubFilterRow(raw.data(), batch.data() + at + 1, rowBytes, packer.PixelBytes());
             if (batch.size() >= (size_t(1) << 16)) {
                 writer->Write(batch.data(), batch.size(), false);

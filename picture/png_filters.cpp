@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "picture/png_errors.h"
+#include "picture/png_types.h"
 
 #if defined(__SSE2__)
 #include <cpuid.h>
@@ -29,12 +30,12 @@ template <size_t Bpp>
 void UnfilterLeft(uint8_t filterType, const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t length) {
     const size_t lead = Bpp < length ? Bpp : length;
     switch (filterType) {
-    case 1:
+    case ftSub:
         std::memcpy(out, in, lead);
         for (size_t i = Bpp; i < length; ++i)
             out[i] = uint8_t(in[i] + out[i - Bpp]);
         return;
-    case 3:
+    case ftAverage:
         for (size_t i = 0; i < lead; ++i)
             out[i] = uint8_t(in[i] + (prev[i] >> 1));
         for (size_t i = Bpp; i < length; ++i)
@@ -53,13 +54,13 @@ void UnfilterLeft(uint8_t filterType, const uint8_t* in, const uint8_t* prev, ui
 template <int Filter>
 inline uint8_t Predict(uint8_t a, uint8_t b, uint8_t c) {
     switch (Filter) {
-    case 0:
+    case ftNone:
         return 0;
-    case 1:
+    case ftSub:
         return a;
-    case 2:
+    case ftUp:
         return b;
-    case 3:
+    case ftAverage:
         return uint8_t((a + b) >> 1);
     default:
         return Paeth(a, b, c);
@@ -139,16 +140,16 @@ void UnfilterToBGR(const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t 
 void UnfilterRowToBGR(uint8_t filterType, const uint8_t* in, const uint8_t* prevBgr, uint8_t* bgr,
                       size_t pixels) {
     switch (filterType) {
-    case 0:
-        return UnfilterToBGR<0>(in, prevBgr, bgr, pixels);
-    case 1:
-        return UnfilterToBGR<1>(in, prevBgr, bgr, pixels);
-    case 2:
-        return UnfilterToBGR<2>(in, prevBgr, bgr, pixels);
-    case 3:
-        return UnfilterToBGR<3>(in, prevBgr, bgr, pixels);
-    case 4:
-        return UnfilterToBGR<4>(in, prevBgr, bgr, pixels);
+    case ftNone:
+        return UnfilterToBGR<ftNone>(in, prevBgr, bgr, pixels);
+    case ftSub:
+        return UnfilterToBGR<ftSub>(in, prevBgr, bgr, pixels);
+    case ftUp:
+        return UnfilterToBGR<ftUp>(in, prevBgr, bgr, pixels);
+    case ftAverage:
+        return UnfilterToBGR<ftAverage>(in, prevBgr, bgr, pixels);
+    case ftPaeth:
+        return UnfilterToBGR<ftPaeth>(in, prevBgr, bgr, pixels);
     default:
         throw EPNGInvalidFilter();
     }
@@ -157,16 +158,16 @@ void UnfilterRowToBGR(uint8_t filterType, const uint8_t* in, const uint8_t* prev
 void UnfilterRow(uint8_t filterType, const uint8_t* in, const uint8_t* prev, uint8_t* out, size_t length,
                  size_t bpp) {
     switch (filterType) {
-    case 0:
+    case ftNone:
         std::memcpy(out, in, length);
         return;
-    case 2:
+    case ftUp:
         for (size_t i = 0; i < length; ++i)
             out[i] = uint8_t(in[i] + prev[i]);
         return;
-    case 1:
-    case 3:
-    case 4:
+    case ftSub:
+    case ftAverage:
+    case ftPaeth:
         switch (bpp) {
         case 1:
             return UnfilterLeft<1>(filterType, in, prev, out, length);

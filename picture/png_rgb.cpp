@@ -3,6 +3,7 @@
 #include "picture/chunk_gama.h"
 #include "picture/chunk_idat.h"
 #include "picture/chunk_iend.h"
+#include "picture/png_types.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ std::unique_ptr<TPNGObject> CreateRGBPNG(uint32_t width, uint32_t height, const 
     TPNGState& state = png->state_;
 
     auto header = std::make_unique<TChunkIHDR>();
-    header->SetFields(width, height, 8, 2, 0);
+    header->SetFields(width, height, 8, ctRGB, 0);
     TChunkIHDR& ihdr = *header;
     state.chunks.push_back(std::move(header));
     state.chunks.push_back(std::make_unique<TChunk>("sRGB", std::vector<uint8_t>{0}));
@@ -51,7 +52,7 @@ std::unique_ptr<TPNGObject> CreateRGBAPNG(uint32_t width, uint32_t height, const
     TPNGState& state = png->state_;
 
     auto header = std::make_unique<TChunkIHDR>();
-    header->SetFields(width, height, 8, 6, 0);
+    header->SetFields(width, height, 8, ctRGBAlpha, 0);
     TChunkIHDR& ihdr = *header;
     state.chunks.push_back(std::move(header));
     state.chunks.push_back(std::make_unique<TChunkIDAT>());

@@ -1,6 +1,7 @@
 #include "picture/row_packer.h"
 
 #include "picture/chunk_ihdr.h"
+#include "picture/png_types.h"
 
 #include <cstring>
 
@@ -36,9 +37,9 @@ TRowPacker::TRowPacker(uint8_t colorType, uint8_t bitDepth, uint8_t writtenDepth
 }
 
 void TRowPacker::Pack(uint32_t y, uint32_t x0, uint32_t dx, uint32_t count, uint8_t* row) const {
-    if (colorType_ == 0 && bitDepth_ == 16)
+    if (colorType_ == ctGrayscale && bitDepth_ == 16)
         PackGrey16(y, x0, dx, count, row);
-    else if (colorType_ == 0 || colorType_ == 3)
+    else if (colorType_ == ctGrayscale || colorType_ == ctPalette)
         PackIndexed(y, x0, dx, count, row);
     else
         PackColor(y, x0, dx, count, row);
@@ -46,7 +47,7 @@ void TRowPacker::Pack(uint32_t y, uint32_t x0, uint32_t dx, uint32_t count, uint
 
 void TRowPacker::PackIndexed(uint32_t y, uint32_t x0, uint32_t dx, uint32_t count, uint8_t* row) const {
     const uint32_t bytes = RowBytes(count);
-    const bool scaleGrey = colorType_ == 0 && bitDepth_ == 2;
+    const bool scaleGrey = colorType_ == ctGrayscale && bitDepth_ == 2;
     if (dx == 1 && !scaleGrey) {
         // The bitmap line has the written packing already, with its unused bits clear.
         std::memcpy(row, image_.Line(y), bytes);
@@ -81,14 +82,14 @@ void TRowPacker::PackColor(uint32_t y, uint32_t x0, uint32_t dx, uint32_t count,
     const bool wide = writtenDepth_ == 16;
     const uint16_t scale = wide ? 257 : 1;
     uint8_t* d = row;
-    if (colorType_ == 4) {
+    if (colorType_ == ctGrayscaleAlpha) {
         for (uint32_t i = 0, x = x0; i < count; ++i, x += dx) {
             d = Put(d, uint16_t(line[x] * scale), wide);
             d = Put(d, uint16_t(alpha[x] * scale), wide);
         }
         return;
     }
-    if (colorType_ == 2 && !wide && gamma_.IsIdentity() && dx == 1 && !hasTransparent_) {
+    if (colorType_ == ctRGB && !wide && gamma_.IsIdentity() && dx == 1 && !hasTransparent_) {
         const uint8_t* s = line;
         for (uint32_t i = 0; i < count; ++i, s += 3, d += 3) {
             d[0] = s[2];
@@ -109,7 +110,7 @@ void TRowPacker::PackColor(uint32_t y, uint32_t x0, uint32_t dx, uint32_t count,
         }
         for (uint16_t v : w)
             d = Put(d, v, wide);
-        if (colorType_ == 6)
+        if (colorType_ == ctRGBAlpha)
             d = Put(d, uint16_t(alpha[x] * scale), wide);
     }
 }

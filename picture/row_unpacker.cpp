@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "picture/byte_reader.h"
+#include "picture/png_types.h"
 
 namespace {
 
@@ -42,18 +43,18 @@ TRowUnpacker::TRowUnpacker(uint8_t colorType, uint8_t bitDepth, const TGammaTabl
       trns_(trns), image_(image) {}
 
 bool TRowUnpacker::StoresRowsAsBGR() const {
-    return colorType_ == 2 && depth_ == 8 && identity_ && !image_.HasAlpha();
+    return colorType_ == ctRGB && depth_ == 8 && identity_ && !image_.HasAlpha();
 }
 
 void TRowUnpacker::Unpack(const uint8_t* row, uint32_t y, uint32_t x0, uint32_t dx, uint32_t count) {
     uint8_t* line = image_.Line(y);
     uint8_t* alpha = image_.HasAlpha() ? image_.AlphaLine(y) : nullptr;
     switch (colorType_) {
-    case 0:
-    case 3:
+    case ctGrayscale:
+    case ctPalette:
         UnpackIndexed(row, line, alpha, x0, dx, count);
         break;
-    case 2:
+    case ctRGB:
         UnpackRGB(row, line, alpha, x0, dx, count);
         break;
     default:
@@ -80,7 +81,7 @@ void TRowUnpacker::UnpackIndexed(const uint8_t* row, uint8_t* line, uint8_t* alp
         return;
     for (uint32_t i = 0, x = x0; i < count; ++i, x += dx) {
         const uint32_t v = Sample(row, i, depth_);
-        alpha[x] = colorType_ == 3 ? trns_.paletteAlpha[v & 255] : (v == trns_.color[0] ? 0 : 255);
+        alpha[x] = colorType_ == ctPalette ? trns_.paletteAlpha[v & 255] : (v == trns_.color[0] ? 0 : 255);
     }
 }
 
@@ -129,11 +130,11 @@ void TRowUnpacker::UnpackAlpha(const uint8_t* row, uint8_t* line, uint8_t* alpha
                                uint32_t count) {
     // Colour types 4 (grey, alpha) and 6 (red, green, blue, alpha); 16-bit samples keep their
     // high byte.
-    const uint32_t samples = colorType_ == 4 ? 2 : 4;
+    const uint32_t samples = colorType_ == ctGrayscaleAlpha ? 2 : 4;
     const uint32_t bytes = depth_ / 8;
     const size_t pixelSize = size_t(samples) * bytes;
     const uint8_t* s = row;
-    if (colorType_ == 4) {
+    if (colorType_ == ctGrayscaleAlpha) {
         for (uint32_t i = 0, x = x0; i < count; ++i, x += dx, s += pixelSize) {
             line[x] = s[0];
             alpha[x] = s[bytes];
