@@ -21,6 +21,15 @@
 #include "framework/application_services.h"
 #include "session/rdp_settings.h"
 
+namespace {
+
+// The session's fixed settings, besides the server and its port.
+constexpr long kDisableCtrlAltDel = 1; // no Ctrl+Alt+Del screen before the sign-in
+constexpr long kMaximizeShell = 0;     // the remote shell is not maximized
+constexpr long kPerformanceFlags = 4;  // TS_PERF_DISABLE_MENUANIMATIONS: no menu animations
+
+} // namespace
+
 TFrmConnexionORLIX* FrmConnexionORLIX = nullptr;
 
 TFrmConnexionORLIX::TFrmConnexionORLIX(TComponent* owner, const DescObject& description) : TForm(owner) {
@@ -118,11 +127,11 @@ void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
         const SecretBstr value(password.View());
         SafeCallCheck(msrdp->AdvancedSettings2()->put_ClearTextPassword(value.Get()));
     }
-    SafeCallCheck(msrdp->AdvancedSettings2()->put_DisableCtrlAltDel(1));
-    SafeCallCheck(msrdp->AdvancedSettings2()->put_MaximizeShell(0));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_DisableCtrlAltDel(kDisableCtrlAltDel));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_MaximizeShell(kMaximizeShell));
     SafeCallCheck(msrdp->AdvancedSettings2()->put_GrabFocusOnConnect(VARIANT_TRUE));
     SafeCallCheck(msrdp->AdvancedSettings7()->put_EnableCredSspSupport(VARIANT_TRUE));
-    SafeCallCheck(msrdp->AdvancedSettings2()->put_PerformanceFlags(4));
+    SafeCallCheck(msrdp->AdvancedSettings2()->put_PerformanceFlags(kPerformanceFlags));
     SafeCallCheck(msrdp->AdvancedSettings2()->put_SmartSizing(VARIANT_TRUE));
 
     msrdp->SetWidth(Screen().Width());
