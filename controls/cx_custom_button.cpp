@@ -199,8 +199,7 @@ bool TcxCustomButton::ReadProperty(TReader& reader, const DescProperty& p) {
     if (n.rfind("Colors.", 0) == 0 && TcxButtonColors::SlotByName(std::string_view(n).substr(7), slot))
         colors_.Set(slot, reader.Color(p));
     else if (n == "LookAndFeel.Kind")
-        lookAndFeel_.SetKind(
-            TcxLookAndFeelKind(reader.Enumeration(p, {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"})));
+        lookAndFeel_.SetKind(reader.Enumeration<TcxLookAndFeelKind>(p, kLookAndFeelKindNames));
     else if (n == "LookAndFeel.NativeStyle")
         lookAndFeel_.SetNativeStyle(reader.Boolean(p));
     else if (n == "LookAndFeel.SkinName")
@@ -220,10 +219,9 @@ void TcxCustomButton::WriteProperties(DescObject& object) const {
         object.Set("Colors." + std::string(TcxButtonColors::SlotName(slot)),
                    name ? DescValue::Identifier(std::string(*name)) : DescValue::Integer(c));
     }
-    static constexpr const char* kKinds[] = {"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"};
     const unsigned assigned = lookAndFeel_.AssignedValues();
     if (assigned & lfvKind)
-        object.Set("LookAndFeel.Kind", DescValue::Identifier(kKinds[lookAndFeel_.Kind()]));
+        object.Set("LookAndFeel.Kind", DescValue::Identifier(kLookAndFeelKindNames[lookAndFeel_.Kind()]));
     if (assigned & lfvNativeStyle)
         object.Set("LookAndFeel.NativeStyle",
                    DescValue::Identifier(lookAndFeel_.NativeStyle() ? "True" : "False"));

@@ -198,8 +198,7 @@ bool TcxImage::ReadProperty(TReader& reader, const DescProperty& p) {
         if (kind && kind->create)
             graphicClass_ = kind;
     } else if (n == "Properties.GraphicTransparency")
-        graphicTransparency_ =
-            TGraphicTransparency(reader.Enumeration(p, {"gtDefault", "gtOpaque", "gtTransparent"}));
+        graphicTransparency_ = reader.Enumeration<TGraphicTransparency>(p, kGraphicTransparencyNames);
     else if (n == "Properties.PopupMenuLayout.MenuItems") {
         TPictureMenuItems items;
         for (const std::string& name : reader.Set(p)) {

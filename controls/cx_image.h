@@ -4,6 +4,7 @@
 // it the focus although it is not a tab stop. Its context menu and keys copy, cut, paste, delete,
 // load and save the picture (cx_image_actions.cpp).
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -20,6 +21,7 @@
 // Properties.GraphicTransparency: whether each new picture's transparent flag is left as the kind
 // sets it or forced off or on.
 enum TGraphicTransparency { gtDefault, gtOpaque, gtTransparent };
+inline constexpr std::array kGraphicTransparencyNames{"gtDefault", "gtOpaque", "gtTransparent"};
 
 class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
   public:

@@ -245,10 +245,9 @@ bool TcxLabel::ReadProperty(TReader& reader, const DescProperty& p) {
     else if (n == "AutoSize")
         SetAutoSize(reader.Boolean(p));
     else if (n == "Properties.Alignment.Horz")
-        SetAlignmentHorz(TAlignment(reader.Enumeration(p, {"taLeftJustify", "taRightJustify", "taCenter"})));
+        SetAlignmentHorz(reader.Enumeration<TAlignment>(p, kAlignmentNames));
     else if (n == "Properties.Alignment.Vert")
-        SetAlignmentVert(
-            TVerticalAlignment(reader.Enumeration(p, {"taTopJustify", "taBottomJustify", "taVCenter"})));
+        SetAlignmentVert(reader.Enumeration<TVerticalAlignment>(p, kVerticalAlignmentNames));
     else if (n == "Properties.ShowAccelChar")
         SetShowAccelChar(reader.Boolean(p));
     else if (n == "Properties.WordWrap")
@@ -288,12 +287,10 @@ void TcxLabel::Loaded() {
 }
 
 void TcxLabel::WriteProperties(DescObject& object) const {
-    static constexpr const char* kHorz[] = {"taLeftJustify", "taRightJustify", "taCenter"};
-    static constexpr const char* kVert[] = {"taTopJustify", "taBottomJustify", "taVCenter"};
     if (horzAssigned_)
-        object.Set("Properties.Alignment.Horz", DescValue::Identifier(kHorz[horz_]));
+        object.Set("Properties.Alignment.Horz", DescValue::Identifier(kAlignmentNames[horz_]));
     if (vert_ != taTopJustify)
-        object.Set("Properties.Alignment.Vert", DescValue::Identifier(kVert[vert_]));
+        object.Set("Properties.Alignment.Vert", DescValue::Identifier(kVerticalAlignmentNames[vert_]));
     if (horz_ != taLeftJustify)
         object.Set("AnchorX", DescValue::Integer(ComputedAnchorX()));
     if (vert_ != taTopJustify)

@@ -3,6 +3,7 @@
 // over its parent's backdrop when transparent, composed in a cached off-screen bitmap. It never
 // takes the focus; its "&" letter, typed with Alt, focuses its FocusControl.
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,9 @@ struct DescObject;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TVerticalAlignment { taTopJustify, taBottomJustify, taVCenter };
+// The names the window description gives the values, in the enumerations' order.
+inline constexpr std::array kAlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
+inline constexpr std::array kVerticalAlignmentNames{"taTopJustify", "taBottomJustify", "taVCenter"};
 
 class TcxLabel : public TWinControl {
   public:

@@ -3,12 +3,15 @@
 // control (assigned) or taken from the master look-and-feel, up to the root one (ultra-flat,
 // no native style). It chooses the painter the control draws with.
 
+#include <array>
 #include <functional>
 #include <string>
 
 #include "controls/look_and_feel_painter.h"
 
 enum TcxLookAndFeelKind { lfFlat, lfStandard, lfUltraFlat, lfOffice11 };
+// The names the window description gives the kinds, in their order.
+inline constexpr std::array kLookAndFeelKindNames{"lfFlat", "lfStandard", "lfUltraFlat", "lfOffice11"};
 
 enum TcxLookAndFeelValue : unsigned { lfvKind = 1, lfvNativeStyle = 2, lfvSkinName = 4 };
 

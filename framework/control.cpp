@@ -5,6 +5,14 @@
 #include "framework/reader.h"
 #include "framework/win_control.h"
 
+namespace {
+
+// The font character sets a description names, indexed by their values.
+constexpr std::array kCharsetNames{"ANSI_CHARSET", "DEFAULT_CHARSET"};
+static_assert(ANSI_CHARSET == 0 && DEFAULT_CHARSET == 1);
+
+} // namespace
+
 TControl::TControl(TComponent* owner) : TComponent(owner) {
     font_.OnChange = [this] { FontChanged(); };
 }
@@ -155,8 +163,7 @@ bool TControl::ReadProperty(TReader& reader, const DescProperty& p) {
     else if (n == "Enabled")
         SetEnabled(reader.Boolean(p));
     else if (n == "Align")
-        SetAlign(
-            TAlign(reader.Enumeration(p, {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"})));
+        SetAlign(reader.Enumeration<TAlign>(p, kAlignNames));
     else if (n == "Color")
         SetColor(reader.Color(p));
     else if (n == "ParentColor")
@@ -172,7 +179,7 @@ bool TControl::ReadProperty(TReader& reader, const DescProperty& p) {
     else if (n == "Font.Color")
         font_.SetColor(reader.Color(p));
     else if (n == "Font.Charset")
-        font_.SetCharset(BYTE(reader.Enumeration(p, {"ANSI_CHARSET", "DEFAULT_CHARSET"})));
+        font_.SetCharset(reader.Enumeration<BYTE>(p, kCharsetNames));
     else if (n == "Font.Style") {
         unsigned style = 0;
         for (const std::string& s : reader.Set(p)) {

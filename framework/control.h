@@ -2,6 +2,7 @@
 // A control of a window: bounds, visibility, enabled state, colour, font and text, and its
 // place in a parent. Message handling for windowed controls is in TWinControl.
 
+#include <array>
 #include <string>
 
 #include "base/colors.h"
@@ -15,6 +16,8 @@ class TWinControl;
 class TForm;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// The names the window description gives the values, in their order.
+inline constexpr std::array kAlignNames{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
 
 // Transient states of a control.
 enum TControlStateFlag : unsigned {

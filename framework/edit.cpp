@@ -9,6 +9,13 @@
 
 namespace {
 
+// An entry field's BorderStyle: without a border, or with one.
+constexpr std::array kBorderStyleNames{"bsNone", "bsSingle"};
+
+} // namespace
+
+namespace {
+
 bool AsksForText(UINT msg) {
     return msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH || msg == EM_GETLINE;
 }
@@ -128,7 +135,7 @@ void TEdit::Command(WORD notification) {
 
 bool TEdit::ReadProperty(TReader& reader, const DescProperty& p) {
     if (p.name == "BorderStyle")
-        SetBorderVisible(reader.Enumeration(p, {"bsNone", "bsSingle"}) == 1);
+        SetBorderVisible(reader.Enumeration<int>(p, kBorderStyleNames) == 1);
     else if (p.name == "PasswordChar") {
         const std::string c = reader.Text(p);
         if (c.size() > 1)

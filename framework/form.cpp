@@ -390,14 +390,11 @@ bool TForm::ReadProperty(TReader& reader, const DescProperty& p) {
     else if (n == "ClientHeight")
         SetClientSize(clientWidth_, reader.Integer(p));
     else if (n == "BorderStyle") {
-        SetBorderStyle(TFormBorderStyle(reader.Enumeration(
-            p, {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"})));
+        SetBorderStyle(reader.Enumeration<TFormBorderStyle>(p, kFormBorderStyleNames));
     } else if (n == "Position")
-        position_ = TPosition(reader.Enumeration(p, {"poDesigned", "poDefault", "poDefaultPosOnly",
-                                                     "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter",
-                                                     "poMainFormCenter", "poOwnerFormCenter"}));
+        position_ = reader.Enumeration<TPosition>(p, kPositionNames);
     else if (n == "WindowState")
-        windowState_ = TWindowState(reader.Enumeration(p, {"wsNormal", "wsMinimized", "wsMaximized"}));
+        windowState_ = reader.Enumeration<TWindowState>(p, kWindowStateNames);
     else if (n == "PixelsPerInch")
         pixelsPerInch_ = reader.Integer(p);
     else if (n == "TextHeight")

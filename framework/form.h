@@ -2,6 +2,7 @@
 // A top-level window read from a window description: frame style, position, window state,
 // the focused control and dialog keys, the close request, and scaling to the screen.
 
+#include <array>
 #include <functional>
 #include <map>
 
@@ -22,6 +23,14 @@ enum TPosition {
     poOwnerFormCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+// The names the window description gives the values, in the enumerations' order.
+inline constexpr std::array kFormBorderStyleNames{"bsNone",   "bsSingle",     "bsSizeable",
+                                                  "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+inline constexpr std::array kPositionNames{"poDesigned",        "poDefault",        "poDefaultPosOnly",
+                                           "poDefaultSizeOnly", "poScreenCenter",   "poDesktopCenter",
+                                           "poMainFormCenter",  "poOwnerFormCenter"};
+inline constexpr std::array kWindowStateNames{"wsNormal", "wsMinimized", "wsMaximized"};
 
 class EInvalidOperation : public Exception {
   public:

@@ -37,11 +37,10 @@ void TPanel::Paint(HDC dc) {
 }
 
 bool TPanel::ReadProperty(TReader& reader, const DescProperty& p) {
-    static const std::initializer_list<const char*> kCuts = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
     if (p.name == "BevelOuter")
-        SetBevelOuter(TBevelCut(reader.Enumeration(p, kCuts)));
+        SetBevelOuter(reader.Enumeration<TBevelCut>(p, kBevelCutNames));
     else if (p.name == "BevelInner")
-        SetBevelInner(TBevelCut(reader.Enumeration(p, kCuts)));
+        SetBevelInner(reader.Enumeration<TBevelCut>(p, kBevelCutNames));
     else
         return TWinControl::ReadProperty(reader, p);
     return true;

@@ -1,9 +1,12 @@
 #pragma once
 // A container drawn in its colour, with optional raised or lowered bevels and a centred caption.
 
+#include <array>
 #include "framework/win_control.h"
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+// The names the window description gives the values, in their order.
+inline constexpr std::array kBevelCutNames{"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 
 class TPanel : public TWinControl {
   public:

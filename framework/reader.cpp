@@ -56,13 +56,10 @@ TColor TReader::Color(const DescProperty& p) const {
     Invalid(p, "Invalid colour " + p.value.text);
 }
 
-int TReader::Enumeration(const DescProperty& p, std::initializer_list<const char*> names) const {
+int TReader::EnumerationIndex(const DescProperty& p, const char* const* names, size_t count) const {
     const std::string& v = Identifier(p);
-    int i = 0;
-    for (const char* n : names) {
-        if (v == n)
-            return i;
-        ++i;
-    }
+    for (size_t i = 0; i < count; ++i)
+        if (v == names[i])
+            return int(i);
     Invalid(p, "Invalid property value " + v);
 }

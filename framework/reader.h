@@ -2,6 +2,7 @@
 // Reading context of a window description: converts stored values to what the controls take
 // and resolves handler names against the root's method table.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -36,8 +37,11 @@ class TReader {
     const std::vector<std::string>& Set(const DescProperty& p) const;
     const std::vector<uint8_t>& Bytes(const DescProperty& p) const;
     TColor Color(const DescProperty& p) const;
-    // One of the identifiers in `names`, as its index.
-    int Enumeration(const DescProperty& p, std::initializer_list<const char*> names) const;
+    // One of the identifiers in `names`, the enumeration's own table of its values' names.
+    template <typename Enum, size_t N>
+    Enum Enumeration(const DescProperty& p, const std::array<const char*, N>& names) const {
+        return Enum(EnumerationIndex(p, names.data(), N));
+    }
 
     template <typename Handler>
     Handler Method(const DescProperty& p) const {
@@ -53,6 +57,7 @@ class TReader {
     [[noreturn]] void Unknown(const DescProperty& p) const;
 
   private:
+    int EnumerationIndex(const DescProperty& p, const char* const* names, size_t count) const;
     const DescValue& Expect(const DescProperty& p, DescValue::Kind kind, const char* what) const;
 
     TComponent* root_;
