@@ -92,3 +92,71 @@ void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabSt
     if (TWinControl* c = FindNextControl(current, forward, checkTabStop, !checkTabStop))
         c->SetFocus();
 }
+
+void TWinControl::FocusIn(HWND) {
+    if (TForm* form = ParentForm())
+        form->ControlFocused(this);
+    Default();
+}
+
+void TWinControl::FocusOut(HWND) {
+    Default();
+}
+
+void TWinControl::FocusChanged(TWinControl* focused) {
+    TMessage m{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused), 0};
+    Broadcast(m);
+}
+
+bool TWinControl::DialogChar(char c) {
+    TMessage m{CM_DIALOGCHAR, WPARAM(static_cast<unsigned char>(c)), 0, 0};
+    Broadcast(m);
+    return m.result != 0;
+}
+
+void TWinControl::CharNotification(TMessage& m) {
+    // A character the focused control does not take as input, or any character typed with
+    // Alt, may be an accelerator of a control of the form.
+    m.result = 0;
+    const bool alt = m.msg == CN_SYSCHAR;
+    if (!alt && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0)
+        return;
+    if (TForm* form = ParentForm())
+        m.result = form->Perform(CM_DIALOGCHAR, m.wParam, m.lParam) != 0 ? 1 : 0;
+}
+
+void TWinControl::KeyDownNotification(TMessage& m) {
+    if (TForm* form = ParentForm(); form && m.msg == CN_KEYDOWN && form->PreviewKey(m.wParam)) {
+        m.result = 1;
+        return;
+    }
+    UINT mask = 0;
+    switch (m.wParam) {
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
+    }
+    m.result = 0;
+    if (!mask || Perform(CM_WANTSPECIALKEY, m.wParam, m.lParam) != 0 || (Perform(WM_GETDLGCODE) & mask) != 0)
+        return;
+    if (TForm* form = ParentForm())
+        m.result = form->Perform(CM_DIALOGKEY, m.wParam, m.lParam) != 0 ? 1 : 0;
+}
+
+void TWinControl::DialogKey(TMessage& m) {
+    Broadcast(m);
+}

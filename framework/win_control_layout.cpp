@@ -1,0 +1,68 @@
+// Bounds, alignment of children and scaling of windowed controls.
+#include "framework/win_control.h"
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    if (left == Left() && top == Top() && width == Width() && height == Height())
+        return;
+    if (!handle_) {
+        StoreBounds(left, top, width, height);
+        return;
+    }
+    SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateBoundsFromWindow();
+}
+
+void TWinControl::UpdateBoundsFromWindow() {
+    if (!handle_)
+        return;
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (!IsTopLevel()) {
+        const HWND parent = GetParent(handle_);
+        if (parent)
+            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    } else if (IsIconic(handle_) || IsZoomed(handle_)) {
+        return;
+    }
+    if (r.left != Left() || r.top != Top() || r.right - r.left != Width() || r.bottom - r.top != Height())
+        StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void TWinControl::BoundsChanged() {
+    AlignControls();
+}
+
+void TWinControl::AlignControls() {
+    TRect area = ClientRect();
+    for (TControl* c : controls_) {
+        switch (c->Align()) {
+        case alNone:
+            break;
+        case alTop:
+            c->SetBounds(area.left, area.top, area.Width(), c->Height());
+            area.top += c->Height();
+            break;
+        case alBottom:
+            c->SetBounds(area.left, area.bottom - c->Height(), area.Width(), c->Height());
+            area.bottom -= c->Height();
+            break;
+        case alLeft:
+            c->SetBounds(area.left, area.top, c->Width(), area.Height());
+            area.left += c->Width();
+            break;
+        case alRight:
+            c->SetBounds(area.right - c->Width(), area.top, c->Width(), area.Height());
+            area.right -= c->Width();
+            break;
+        case alClient:
+            c->SetBounds(area.left, area.top, area.Width(), area.Height());
+            break;
+        }
+    }
+}
+
+void TWinControl::ChangeScale(int m, int d) {
+    TControl::ChangeScale(m, d);
+    for (TControl* c : controls_)
+        c->ChangeScale(m, d);
+}
