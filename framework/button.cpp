@@ -6,7 +6,7 @@
 #include "base/win/ansi.h"
 #include "framework/accessible_object.h"
 
-#include "framework/form.h"
+#include "framework/focus_host.h"
 #include "framework/reader.h"
 
 TButton::TButton(TComponent* owner) : TWinControl(owner) {
@@ -30,8 +30,8 @@ void TButton::CreateWnd() {
 void TButton::SetDefault(bool v) {
     default_ = v;
     if (HandleAllocated()) {
-        TForm* form = ParentForm();
-        if (!form || !dynamic_cast<TButton*>(form->ActiveControl())) {
+        IFocusHost* host = FocusHost();
+        if (!host || !dynamic_cast<TButton*>(host->ActiveControl())) {
             active_ = v;
             SetButtonStyle(v);
         }

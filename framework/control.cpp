@@ -1,7 +1,7 @@
 #include "framework/control.h"
 
 #include "base/mul_div.h"
-#include "framework/form.h"
+#include "framework/focus_host.h"
 #include "framework/reader.h"
 #include "framework/win_control.h"
 
@@ -37,11 +37,16 @@ void TControl::SetParent(TWinControl* parent) {
     }
 }
 
+IFocusHost* TControl::FocusHost() const {
+    TControl* root = const_cast<TControl*>(this);
+    while (root->parent_)
+        root = root->parent_;
+    return root->AsFocusHost();
+}
+
 TForm* TControl::ParentForm() const {
-    const TControl* c = this;
-    while (c->parent_)
-        c = c->parent_;
-    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+    IFocusHost* host = FocusHost();
+    return host ? host->HostForm() : nullptr;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

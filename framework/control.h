@@ -12,6 +12,7 @@
 #include "framework/font.h"
 #include "framework/messages.h"
 
+class IFocusHost;
 class TWinControl;
 class TForm;
 
@@ -34,6 +35,11 @@ class TControl : public TComponent {
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
     TForm* ParentForm() const;
+    // The form at the root of the control's parents, through its seam; nullptr when the root is
+    // no form.
+    IFocusHost* FocusHost() const;
+    // The seam a root control offers its children: a form's, nullptr for anything else.
+    virtual IFocusHost* AsFocusHost() { return nullptr; }
 
     int Left() const { return left_; }
     int Top() const { return top_; }

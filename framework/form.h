@@ -8,6 +8,7 @@
 
 #include "base/exception.h"
 #include "framework/events.h"
+#include "framework/focus_host.h"
 #include "framework/method_table.h"
 #include "framework/win_control.h"
 
@@ -44,7 +45,7 @@ struct TControlScrollBar {
     bool visible = true;
 };
 
-class TForm : public TWinControl {
+class TForm : public TWinControl, public IFocusHost {
   public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
@@ -77,19 +78,30 @@ class TForm : public TWinControl {
     void Close();
     bool CloseQuery();
 
-    TWinControl* ActiveControl() const { return activeControl_; }
-    // Focuses a control of the form, or records it to be focused when the form is activated.
-    void FocusControl(TWinControl* control);
+    // IFocusHost: the seam through which the form's controls reach it.
+    TForm* HostForm() override { return this; }
+    TWinControl* ActiveControl() const override { return activeControl_; }
+    void FocusControl(TWinControl* control) override;
+    void ControlFocused(TWinControl* control) override;
+    void ControlRemoved(TWinControl* control) override;
+    void ControlHidden(TWinControl* control) override;
+    // Sees every key press of the form's controls before they do; true when the form used it.
+    bool PreviewKey(WPARAM key) override {
+        (void)key;
+        return false;
+    }
+    bool OfferDialogKey(WPARAM key, LPARAM keyData) override {
+        return Perform(CM_DIALOGKEY, key, keyData) != 0;
+    }
+    bool OfferDialogChar(WPARAM character, LPARAM keyData) override {
+        return Perform(CM_DIALOGCHAR, character, keyData) != 0;
+    }
+    IFocusHost* AsFocusHost() override { return this; }
 
     // The embedded ActiveX control's host that is UI-active in this form; at most one is.
     // Recording another one UI-deactivates the previous one (CM_UIDEACTIVATE); nullptr clears.
     TWinControl* ActiveOleControl() const { return activeOleControl_; }
     void SetActiveOleControl(TWinControl* control);
-
-    // Notifications from the form's controls.
-    void ControlFocused(TWinControl* control);
-    void ControlRemoved(TWinControl* control);
-    void ControlHidden(TWinControl* control);
 
     const MethodTable& Methods() const { return methods_; }
     // Sets the member field registered under the component's name, if any.
@@ -104,12 +116,6 @@ class TForm : public TWinControl {
 
     void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
-
-    // Sees every key press of the form's controls before they do; true when the form used it.
-    virtual bool PreviewKey(WPARAM key) {
-        (void)key;
-        return false;
-    }
 
   protected:
     void CreateParams(TCreateParams& params) override;

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "base/win/ansi.h"
-#include "framework/form.h"
+#include "framework/focus_host.h"
 #include "framework/reader.h"
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
@@ -125,8 +125,8 @@ void TWinControl::VisibleChanged() {
     if (handle_ && !IsTopLevel())
         ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
     if (!Visible())
-        if (TForm* form = ParentForm())
-            form->ControlHidden(this);
+        if (IFocusHost* host = FocusHost())
+            host->ControlHidden(this);
     UpdateShowing();
 }
 

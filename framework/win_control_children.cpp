@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "framework/form.h"
+#include "framework/focus_host.h"
 
 void TWinControl::UpdateZOrder() {
     if (!handle_ || !Parent())
@@ -42,8 +42,8 @@ void TWinControl::InsertControl(TControl* c) {
 
 void TWinControl::RemoveControl(TControl* c) {
     if (auto* w = dynamic_cast<TWinControl*>(c)) {
-        if (TForm* form = ParentForm())
-            form->ControlRemoved(w);
+        if (IFocusHost* host = FocusHost())
+            host->ControlRemoved(w);
         tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
     }
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());

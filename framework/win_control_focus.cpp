@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "framework/form.h"
+#include "framework/focus_host.h"
 #include "framework/popup_menu.h"
 #include "framework/reader.h"
 #include "framework/win_control.h"
@@ -39,10 +39,10 @@ void TWinControl::Loaded() {
 }
 
 bool TWinControl::CanFocus() const {
-    const TForm* form = ParentForm();
-    if (!form)
+    if (!FocusHost())
         return false;
-    for (const TControl* c = this; c && c != form; c = c->Parent())
+    // Every parent up to the form, which is the root, and the control itself.
+    for (const TControl* c = this; c->Parent(); c = c->Parent())
         if (!c->Visible() || !c->Enabled())
             return false;
     return true;
@@ -53,8 +53,8 @@ bool TWinControl::Focused() const {
 }
 
 void TWinControl::SetFocus() {
-    if (TForm* form = ParentForm()) {
-        form->FocusControl(this);
+    if (IFocusHost* host = FocusHost()) {
+        host->FocusControl(this);
         return;
     }
     if (handle_)
@@ -94,8 +94,8 @@ void TWinControl::SelectNext(TWinControl* current, bool forward, bool checkTabSt
 }
 
 void TWinControl::FocusIn(HWND) {
-    if (TForm* form = ParentForm())
-        form->ControlFocused(this);
+    if (IFocusHost* host = FocusHost())
+        host->ControlFocused(this);
     Default();
 }
 
@@ -121,12 +121,12 @@ void TWinControl::CharNotification(TMessage& m) {
     const bool alt = m.msg == CN_SYSCHAR;
     if (!alt && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0)
         return;
-    if (TForm* form = ParentForm())
-        m.result = form->Perform(CM_DIALOGCHAR, m.wParam, m.lParam) != 0 ? 1 : 0;
+    if (IFocusHost* host = FocusHost())
+        m.result = host->OfferDialogChar(m.wParam, m.lParam) ? 1 : 0;
 }
 
 void TWinControl::KeyDownNotification(TMessage& m) {
-    if (TForm* form = ParentForm(); form && m.msg == CN_KEYDOWN && form->PreviewKey(m.wParam)) {
+    if (IFocusHost* host = FocusHost(); host && m.msg == CN_KEYDOWN && host->PreviewKey(m.wParam)) {
         m.result = 1;
         return;
     }
@@ -153,8 +153,8 @@ void TWinControl::KeyDownNotification(TMessage& m) {
     m.result = 0;
     if (!mask || Perform(CM_WANTSPECIALKEY, m.wParam, m.lParam) != 0 || (Perform(WM_GETDLGCODE) & mask) != 0)
         return;
-    if (TForm* form = ParentForm())
-        m.result = form->Perform(CM_DIALOGKEY, m.wParam, m.lParam) != 0 ? 1 : 0;
+    if (IFocusHost* host = FocusHost())
+        m.result = host->OfferDialogKey(m.wParam, m.lParam) ? 1 : 0;
 }
 
 void TWinControl::DialogKey(TMessage& m) {

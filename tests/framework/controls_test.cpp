@@ -4,6 +4,7 @@
 #include "controls/cx_label.h"
 #include "framework/button.h"
 #include "framework/edit.h"
+#include "framework/focus_host.h"
 #include "framework/form.h"
 #include "framework/panel.h"
 #include "tests/framework/test_form.h"
@@ -184,4 +185,47 @@ TEST(ControlTree, AWindowOfAnOwnUnicodeClassPaintsAsAnAnsiOneDoes) {
     ASSERT_TRUE(IsWindowUnicode(control->Handle()));
     RedrawWindow(control->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_GT(control->paints, 0);
+}
+
+namespace {
+
+// A root control that is no form but offers the seam, recording what its controls ask.
+class RecordingRoot : public TPanel, public IFocusHost {
+  public:
+    using TPanel::TPanel;
+    std::vector<std::string> asked;
+
+    IFocusHost* AsFocusHost() override { return this; }
+    TForm* HostForm() override { return nullptr; }
+    TWinControl* ActiveControl() const override { return nullptr; }
+    void FocusControl(TWinControl* c) override { asked.push_back("focus " + c->Name()); }
+    void ControlFocused(TWinControl* c) override { asked.push_back("focused " + c->Name()); }
+    void ControlHidden(TWinControl* c) override { asked.push_back("hidden " + c->Name()); }
+    void ControlRemoved(TWinControl* c) override { asked.push_back("removed " + c->Name()); }
+    bool PreviewKey(WPARAM) override { return false; }
+    bool OfferDialogKey(WPARAM, LPARAM) override { return false; }
+    bool OfferDialogChar(WPARAM, LPARAM) override { return false; }
+};
+
+} // namespace
+
+TEST(ControlTree, ControlsReachTheirFormOnlyThroughTheSeamAtTheRootOfTheirParents) {
+    TPlainForm form(nullptr);
+    auto* panel = Place<TPanel>(form, &form);
+    auto* edit = Place<TEdit>(form, panel);
+    EXPECT_EQ(edit->FocusHost(), static_cast<IFocusHost*>(&form));
+    EXPECT_EQ(edit->ParentForm(), &form);
+
+    RecordingRoot root(nullptr);
+    auto* inner = Place<TEdit>(root, &root);
+    inner->SetName("inner");
+    EXPECT_EQ(inner->ParentForm(), nullptr) << "a root that is no form";
+    EXPECT_TRUE(inner->CanFocus());
+    inner->SetFocus();
+    inner->SetVisible(false);
+    inner->SetParent(nullptr);
+    EXPECT_EQ(root.asked, (std::vector<std::string>{"focus inner", "hidden inner", "removed inner"}));
+    EXPECT_EQ(inner->FocusHost(), nullptr);
+    EXPECT_FALSE(inner->CanFocus()) << "without a form nothing can take the focus";
+    delete inner;
 }
