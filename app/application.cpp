@@ -4,7 +4,7 @@
 #include "base/exception.h"
 #include "base/text.h"
 #include "framework/form.h"
-#include "framework/messages.h"
+#include "framework/message_map.h"
 #include "framework/window_class.h"
 
 TApplication* Application = nullptr;
@@ -98,35 +98,42 @@ LRESULT CALLBACK TApplication::OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wPara
 }
 
 LRESULT TApplication::OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-    case WM_SYSCOMMAND:
-        switch (wParam & 0xFFF0) {
-        case SC_MINIMIZE:
-            Minimize();
-            return 0;
-        case SC_RESTORE:
-            Restore();
-            return 0;
-        default:
-            break;
-        }
-        break;
-    case WM_CLOSE:
-        if (mainForm_)
-            mainForm_->Close();
-        return 0;
-    case WM_SETFOCUS:
-        // The owner window passes the focus on to the main form when it is shown.
-        if (mainForm_ && mainForm_->Visible() && mainForm_->WindowHandle() &&
-            IsWindowEnabled(mainForm_->WindowHandle())) {
-            SetFocus(mainForm_->WindowHandle());
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
+    static const TMessageEntry<TApplication> entries[] = {
+        MessageEntry<TApplication, &TApplication::OwnerSysCommand>(WM_SYSCOMMAND, WM_SYSCOMMAND),
+        MessageEntry<TApplication, &TApplication::OwnerClose>(WM_CLOSE, WM_CLOSE),
+        MessageEntry<TApplication, &TApplication::OwnerFocused>(WM_SETFOCUS, WM_SETFOCUS),
+    };
+    static const TMessageMap<TApplication> map(nullptr, entries);
+    TMessage m{msg, wParam, lParam, 0};
+    if (WalkMessageMap(map, *this, m))
+        return m.result;
     return DefWindowProcA(Handle(), msg, wParam, lParam);
+}
+
+bool TApplication::OwnerSysCommand(TMessage& m) {
+    const WPARAM command = m.wParam & 0xFFF0;
+    if (command == SC_MINIMIZE)
+        Minimize();
+    else if (command == SC_RESTORE)
+        Restore();
+    else
+        return false;
+    return true;
+}
+
+bool TApplication::OwnerClose(TMessage&) {
+    if (mainForm_)
+        mainForm_->Close();
+    return true;
+}
+
+// The owner window passes the focus on to the main form when it is shown.
+bool TApplication::OwnerFocused(TMessage&) {
+    if (!mainForm_ || !mainForm_->Visible() || !mainForm_->WindowHandle() ||
+        !IsWindowEnabled(mainForm_->WindowHandle()))
+        return false;
+    SetFocus(mainForm_->WindowHandle());
+    return true;
 }
 
 void TApplication::FormCreated(TForm* form) {

@@ -11,6 +11,7 @@
 #include "base/win/window_handle.h"
 #include "framework/application_services.h"
 #include "framework/component.h"
+#include "framework/messages.h"
 
 class TForm;
 
@@ -62,7 +63,11 @@ class TApplication : public TComponent, public IApplicationServices {
     bool IsKeyMessage(const MSG& msg);
     void CreateOwnerWindow();
     static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The owner window's messages, through its message map.
     LRESULT OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool OwnerSysCommand(TMessage& m);
+    bool OwnerClose(TMessage& m);
+    bool OwnerFocused(TMessage& m);
 
     std::string title_;
     IconHandle icon_;

@@ -110,13 +110,16 @@ bool TMessageForm::PreviewKey(WPARAM key) {
     return true;
 }
 
-void TMessageForm::WndProc(TMessage& m) {
-    // Closing the box by its close box or Alt+F4 cancels it.
-    if (m.msg == WM_CLOSE) {
-        modalResult_ = mrCancel;
-        return;
-    }
-    TForm::WndProc(m);
+const TControlMessageMap& TMessageForm::ClassMessages() {
+    static const TControlMessageEntry entries[] = {OnMessage<&TMessageForm::CloseRequested>(WM_CLOSE)};
+    static const TControlMessageMap map(&TForm::ClassMessages(), entries);
+    return map;
+}
+
+// Closing the box by its close box or Alt+F4 cancels it.
+bool TMessageForm::CloseRequested(TMessage&) {
+    modalResult_ = mrCancel;
+    return true;
 }
 
 void ShowWarning(const std::string& message) {

@@ -30,12 +30,15 @@ class TMessageForm : public TForm {
 
     // Ctrl+C, with Ctrl alone held, beeps and copies the box's text.
     bool PreviewKey(WPARAM key) override;
-    void WndProc(TMessage& m) override;
 
   protected:
+    static const TControlMessageMap& ClassMessages();
+    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+
     void CreateWnd() override;
 
   private:
+    bool CloseRequested(TMessage& m);
     void UseMessageFont();
     void LayOut();
 

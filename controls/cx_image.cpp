@@ -7,7 +7,7 @@
 #include "base/win/rect.h"
 #include "base/win/solid_fill.h"
 #include "controls/parent_backdrop.h"
-#include "framework/accessible_object.h"
+#include "framework/accessible_traits.h"
 #include "framework/colors_win.h"
 #include "framework/reader.h"
 #include "picture/bitmap_graphic.h"

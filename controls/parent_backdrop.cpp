@@ -18,7 +18,7 @@ void PaintCopy(TWinControl& c, HDC dc) {
 
 } // namespace
 
-void PaintParentBackdrop(TControl& control, HDC dc, const TRect& rect, bool withSiblings) {
+void PaintParentBackdrop(TWinControl& control, HDC dc, const TRect& rect, bool withSiblings) {
     TWinControl* parent = control.Parent();
     if (!parent || !parent->HandleAllocated())
         return;
@@ -32,11 +32,10 @@ void PaintParentBackdrop(TControl& control, HDC dc, const TRect& rect, bool with
     PaintCopy(*parent, dc);
     if (!withSiblings)
         return;
-    for (TControl* c : parent->Controls()) {
-        if (c == &control)
+    for (TWinControl* sibling : parent->Controls()) {
+        if (sibling == &control)
             break;
-        auto* sibling = dynamic_cast<TWinControl*>(c);
-        if (!sibling || !sibling->Visible() || !sibling->HandleAllocated())
+        if (!sibling->Visible() || !sibling->HandleAllocated())
             continue;
         TRect bounds = sibling->BoundsRect();
         RECT sr = ToRECT(bounds);

@@ -4,7 +4,7 @@
 
 #include "base/text.h"
 #include "base/win/ansi.h"
-#include "framework/accessible_object.h"
+#include "framework/accessible_traits.h"
 
 #include "framework/focus_host.h"
 #include "framework/reader.h"

@@ -4,21 +4,13 @@
 
 #include <utility>
 
-#include "framework/accessible_object.h"
+#include "framework/accessible_traits.h"
 #include "framework/reader.h"
 
 namespace {
 
 // An entry field's BorderStyle: without a border, or with one.
 constexpr std::array kBorderStyleNames{"bsNone", "bsSingle"};
-
-} // namespace
-
-namespace {
-
-bool AsksForText(UINT msg) {
-    return msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH || msg == EM_GETLINE;
-}
 
 } // namespace
 
@@ -106,20 +98,29 @@ void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
     TWinControl::DescribeAccessible(traits);
 }
 
-void TEdit::WndProc(TMessage& m) {
+const TControlMessageMap& TEdit::ClassMessages() {
+    static const TControlMessageEntry entries[] = {
+        OnMessage<&TEdit::TextRequested>(WM_GETTEXT),
+        OnMessage<&TEdit::TextRequested>(WM_GETTEXTLENGTH),
+        OnMessage<&TEdit::TextRequested>(EM_GETLINE),
+    };
+    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
+    return map;
+}
+
+bool TEdit::TextRequested(TMessage& m) {
     // A masked field gives its text to no other thread or program, as the platform's own
     // password fields do; the program reads it with TypedText.
-    if (passwordChar_ && !typedTextRead_ && AsksForText(m.msg) && InSendMessageEx(nullptr) != ISMEX_NOSEND) {
-        if (m.msg == WM_GETTEXT && m.wParam > 0) {
-            if (IsWindowUnicode(WindowHandle()))
-                *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
-            else
-                *reinterpret_cast<char*>(m.lParam) = '\0';
-        }
-        m.result = 0;
-        return;
+    if (!passwordChar_ || typedTextRead_ || InSendMessageEx(nullptr) == ISMEX_NOSEND)
+        return false;
+    if (m.msg == WM_GETTEXT && m.wParam > 0) {
+        if (IsWindowUnicode(WindowHandle()))
+            *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
+        else
+            *reinterpret_cast<char*>(m.lParam) = '\0';
     }
-    TWinControl::WndProc(m);
+    m.result = 0;
+    return true;
 }
 
 void TEdit::Command(WORD notification) {

@@ -27,16 +27,20 @@ class TEdit : public TWinControl {
     std::pair<int, int> Selection() const;
 
     void DescribeAccessible(AccessibleTraits& traits) const override;
-    void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
   protected:
+    static const TControlMessageMap& ClassMessages();
+    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DoEnter() override;
     void Command(WORD notification) override;
 
   private:
+    bool TextRequested(TMessage& m);
+
     bool border_ = true;
     char passwordChar_ = '\0';
     bool autoSelect_ = true;

@@ -1,7 +1,7 @@
 #pragma once
 // What a control asks of the form it sits on. Declared below the form, so that the control layer
 // does not depend on it: the form implements it, and a control finds it at the root of its
-// parents (TControl::FocusHost).
+// parents (TWinControl::FocusHost).
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@ class TWinControl;
 
 class IFocusHost {
   public:
-    // The form itself, for code above the control layer (TControl::ParentForm).
+    // The form itself, for code above the control layer (TWinControl::ParentForm).
     virtual TForm* HostForm() = 0;
 
     // The control that has, or will get, the focus in the form.

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -10,6 +11,8 @@
 #include "base/win/gdi.h"
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// The names a window description gives the styles: each name's flag is 1 << its index.
+inline constexpr std::array kFontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 
 class TFont {
   public:

@@ -6,11 +6,14 @@
 #include "base/mul_div.h"
 #include "base/scaling.h"
 #include "base/win/gdi.h"
+#include "framework/accessible_object.h"
 #include "framework/application_services.h"
 #include "framework/reader.h"
 #include "framework/screen.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
+    // The controls of a form answer for the accessible object that reads their descriptions.
+    AttachAccessibleObject(&AnswerAccessibleObject);
     SetVisible(false);
     SetColor(clBtnFace);
 }
@@ -96,7 +99,7 @@ void TForm::ScaleForScreen(int screenPpi) {
     const int d = textHeight_;
     clientWidth_ = MulDivRound(clientWidth_, m, d);
     clientHeight_ = MulDivRound(clientHeight_, m, d);
-    for (TControl* c : Controls())
+    for (TWinControl* c : Controls())
         c->ChangeScale(m, d);
     UpdateOuterSizeFromClient();
     textHeight_ = newTextHeight;
@@ -263,7 +266,7 @@ void TForm::ControlRemoved(TWinControl* control) {
 }
 
 void TForm::ControlHidden(TWinControl* control) {
-    for (const TControl* c = activeControl_; c; c = c->Parent()) {
+    for (const TWinControl* c = activeControl_; c; c = c->Parent()) {
         if (c == control) {
             const bool hadFocus = activeControl_->Focused();
             activeControl_ = nullptr;
@@ -328,48 +331,61 @@ void TForm::DialogKey(TMessage& m) {
     TWinControl::DialogKey(m);
 }
 
-void TForm::WndProc(TMessage& m) {
-    switch (m.msg) {
-    case WM_ACTIVATE:
-        if (LOWORD(m.wParam) != WA_INACTIVE && !HIWORD(m.wParam)) {
-            ActivateFocus();
-            m.result = 0;
-            return;
-        }
-        break;
-    case WM_SETFOCUS:
-        if (activeControl_ && activeControl_->CanFocus()) {
-            ::SetFocus(activeControl_->Handle());
-            UIActivateFocusedControl();
-            return;
-        }
-        DefaultHandler(m);
-        return;
-    case WM_CLOSE:
-        Close();
-        return;
-    case WM_WINDOWPOSCHANGING: {
-        auto* wp = reinterpret_cast<WINDOWPOS*>(m.lParam);
-        if (!(wp->flags & SWP_NOSIZE) && (wp->cx != Width() || wp->cy != Height())) {
-            int width = wp->cx;
-            int height = wp->cy;
-            if (CanResize(width, height)) {
-                wp->cx = width;
-                wp->cy = height;
-            } else {
-                wp->flags |= SWP_NOSIZE;
-            }
-        }
-        break;
+const TControlMessageMap& TForm::ClassMessages() {
+    static const TControlMessageEntry entries[] = {
+        OnMessage<&TForm::Activated>(WM_ACTIVATE),
+        OnMessage<&TForm::FocusReceived>(WM_SETFOCUS),
+        OnMessage<&TForm::CloseRequested>(WM_CLOSE),
+        OnMessage<&TForm::PositionChanging>(WM_WINDOWPOSCHANGING),
+        OnMessage<&TForm::Resized>(WM_SIZE),
+    };
+    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
+    return map;
+}
+
+bool TForm::Activated(TMessage& m) {
+    if (LOWORD(m.wParam) == WA_INACTIVE || HIWORD(m.wParam))
+        return false;
+    ActivateFocus();
+    m.result = 0;
+    return true;
+}
+
+// The form passes the focus on to its active control; the form itself is no focused control.
+bool TForm::FocusReceived(TMessage& m) {
+    if (activeControl_ && activeControl_->CanFocus()) {
+        ::SetFocus(activeControl_->Handle());
+        UIActivateFocusedControl();
+        return true;
     }
-    case WM_SIZE:
-        DefaultHandler(m);
-        AlignControls();
-        return;
-    default:
-        break;
+    DefaultHandler(m);
+    return true;
+}
+
+bool TForm::CloseRequested(TMessage&) {
+    Close();
+    return true;
+}
+
+bool TForm::PositionChanging(TMessage& m) {
+    auto* wp = reinterpret_cast<WINDOWPOS*>(m.lParam);
+    if (!(wp->flags & SWP_NOSIZE) && (wp->cx != Width() || wp->cy != Height())) {
+        int width = wp->cx;
+        int height = wp->cy;
+        if (CanResize(width, height)) {
+            wp->cx = width;
+            wp->cy = height;
+        } else {
+            wp->flags |= SWP_NOSIZE;
+        }
     }
-    TWinControl::WndProc(m);
+    return false;
+}
+
+bool TForm::Resized(TMessage& m) {
+    DefaultHandler(m);
+    AlignControls();
+    return true;
 }
 
 void TForm::BindField(TComponent* component) {

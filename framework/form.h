@@ -114,10 +114,12 @@ class TForm : public TWinControl, public IFocusHost {
     TCloseQueryEvent OnCloseQuery;
     TCloseEvent OnClose;
 
-    void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
   protected:
+    static const TControlMessageMap& ClassMessages();
+    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     bool ShouldShow() const override { return Visible(); }
@@ -149,6 +151,12 @@ class TForm : public TWinControl, public IFocusHost {
         std::function<void(TComponent*)> bind;
         std::function<bool()> bound;
     };
+
+    bool Activated(TMessage& m);
+    bool FocusReceived(TMessage& m);
+    bool CloseRequested(TMessage& m);
+    bool PositionChanging(TMessage& m);
+    bool Resized(TMessage& m);
 
     void ActivateFocus();
     void UIActivateFocusedControl();

@@ -24,7 +24,7 @@ void ReadChildren(TReader& reader, TForm& form, TComponent& container, const Des
         c->BeginLoading();
         c->SetName(child.name);
         created.push_back(c);
-        if (auto* control = dynamic_cast<TControl*>(c)) {
+        if (auto* control = dynamic_cast<TWinControl*>(c)) {
             if (!parent)
                 throw EReadError("Error reading " + child.name +
                                  ": a control must lie in a windowed control");

@@ -63,3 +63,16 @@ int TReader::EnumerationIndex(const DescProperty& p, const char* const* names, s
             return int(i);
     Invalid(p, "Invalid property value " + v);
 }
+
+unsigned TReader::FlagsOf(const DescProperty& p, const char* const* names, size_t count) const {
+    unsigned flags = 0;
+    for (const std::string& v : Set(p)) {
+        size_t i = 0;
+        while (i < count && v != names[i])
+            ++i;
+        if (i == count)
+            Invalid(p, "Invalid set element " + v);
+        flags |= 1u << i;
+    }
+    return flags;
+}

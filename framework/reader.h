@@ -43,6 +43,12 @@ class TReader {
         return Enum(EnumerationIndex(p, names.data(), N));
     }
 
+    // A set of identifiers in `names`, as flags: each name's flag is 1 << its index.
+    template <size_t N>
+    unsigned Flags(const DescProperty& p, const std::array<const char*, N>& names) const {
+        return FlagsOf(p, names.data(), N);
+    }
+
     template <typename Handler>
     Handler Method(const DescProperty& p) const {
         const std::string& name = Identifier(p);
@@ -58,6 +64,7 @@ class TReader {
 
   private:
     int EnumerationIndex(const DescProperty& p, const char* const* names, size_t count) const;
+    unsigned FlagsOf(const DescProperty& p, const char* const* names, size_t count) const;
     const DescValue& Expect(const DescProperty& p, DescValue::Kind kind, const char* what) const;
 
     TComponent* root_;

@@ -1,4 +1,5 @@
-// Windowed controls: creation and destruction of their windows, and whether they show.
+// Controls: creation and destruction of their windows, whether they show, and the properties
+// a window description gives them.
 #include "framework/win_control.h"
 
 #include <exception>
@@ -7,16 +8,27 @@
 #include "framework/focus_host.h"
 #include "framework/reader.h"
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+namespace {
+
+// The font character sets a description names, indexed by their values.
+constexpr std::array kCharsetNames{"ANSI_CHARSET", "DEFAULT_CHARSET"};
+static_assert(ANSI_CHARSET == 0 && DEFAULT_CHARSET == 1);
+
+} // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TComponent(owner) {
+    font_.OnChange = [this] { FontChanged(); };
+}
 
 TWinControl::~TWinControl() {
-    // Leaves the parent while still a windowed control, so the form forgets it as its focused
-    // control and the parent drops it from its tab order.
-    if (Parent())
-        Parent()->RemoveControl(this);
+    font_.OnChange = nullptr;
+    // Leaves the parent first, so the form forgets it as its focused control and the parent
+    // drops it from its tab order.
+    if (parent_)
+        parent_->RemoveControl(this);
     DestroyHandle();
     while (!controls_.empty()) {
-        TControl* last = controls_.back();
+        TWinControl* last = controls_.back();
         RemoveControl(last);
         delete last;
     }
@@ -36,9 +48,8 @@ void TWinControl::CreateHandle() {
     CreateWnd();
     UpdateZOrder();
     SendMessageA(handle_, WM_SETFONT, WPARAM(Font().Handle()), 0);
-    for (TControl* c : controls_)
-        if (auto* w = dynamic_cast<TWinControl*>(c))
-            w->UpdateShowing();
+    for (TWinControl* c : controls_)
+        c->UpdateShowing();
 }
 
 void TWinControl::CreateParams(TCreateParams& p) {
@@ -107,18 +118,30 @@ void TWinControl::UpdateShowing() {
     // A child that cannot be shown (an embedded control that fails to start) keeps its
     // siblings from nothing: they all show, then the first failure is raised.
     std::exception_ptr failure;
-    for (TControl* c : controls_) {
-        if (auto* w = dynamic_cast<TWinControl*>(c)) {
-            try {
-                w->UpdateShowing();
-            } catch (...) {
-                if (!failure)
-                    failure = std::current_exception();
-            }
+    for (TWinControl* c : controls_) {
+        try {
+            c->UpdateShowing();
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
         }
     }
     if (failure)
         std::rethrow_exception(failure);
+}
+
+void TWinControl::SetVisible(bool visible) {
+    if (visible != visible_) {
+        visible_ = visible;
+        VisibleChanged();
+    }
+}
+
+void TWinControl::SetEnabled(bool enabled) {
+    if (enabled != enabled_) {
+        enabled_ = enabled;
+        EnabledChanged();
+    }
 }
 
 void TWinControl::VisibleChanged() {
@@ -146,13 +169,46 @@ void TWinControl::Update() {
 }
 
 bool TWinControl::ReadProperty(TReader& reader, const DescProperty& p) {
-    if (p.name == "TabOrder")
+    const std::string& n = p.name;
+    if (n == "Left")
+        SetLeft(reader.Integer(p));
+    else if (n == "Top")
+        SetTop(reader.Integer(p));
+    else if (n == "Width")
+        SetWidth(reader.Integer(p));
+    else if (n == "Height")
+        SetHeight(reader.Integer(p));
+    else if (n == "Visible")
+        SetVisible(reader.Boolean(p));
+    else if (n == "Enabled")
+        SetEnabled(reader.Boolean(p));
+    else if (n == "Align")
+        SetAlign(reader.Enumeration<TAlign>(p, kAlignNames));
+    else if (n == "Color")
+        SetColor(reader.Color(p));
+    else if (n == "ParentColor")
+        SetParentColor(reader.Boolean(p));
+    else if (n == "ParentFont")
+        SetParentFont(reader.Boolean(p));
+    else if (n == "Caption" || n == "Text")
+        SetText(reader.Text(p));
+    else if (n == "Font.Name")
+        font_.SetName(reader.Text(p));
+    else if (n == "Font.Height")
+        font_.SetHeight(reader.Integer(p));
+    else if (n == "Font.Color")
+        font_.SetColor(reader.Color(p));
+    else if (n == "Font.Charset")
+        font_.SetCharset(reader.Enumeration<BYTE>(p, kCharsetNames));
+    else if (n == "Font.Style")
+        font_.SetStyle(reader.Flags(p, kFontStyleNames));
+    else if (n == "TabOrder")
         SetTabOrder(reader.Integer(p));
-    else if (p.name == "TabStop")
+    else if (n == "TabStop")
         SetTabStop(reader.Boolean(p));
-    else if (p.name == "PopupMenu")
+    else if (n == "PopupMenu")
         SetPopupMenu(reader.Identifier(p));
     else
-        return TControl::ReadProperty(reader, p);
+        return TComponent::ReadProperty(reader, p);
     return true;
 }

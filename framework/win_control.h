@@ -1,18 +1,40 @@
 #pragma once
-// A control with a window of its own: creates and destroys the window, dispatches its messages,
-// holds child controls in creation order (which is also their stacking order: a later child
-// lies above an earlier one), and provides the tab order, focus and dialog-key handling.
+// A control of a window, every one of which has a window of its own: bounds, visibility,
+// enabled state, colour, font and text; creating and destroying the window and dispatching its
+// messages through the class's message map; child controls in creation order (which is also
+// their stacking order: a later child lies above an earlier one); the tab order, focus and
+// dialog-key handling.
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
-#include "framework/control.h"
+#include "base/colors.h"
+#include "base/geometry.h"
+#include "framework/component.h"
+#include "framework/events.h"
+#include "framework/font.h"
+#include "framework/message_map.h"
+#include "framework/messages.h"
 #include "framework/window_class.h"
 
 struct AccessibleTraits;
+class IFocusHost;
+class TForm;
 class TPopupMenu;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// The names the window description gives the values, in their order.
+inline constexpr std::array kAlignNames{"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"};
+
+// Transient states of a control.
+enum TControlStateFlag : unsigned {
+    csLButtonDown = 1, // the left mouse button went down on the control and is still down
+    csPaintCopy = 2,   // the control is being painted into another control's backdrop
+};
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
@@ -28,11 +50,72 @@ struct TCreateParams {
     WindowClassInfo windowClass{nullptr, nullptr, 0};
 };
 
-class TWinControl : public TControl {
+class TWinControl;
+using TControlMessageMap = TMessageMap<TWinControl>;
+using TControlMessageEntry = TMessageEntry<TWinControl>;
+
+// An entry of a control class's map: `OnMessage<&TForm::Close>(WM_CLOSE)`, or a range of messages.
+template <auto Handler>
+constexpr TControlMessageEntry OnMessage(UINT msg) {
+    return MessageEntry<TWinControl, Handler>(msg, msg);
+}
+template <auto Handler>
+constexpr TControlMessageEntry OnMessages(UINT first, UINT last) {
+    return MessageEntry<TWinControl, Handler>(first, last);
+}
+
+class TWinControl : public TComponent {
   public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
     const char* ClassName() const override { return "TWinControl"; }
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+    TForm* ParentForm() const;
+    // The form at the root of the control's parents, through its seam; nullptr when the root is
+    // no form.
+    IFocusHost* FocusHost() const;
+    // The seam a root control offers its children: a form's, nullptr for anything else.
+    virtual IFocusHost* AsFocusHost() { return nullptr; }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    TRect BoundsRect() const { return ::BoundsRect(left_, top_, width_, height_); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual TRect ClientRect() const { return {0, 0, width_, height_}; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+
+    // The caption or text, in the system's 8-bit code page.
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& text);
+
+    unsigned ControlState() const { return state_; }
+    void IncludeState(unsigned f) { state_ |= f; }
+    void ExcludeState(unsigned f) { state_ &= ~f; }
 
     // The window, created on first use.
     HWND Handle();
@@ -42,7 +125,7 @@ class TWinControl : public TControl {
     // The handle as the window procedure knows it, without creating it.
     HWND WindowHandle() const { return handle_; }
 
-    const std::vector<TControl*>& Controls() const { return controls_; }
+    const std::vector<TWinControl*>& Controls() const { return controls_; }
 
     int TabOrder() const;
     void SetTabOrder(int order);
@@ -70,12 +153,17 @@ class TWinControl : public TControl {
     // Offers a message to the children in creation order until one sets a non-zero result.
     void Broadcast(TMessage& m);
 
-    void SetBounds(int left, int top, int width, int height) override;
-    void SetParent(TWinControl* parent) override;
-    void WndProc(TMessage& m) override;
+    // Handles a message synchronously, as the control's window would.
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Walks the class's message map, then its bases' maps; what no handler takes goes to the
+    // window class's default handling.
+    void WndProc(TMessage& m);
+
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
     void Loaded() override;
-    void ChangeScale(int m, int d) override;
+    // Multiplies the bounds by m / d (edges rounded independently) and, unless the control
+    // follows its parent's font, the font height; then the children's.
+    void ChangeScale(int m, int d);
 
     // Lays out the children aligned to this control's client area.
     void AlignControls();
@@ -165,32 +253,61 @@ class TWinControl : public TControl {
     virtual void DoEnter() {}
     virtual void DoExit() {}
 
-    void BoundsChanged() override;
-    void FontChanged() override;
-    void ColorChanged() override;
-    void TextChanged() override;
-    void VisibleChanged() override;
-    void EnabledChanged() override;
+    // The bounds changed after SetBounds or because the window moved.
+    virtual void BoundsChanged();
+    // Stores bounds without touching a window: for windows that report their own moves.
+    void StoreBounds(int left, int top, int width, int height);
+    // Stores the text that the window already shows (typed by the user, for instance).
+    void StoreText(std::string text) { text_ = std::move(text); }
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    virtual void TextChanged();
+    virtual void VisibleChanged();
+    virtual void EnabledChanged();
+
+    // The class's message map. A class that handles messages of its own declares both, and its
+    // map names the base class's map (TControlMessageMap::base).
+    static const TControlMessageMap& ClassMessages();
+    virtual const TControlMessageMap& Messages() const { return ClassMessages(); }
 
     // Dialog keys: Tab, arrows, Enter, Escape that the focused control did not want itself.
     virtual void DialogKey(TMessage& m);
 
   private:
-    friend class TControl;
-    void InsertControl(TControl* c);
-    void RemoveControl(TControl* c);
-    void KeyDownNotification(TMessage& m);
-    void CharNotification(TMessage& m);
-    // Calls the typed handler of a message; answers false for a message without one.
-    bool DispatchTyped(TMessage& m);
-    void ReflectToChild(TMessage& m, HWND child);
+    void InsertControl(TWinControl* c);
+    void RemoveControl(TWinControl* c);
+    void ParentFontChanged();
+    void ParentColorChanged();
+    // CN_KEYDOWN (offered to the form's key preview first) and CN_SYSKEYDOWN.
+    bool KeyDownNotification(TMessage& m, bool preview);
+    // CN_CHAR and CN_SYSCHAR (typed with Alt).
+    bool CharNotification(TMessage& m, bool alt);
+    bool ReflectToChild(TMessage& m, HWND child);
+    bool ColorReflected(TMessage& m);
+    bool PaintOwnClass(TMessage& m);
     void UpdateBoundsFromWindow();
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    TAlign align_ = alNone;
+    TColor color_ = clWindow;
+    bool parentColor_ = false;
+    TFont font_;
+    bool parentFont_ = true;
+    bool followingParent_ = false;
+    std::string text_;
+    unsigned state_ = 0;
 
     HWND handle_ = nullptr;
     WNDPROC defProc_ = DefWindowProcA;
     bool ownClass_ = true;
     TMessage* current_ = nullptr; // the message the typed handlers are answering
-    std::vector<TControl*> controls_;
+    std::vector<TWinControl*> controls_;
     std::vector<TWinControl*> tabList_;
     std::optional<std::string> accessibleName_;
     std::string popupMenuName_;

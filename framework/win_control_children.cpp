@@ -9,12 +9,11 @@ void TWinControl::UpdateZOrder() {
     if (!handle_ || !Parent())
         return;
     const auto& siblings = Parent()->controls_;
-    auto it = std::find(siblings.begin(), siblings.end(), static_cast<TControl*>(this));
+    auto it = std::find(siblings.begin(), siblings.end(), this);
     HWND above = HWND_TOP;
     for (++it; it != siblings.end(); ++it) {
-        auto* w = dynamic_cast<TWinControl*>(*it);
-        if (w && w->handle_) {
-            above = w->handle_;
+        if ((*it)->handle_) {
+            above = (*it)->handle_;
             break;
         }
     }
@@ -22,47 +21,51 @@ void TWinControl::UpdateZOrder() {
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
-    if (parent == Parent())
+    if (parent == parent_)
         return;
     if (handle_ && !parent)
         DestroyHandle();
-    TControl::SetParent(parent);
-    if (parent && parent->Showing())
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (!parent)
+        return;
+    parent->InsertControl(this);
+    if (parentFont_)
+        ParentFontChanged();
+    if (parentColor_)
+        ParentColorChanged();
+    if (parent->Showing())
         UpdateShowing();
 }
 
-void TWinControl::InsertControl(TControl* c) {
+void TWinControl::InsertControl(TWinControl* c) {
     controls_.push_back(c);
     c->parent_ = this;
-    if (auto* w = dynamic_cast<TWinControl*>(c))
-        tabList_.push_back(w);
+    tabList_.push_back(c);
     if (c->Align() != alNone)
         AlignControls();
 }
 
-void TWinControl::RemoveControl(TControl* c) {
-    if (auto* w = dynamic_cast<TWinControl*>(c)) {
-        if (IFocusHost* host = FocusHost())
-            host->ControlRemoved(w);
-        tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), w), tabList_.end());
-    }
+void TWinControl::RemoveControl(TWinControl* c) {
+    if (IFocusHost* host = FocusHost())
+        host->ControlRemoved(c);
+    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), c), tabList_.end());
     controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
     c->parent_ = nullptr;
 }
 
 void TWinControl::Broadcast(TMessage& m) {
-    for (TControl* c : controls_) {
+    for (TWinControl* c : controls_) {
         c->WndProc(m);
         if (m.result)
             return;
     }
 }
 
-void TWinControl::ReflectToChild(TMessage& m, HWND child) {
+bool TWinControl::ReflectToChild(TMessage& m, HWND child) {
     TWinControl* c = FindControl(child);
-    if (c && c != this) {
-        m.result = c->Perform(CN_BASE + m.msg, m.wParam, m.lParam);
-        return;
-    }
-    DefaultHandler(m);
+    if (!c || c == this)
+        return false;
+    m.result = c->Perform(CN_BASE + m.msg, m.wParam, m.lParam);
+    return true;
 }

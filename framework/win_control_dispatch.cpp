@@ -1,14 +1,95 @@
-// Message dispatch of windowed controls: the window procedure, the typed handlers' defaults and
-// default handling.
+// Message dispatch of controls: the window procedure, the control's message map with its typed
+// handlers' defaults, and default handling.
 #include "framework/win_control.h"
 
 #include <windowsx.h>
 
 #include <utility>
 
-#include "framework/accessible_object.h"
+#include "framework/accessible_traits.h"
+#include "framework/application_services.h"
 #include "framework/colors_win.h"
 #include "framework/popup_menu.h"
+
+namespace {
+
+AccessibleObjectAnswer g_accessibleObject = nullptr;
+
+TPoint PointOf(LPARAM lParam) {
+    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+}
+
+constexpr TControlMessageEntry On(UINT msg, bool (*handle)(TWinControl&, TMessage&)) {
+    return {msg, msg, handle};
+}
+
+// A mouse button's message to its typed handler, with the button it is for.
+using MouseButtonHandler = void (TWinControl::*)(TMouseButton, unsigned, TPoint);
+template <MouseButtonHandler Handler, TMouseButton Button>
+bool MouseButtonMessage(TWinControl& c, TMessage& m) {
+    (c.*Handler)(Button, unsigned(m.wParam), PointOf(m.lParam));
+    return true;
+}
+
+LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbound) {
+    TWinControl* control = FindControl(hwnd);
+    if (!control && (control = BindCreatingControl(hwnd)) != nullptr) {
+        try {
+            control->AttachHandle(hwnd);
+        } catch (...) {
+            ReportException(control);
+        }
+    }
+    if (!control)
+        return unbound(hwnd, msg, wParam, lParam);
+
+    TMessage m{msg, wParam, lParam, 0};
+    try {
+        control->WndProc(m);
+    } catch (...) {
+        ReportException(control);
+    }
+    if (msg == WM_NCDESTROY) {
+        UnbindWindow(hwnd);
+        try {
+            control->HandleDestroyed(hwnd);
+        } catch (...) {
+            ReportException(control);
+        }
+    }
+    return m.result;
+}
+
+} // namespace
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcA);
+}
+
+LRESULT CALLBACK FrameworkWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcW);
+}
+
+void AttachAccessibleObject(AccessibleObjectAnswer answer) {
+    g_accessibleObject = answer;
+}
+
+LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    WndProc(m);
+    return m.result;
+}
+
+void TWinControl::WndProc(TMessage& m) {
+    TMessage* const outer = std::exchange(current_, &m);
+    struct Restore {
+        TMessage*& current;
+        TMessage* outer;
+        ~Restore() { current = outer; }
+    } restore{current_, outer};
+    if (!WalkMessageMap(Messages(), *this, m))
+        DefaultHandler(m);
+}
 
 void TWinControl::DefaultHandler(TMessage& m) {
     // The framework's own messages mean nothing to a window class's procedure.
@@ -19,94 +100,127 @@ void TWinControl::DefaultHandler(TMessage& m) {
                                         : CallWindowProcA(defProc_, handle_, m.msg, m.wParam, m.lParam);
 }
 
-namespace {
-
-TPoint PointOf(LPARAM lParam) {
-    return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-}
-
-// The mouse button of a button message, by its offset from the left button's message.
-TMouseButton ButtonOf(UINT msg) {
-    switch (msg) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-        return mbRight;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-        return mbMiddle;
-    default:
-        return mbLeft;
-    }
-}
-
-} // namespace
-
-bool TWinControl::DispatchTyped(TMessage& m) {
-    const unsigned keys = unsigned(m.wParam);
-    switch (m.msg) {
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        MouseDown(ButtonOf(m.msg), keys, PointOf(m.lParam));
-        return true;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-        MouseUp(ButtonOf(m.msg), keys, PointOf(m.lParam));
-        return true;
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK:
-        DblClick(ButtonOf(m.msg), keys, PointOf(m.lParam));
-        return true;
-    case WM_MOUSEMOVE:
-        MouseMove(keys, PointOf(m.lParam));
-        return true;
-    case CM_MOUSELEAVE:
-        MouseLeave();
-        return true;
-    case WM_KEYDOWN:
-        KeyDown(UINT(m.wParam), m.lParam);
-        return true;
-    case WM_CONTEXTMENU:
-        ContextMenu(PointOf(m.lParam));
-        return true;
-    case WM_SETFOCUS:
-        FocusIn(reinterpret_cast<HWND>(m.wParam));
-        return true;
-    case WM_KILLFOCUS:
-        FocusOut(reinterpret_cast<HWND>(m.wParam));
-        return true;
-    case WM_CAPTURECHANGED:
-        CaptureChanged(reinterpret_cast<HWND>(m.lParam));
-        return true;
-    case CN_COMMAND:
-        Command(HIWORD(m.wParam));
-        return true;
-    case CN_DRAWITEM:
-        m.result = DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) ? TRUE : FALSE;
-        return true;
-    case CM_FOCUSCHANGED:
-        FocusChanged(reinterpret_cast<TWinControl*>(m.lParam));
-        m.result = 0;
-        return true;
-    case CM_DIALOGCHAR:
-        m.result = DialogChar(char(m.wParam)) ? 1 : 0;
-        return true;
-    case WM_ERASEBKGND:
-        m.result = 1;
-        EraseBackground(reinterpret_cast<HDC>(m.wParam));
-        return true;
-    default:
-        return false;
-    }
-}
-
 void TWinControl::Default() {
     if (current_)
         DefaultHandler(*current_);
+}
+
+const TControlMessageMap& TWinControl::ClassMessages() {
+    using C = TWinControl;
+    using M = TMessage;
+    static const TControlMessageEntry entries[] = {
+        On(WM_LBUTTONDOWN, MouseButtonMessage<&C::MouseDown, mbLeft>),
+        On(WM_RBUTTONDOWN, MouseButtonMessage<&C::MouseDown, mbRight>),
+        On(WM_MBUTTONDOWN, MouseButtonMessage<&C::MouseDown, mbMiddle>),
+        On(WM_LBUTTONUP, MouseButtonMessage<&C::MouseUp, mbLeft>),
+        On(WM_RBUTTONUP, MouseButtonMessage<&C::MouseUp, mbRight>),
+        On(WM_MBUTTONUP, MouseButtonMessage<&C::MouseUp, mbMiddle>),
+        On(WM_LBUTTONDBLCLK, MouseButtonMessage<&C::DblClick, mbLeft>),
+        On(WM_RBUTTONDBLCLK, MouseButtonMessage<&C::DblClick, mbRight>),
+        On(WM_MBUTTONDBLCLK, MouseButtonMessage<&C::DblClick, mbMiddle>),
+        On(WM_MOUSEMOVE, [](C& c, M& m) { return c.MouseMove(unsigned(m.wParam), PointOf(m.lParam)), true; }),
+        On(CM_MOUSELEAVE, [](C& c, M&) { return c.MouseLeave(), true; }),
+        On(WM_KEYDOWN, [](C& c, M& m) { return c.KeyDown(UINT(m.wParam), m.lParam), true; }),
+        On(WM_CONTEXTMENU, [](C& c, M& m) { return c.ContextMenu(PointOf(m.lParam)), true; }),
+        On(WM_SETFOCUS, [](C& c, M& m) { return c.FocusIn(reinterpret_cast<HWND>(m.wParam)), true; }),
+        On(WM_KILLFOCUS, [](C& c, M& m) { return c.FocusOut(reinterpret_cast<HWND>(m.wParam)), true; }),
+        On(WM_CAPTURECHANGED,
+           [](C& c, M& m) { return c.CaptureChanged(reinterpret_cast<HWND>(m.lParam)), true; }),
+        On(WM_ERASEBKGND,
+           [](C& c, M& m) {
+               m.result = 1;
+               c.EraseBackground(reinterpret_cast<HDC>(m.wParam));
+               return true;
+           }),
+        On(WM_PAINT, [](C& c, M& m) { return c.PaintOwnClass(m); }),
+        On(WM_PRINTCLIENT, [](C& c, M& m) { return c.PaintOwnClass(m); }),
+        On(WM_WINDOWPOSCHANGED,
+           [](C& c, M& m) {
+               c.DefaultHandler(m);
+               c.UpdateBoundsFromWindow();
+               return true;
+           }),
+        On(WM_GETOBJECT, [](C& c, M& m) { return g_accessibleObject && g_accessibleObject(c, m); }),
+
+        // What the control's window notifies its parent of goes back to the child that sent it.
+        On(WM_COMMAND,
+           [](C& c, M& m) { return m.lParam && c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
+        On(WM_DRAWITEM,
+           [](C& c, M& m) {
+               const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+               if (item.CtlType != ODT_MENU)
+                   return c.ReflectToChild(m, item.hwndItem);
+               m.result = c.DrawMenuItem(item) ? TRUE : FALSE;
+               return m.result == TRUE;
+           }),
+        On(WM_MEASUREITEM,
+           [](C& c, M& m) {
+               auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
+               m.result = item.CtlType == ODT_MENU && c.MeasureMenuItem(item) ? TRUE : FALSE;
+               return m.result == TRUE;
+           }),
+        On(WM_CTLCOLOREDIT, [](C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
+        On(WM_CTLCOLORSTATIC,
+           [](C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
+        On(WM_CTLCOLORBTN, [](C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
+        On(CN_CTLCOLOREDIT, [](C& c, M& m) { return c.ColorReflected(m); }),
+        On(CN_CTLCOLORSTATIC, [](C& c, M& m) { return c.ColorReflected(m); }),
+        On(CN_CTLCOLORBTN, [](C& c, M& m) { return c.ColorReflected(m); }),
+        On(CN_COMMAND, [](C& c, M& m) { return c.Command(HIWORD(m.wParam)), true; }),
+        On(CN_DRAWITEM,
+           [](C& c, M& m) {
+               m.result = c.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) ? TRUE : FALSE;
+               return true;
+           }),
+
+        // The keyboard step's notifications and the framework's own messages.
+        On(CN_KEYDOWN, [](C& c, M& m) { return c.KeyDownNotification(m, true); }),
+        On(CN_SYSKEYDOWN, [](C& c, M& m) { return c.KeyDownNotification(m, false); }),
+        On(CN_CHAR, [](C& c, M& m) { return c.CharNotification(m, false); }),
+        On(CN_SYSCHAR, [](C& c, M& m) { return c.CharNotification(m, true); }),
+        On(CM_DIALOGKEY, [](C& c, M& m) { return c.DialogKey(m), true; }),
+        On(CM_DIALOGCHAR,
+           [](C& c, M& m) {
+               m.result = c.DialogChar(char(m.wParam)) ? 1 : 0;
+               return true;
+           }),
+        On(CM_FOCUSCHANGED,
+           [](C& c, M& m) {
+               c.FocusChanged(reinterpret_cast<TWinControl*>(m.lParam));
+               m.result = 0;
+               return true;
+           }),
+        On(CM_ENTER, [](C& c, M&) { return c.DoEnter(), true; }),
+        On(CM_EXIT, [](C& c, M&) { return c.DoExit(), true; }),
+    };
+    static const TControlMessageMap map(nullptr, entries);
+    return map;
+}
+
+bool TWinControl::PaintOwnClass(TMessage& m) {
+    if (!ownClass_)
+        return false;
+    if (m.msg == WM_PAINT) {
+        PaintDC dc(handle_);
+        Paint(dc.Get());
+        return true;
+    }
+    if (m.lParam & PRF_ERASEBKGND)
+        EraseBackground(reinterpret_cast<HDC>(m.wParam));
+    Paint(reinterpret_cast<HDC>(m.wParam));
+    return true;
+}
+
+bool TWinControl::ColorReflected(TMessage& m) {
+    const HDC dc = reinterpret_cast<HDC>(m.wParam);
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    m.result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    if (!IsSystemColor(Color()) || SystemColorIndex(Color()) != COLOR_WINDOW) {
+        SetDCBrushColor(dc, ColorToRGB(Color()));
+        m.result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
+    }
+    return true;
 }
 
 void TWinControl::MouseDown(TMouseButton button, unsigned, TPoint) {
@@ -163,104 +277,4 @@ void TWinControl::CaptureChanged(HWND) {
 void TWinControl::Command(WORD) {}
 bool TWinControl::DrawItem(const DRAWITEMSTRUCT&) {
     return false;
-}
-
-void TWinControl::WndProc(TMessage& m) {
-    TMessage* const outer = std::exchange(current_, &m);
-    struct Restore {
-        TMessage*& current;
-        TMessage* outer;
-        ~Restore() { current = outer; }
-    } restore{current_, outer};
-    if (DispatchTyped(m))
-        return;
-
-    switch (m.msg) {
-    case CN_KEYDOWN:
-    case CN_SYSKEYDOWN:
-        KeyDownNotification(m);
-        return;
-    case CN_CHAR:
-    case CN_SYSCHAR:
-        CharNotification(m);
-        return;
-    case CM_DIALOGKEY:
-        DialogKey(m);
-        return;
-    case CM_ENTER:
-        DoEnter();
-        return;
-    case CM_EXIT:
-        DoExit();
-        return;
-    case WM_COMMAND:
-        if (m.lParam) {
-            ReflectToChild(m, reinterpret_cast<HWND>(m.lParam));
-            return;
-        }
-        break;
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
-        if (item.CtlType != ODT_MENU) {
-            ReflectToChild(m, item.hwndItem);
-            return;
-        }
-        if (DrawMenuItem(item)) {
-            m.result = TRUE;
-            return;
-        }
-        break;
-    }
-    case WM_MEASUREITEM:
-        if (reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam)->CtlType == ODT_MENU &&
-            MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam))) {
-            m.result = TRUE;
-            return;
-        }
-        break;
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        ReflectToChild(m, reinterpret_cast<HWND>(m.lParam));
-        return;
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC:
-    case CN_CTLCOLORBTN: {
-        const HDC dc = reinterpret_cast<HDC>(m.wParam);
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        SetBkColor(dc, ColorToRGB(Color()));
-        m.result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-        if (!IsSystemColor(Color()) || SystemColorIndex(Color()) != COLOR_WINDOW) {
-            SetDCBrushColor(dc, ColorToRGB(Color()));
-            m.result = reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-        }
-        return;
-    }
-    case WM_GETOBJECT:
-        if (AnswerAccessibleObject(*this, m))
-            return;
-        break;
-    case WM_WINDOWPOSCHANGED:
-        DefaultHandler(m);
-        UpdateBoundsFromWindow();
-        return;
-    case WM_PAINT:
-        if (ownClass_) {
-            PaintDC dc(handle_);
-            Paint(dc.Get());
-            return;
-        }
-        break;
-    case WM_PRINTCLIENT:
-        if (ownClass_) {
-            if (m.lParam & PRF_ERASEBKGND)
-                EraseBackground(reinterpret_cast<HDC>(m.wParam));
-            Paint(reinterpret_cast<HDC>(m.wParam));
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    DefaultHandler(m);
 }

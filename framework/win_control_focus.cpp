@@ -1,4 +1,4 @@
-// Tab order and focus of windowed controls.
+// Tab order, focus and dialog keys of controls.
 #include <algorithm>
 #include <climits>
 
@@ -6,6 +6,18 @@
 #include "framework/popup_menu.h"
 #include "framework/reader.h"
 #include "framework/win_control.h"
+
+IFocusHost* TWinControl::FocusHost() const {
+    const TWinControl* root = this;
+    while (root->parent_)
+        root = root->parent_;
+    return const_cast<TWinControl*>(root)->AsFocusHost();
+}
+
+TForm* TWinControl::ParentForm() const {
+    IFocusHost* host = FocusHost();
+    return host ? host->HostForm() : nullptr;
+}
 
 int TWinControl::TabOrder() const {
     if (!Parent())
@@ -28,7 +40,7 @@ void TWinControl::SetTabOrder(int order) {
 }
 
 void TWinControl::Loaded() {
-    TControl::Loaded();
+    TComponent::Loaded();
     if (!popupMenuName_.empty() && !PopupMenu())
         throw EReadError("Invalid PopupMenu " + popupMenuName_ + " of " + Name());
     std::stable_sort(tabList_.begin(), tabList_.end(), [](const TWinControl* a, const TWinControl* b) {
@@ -42,7 +54,7 @@ bool TWinControl::CanFocus() const {
     if (!FocusHost())
         return false;
     // Every parent up to the form, which is the root, and the control itself.
-    for (const TControl* c = this; c->Parent(); c = c->Parent())
+    for (const TWinControl* c = this; c->Parent(); c = c->Parent())
         if (!c->Visible() || !c->Enabled())
             return false;
     return true;
@@ -114,21 +126,21 @@ bool TWinControl::DialogChar(char c) {
     return m.result != 0;
 }
 
-void TWinControl::CharNotification(TMessage& m) {
+bool TWinControl::CharNotification(TMessage& m, bool alt) {
     // A character the focused control does not take as input, or any character typed with
     // Alt, may be an accelerator of a control of the form.
     m.result = 0;
-    const bool alt = m.msg == CN_SYSCHAR;
     if (!alt && (Perform(WM_GETDLGCODE) & DLGC_WANTCHARS) != 0)
-        return;
+        return true;
     if (IFocusHost* host = FocusHost())
         m.result = host->OfferDialogChar(m.wParam, m.lParam) ? 1 : 0;
+    return true;
 }
 
-void TWinControl::KeyDownNotification(TMessage& m) {
-    if (IFocusHost* host = FocusHost(); host && m.msg == CN_KEYDOWN && host->PreviewKey(m.wParam)) {
+bool TWinControl::KeyDownNotification(TMessage& m, bool preview) {
+    if (IFocusHost* host = FocusHost(); host && preview && host->PreviewKey(m.wParam)) {
         m.result = 1;
-        return;
+        return true;
     }
     UINT mask = 0;
     switch (m.wParam) {
@@ -152,9 +164,10 @@ void TWinControl::KeyDownNotification(TMessage& m) {
     }
     m.result = 0;
     if (!mask || Perform(CM_WANTSPECIALKEY, m.wParam, m.lParam) != 0 || (Perform(WM_GETDLGCODE) & mask) != 0)
-        return;
+        return true;
     if (IFocusHost* host = FocusHost())
         m.result = host->OfferDialogKey(m.wParam, m.lParam) ? 1 : 0;
+    return true;
 }
 
 void TWinControl::DialogKey(TMessage& m) {

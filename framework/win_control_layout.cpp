@@ -1,5 +1,7 @@
-// Bounds, alignment of children and scaling of windowed controls.
+// Bounds, alignment of children and scaling of controls.
 #include "framework/win_control.h"
+
+#include "base/mul_div.h"
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (left == Left() && top == Top() && width == Width() && height == Height())
@@ -10,6 +12,22 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     }
     SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     UpdateBoundsFromWindow();
+}
+
+void TWinControl::StoreBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    BoundsChanged();
+}
+
+void TWinControl::SetAlign(TAlign align) {
+    if (align != align_) {
+        align_ = align;
+        if (parent_)
+            parent_->AlignControls();
+    }
 }
 
 void TWinControl::UpdateBoundsFromWindow() {
@@ -34,7 +52,7 @@ void TWinControl::BoundsChanged() {
 
 void TWinControl::AlignControls() {
     TRect area = ClientRect();
-    for (TControl* c : controls_) {
+    for (TWinControl* c : controls_) {
         switch (c->Align()) {
         case alNone:
             break;
@@ -62,7 +80,11 @@ void TWinControl::AlignControls() {
 }
 
 void TWinControl::ChangeScale(int m, int d) {
-    TControl::ChangeScale(m, d);
-    for (TControl* c : controls_)
+    const TRect r{MulDivRound(left_, m, d), MulDivRound(top_, m, d), MulDivRound(left_ + width_, m, d),
+                  MulDivRound(top_ + height_, m, d)};
+    SetBounds(r.left, r.top, r.Width(), r.Height());
+    if (!parentFont_)
+        font_.SetHeight(MulDivRound(font_.Height(), m, d));
+    for (TWinControl* c : controls_)
         c->ChangeScale(m, d);
 }

@@ -1,26 +1,68 @@
-// Fonts, colours, text and the background of windowed controls.
+// Fonts, colours, text and the background of controls.
 #include "framework/win_control.h"
 
 #include "base/win/ansi.h"
 #include "base/win/solid_fill.h"
-#include "framework/accessible_object.h"
+#include "framework/accessible_traits.h"
 #include "framework/colors_win.h"
 
+void TWinControl::SetColor(TColor color) {
+    parentColor_ = false;
+    if (color != color_) {
+        color_ = color;
+        ColorChanged();
+    }
+}
+
+void TWinControl::SetParentColor(bool v) {
+    parentColor_ = v;
+    if (v && parent_)
+        ParentColorChanged();
+}
+
+void TWinControl::ParentColorChanged() {
+    if (parent_ && parent_->Color() != color_) {
+        color_ = parent_->Color();
+        ColorChanged();
+    }
+}
+
+void TWinControl::SetParentFont(bool v) {
+    parentFont_ = v;
+    if (v && parent_)
+        ParentFontChanged();
+}
+
+void TWinControl::ParentFontChanged() {
+    if (!parent_)
+        return;
+    followingParent_ = true;
+    font_.Assign(parent_->Font());
+    followingParent_ = false;
+}
+
+void TWinControl::SetText(const std::string& text) {
+    if (text != text_) {
+        text_ = text;
+        TextChanged();
+    }
+}
+
 void TWinControl::FontChanged() {
-    TControl::FontChanged();
+    if (!followingParent_)
+        parentFont_ = false;
     if (handle_) {
         SendMessageA(handle_, WM_SETFONT, WPARAM(Font().Handle()), TRUE);
         Invalidate();
     }
-    for (TControl* c : controls_)
+    for (TWinControl* c : controls_)
         if (c->ParentFont())
             c->ParentFontChanged();
 }
 
 void TWinControl::ColorChanged() {
-    TControl::ColorChanged();
     Invalidate();
-    for (TControl* c : controls_)
+    for (TWinControl* c : controls_)
         if (c->ParentColor())
             c->ParentColorChanged();
 }

@@ -2,12 +2,10 @@
 
 #include <cstring>
 #include <map>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "base/exception.h"
-#include "framework/application_services.h"
-#include "framework/win_control.h"
 
 namespace {
 
@@ -91,6 +89,17 @@ void SetCreatingControl(TWinControl* control) {
     t_creating = control;
 }
 
+TWinControl* BindCreatingControl(HWND hwnd) {
+    TWinControl* control = std::exchange(t_creating, nullptr);
+    if (control)
+        Bind(hwnd, control);
+    return control;
+}
+
+void UnbindWindow(HWND hwnd) {
+    RemovePropA(hwnd, ControlPropertyName());
+}
+
 TWinControl* FindControl(HWND hwnd) {
     if (!hwnd)
         return nullptr;
@@ -114,47 +123,4 @@ void UnhookWindow(HWND hwnd, WNDPROC previous) {
     else
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
     RemovePropA(hwnd, ControlPropertyName());
-}
-
-namespace {
-
-LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbound) {
-    TWinControl* control = FindControl(hwnd);
-    if (!control && t_creating) {
-        control = std::exchange(t_creating, nullptr);
-        Bind(hwnd, control);
-        try {
-            control->AttachHandle(hwnd);
-        } catch (...) {
-            ReportException(control);
-        }
-    }
-    if (!control)
-        return unbound(hwnd, msg, wParam, lParam);
-
-    TMessage m{msg, wParam, lParam, 0};
-    try {
-        control->WndProc(m);
-    } catch (...) {
-        ReportException(control);
-    }
-    if (msg == WM_NCDESTROY) {
-        RemovePropA(hwnd, ControlPropertyName());
-        try {
-            control->HandleDestroyed(hwnd);
-        } catch (...) {
-            ReportException(control);
-        }
-    }
-    return m.result;
-}
-
-} // namespace
-
-LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcA);
-}
-
-LRESULT CALLBACK FrameworkWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return Dispatch(hwnd, msg, wParam, lParam, DefWindowProcW);
 }

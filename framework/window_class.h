@@ -26,6 +26,11 @@ void SetCreatingControl(TWinControl* control);
 
 // The control bound to a window, or nullptr.
 TWinControl* FindControl(HWND hwnd);
+// On a window's first message: binds it to the control whose window is being created, if any,
+// and answers that control.
+TWinControl* BindCreatingControl(HWND hwnd);
+// Forgets the window's control, once the window is gone.
+void UnbindWindow(HWND hwnd);
 
 // Puts the framework's procedure in front of a window that another component created, such as
 // an embedded ActiveX control's window, and binds it to `control`. Answers the previous procedure.
@@ -34,6 +39,7 @@ WNDPROC HookWindow(HWND hwnd, TWinControl* control);
 void UnhookWindow(HWND hwnd, WNDPROC previous);
 
 // The window procedure of the framework's windows, and its Unicode twin for hooked Unicode
-// windows (whose messages then reach the control with UTF-16 text).
+// windows (whose messages then reach the control with UTF-16 text). They hand each message to
+// the bound control's WndProc, and every exception to the application's handler.
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK FrameworkWindowProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

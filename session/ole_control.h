@@ -92,11 +92,13 @@ class TOleControl : public TWinControl {
     void SetName(std::string name) override;
     void SetBounds(int left, int top, int width, int height) override;
     void SetParent(TWinControl* parent) override;
-    void WndProc(TMessage& m) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
     void HandleDestroyed(HWND hwnd) override;
 
   protected:
+    static const TControlMessageMap& ClassMessages();
+    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+
     // Calls the handler of event slot `slot` (the index of the event's DISPID in the
     // control-data record) with the event's arguments; the wrapper supplies the slots.
     virtual void InvokeEvent(int slot, const TEventArguments& args);
@@ -142,7 +144,11 @@ class TOleControl : public TWinControl {
     void ForgetControlWindow() noexcept;
     void UIActivate();
     void UIDeactivate();
+    // A key the loop's keyboard step offers the control's in-place object to translate first.
     bool TranslateKey(TMessage& m);
+    bool Reflected(TMessage& m);
+    bool UIActivateRequested(TMessage& m);
+    bool UIDeactivateRequested(TMessage& m);
     bool IsMnemonic(const TMessage& m);
 
     // Extent (pixels <-> HIMETRIC with the screen's resolution).

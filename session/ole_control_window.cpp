@@ -119,29 +119,36 @@ void TOleControl::InPlaceDeactivated() noexcept {
 
 // Messages
 
-void TOleControl::WndProc(TMessage& m) {
-    if (m.msg >= CN_BASE + WM_KEYFIRST && m.msg <= CN_BASE + WM_KEYLAST) {
-        if (!TranslateKey(m))
-            TWinControl::WndProc(m);
-        return;
-    }
-    // Notifications the control's window sent its parent, reflected back by the parent: the
-    // control expects them as OCM_ messages.
-    if (controlWindow_ && m.msg >= CN_BASE && m.msg < CN_BASE + WM_USER) {
-        m.result =
-            CallWindowProcA(previousProc_, controlWindow_, OCM__BASE + (m.msg - CN_BASE), m.wParam, m.lParam);
-        return;
-    }
-    switch (m.msg) {
-    case CM_UIACTIVATE:
-        UIActivate();
-        return;
-    case CM_UIDEACTIVATE:
-        UIDeactivate();
-        return;
-    default:
-        TWinControl::WndProc(m);
-    }
+const TControlMessageMap& TOleControl::ClassMessages() {
+    static const TControlMessageEntry entries[] = {
+        OnMessages<&TOleControl::TranslateKey>(CN_BASE + WM_KEYFIRST, CN_BASE + WM_KEYLAST),
+        OnMessages<&TOleControl::Reflected>(CN_BASE, CN_BASE + WM_KEYFIRST - 1),
+        OnMessages<&TOleControl::Reflected>(CN_BASE + WM_KEYLAST + 1, CN_BASE + WM_USER - 1),
+        OnMessage<&TOleControl::UIActivateRequested>(CM_UIACTIVATE),
+        OnMessage<&TOleControl::UIDeactivateRequested>(CM_UIDEACTIVATE),
+    };
+    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
+    return map;
+}
+
+// Notifications the control's window sent its parent, reflected back by the parent: the control
+// expects them as OCM_ messages.
+bool TOleControl::Reflected(TMessage& m) {
+    if (!controlWindow_)
+        return false;
+    m.result =
+        CallWindowProcA(previousProc_, controlWindow_, OCM__BASE + (m.msg - CN_BASE), m.wParam, m.lParam);
+    return true;
+}
+
+bool TOleControl::UIActivateRequested(TMessage&) {
+    UIActivate();
+    return true;
+}
+
+bool TOleControl::UIDeactivateRequested(TMessage&) {
+    UIDeactivate();
+    return true;
 }
 
 bool TOleControl::TranslateKey(TMessage& m) {

@@ -17,13 +17,21 @@ class KeyRecorder : public TWinControl {
     const char* ClassName() const override { return "TKeyRecorder"; }
     std::vector<UINT> offered;
     bool consume = false;
-    void WndProc(TMessage& m) override {
-        if (m.msg >= CN_KEYDOWN && m.msg <= CN_BASE + 0x0108) {
-            offered.push_back(m.msg);
-            m.result = consume ? 1 : 0;
-            return;
-        }
-        TWinControl::WndProc(m);
+
+  protected:
+    static const TControlMessageMap& ClassMessages() {
+        static const TControlMessageEntry entries[] = {
+            OnMessages<&KeyRecorder::Offered>(CN_KEYDOWN, CN_BASE + 0x0108)};
+        static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
+        return map;
+    }
+    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+
+  private:
+    bool Offered(TMessage& m) {
+        offered.push_back(m.msg);
+        m.result = consume ? 1 : 0;
+        return true;
     }
 };
 

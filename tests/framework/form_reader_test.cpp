@@ -138,8 +138,8 @@ TEST(FormReader, ALabelsStyleFontIsItsOwnOnlyWhenMarkedAssigned) {
                                        "    object Ok: TButton\n");
     TTestForm form(nullptr);
     ReadForm(form, ReadDescription(labels));
-    const auto* own = dynamic_cast<TControl*>(form.FindComponent("Own"));
-    const auto* parents = dynamic_cast<TControl*>(form.FindComponent("Parents"));
+    const auto* own = dynamic_cast<TWinControl*>(form.FindComponent("Own"));
+    const auto* parents = dynamic_cast<TWinControl*>(form.FindComponent("Parents"));
     ASSERT_TRUE(own && parents);
     EXPECT_EQ(own->Font().Name(), "Tahoma");
     EXPECT_EQ(own->Font().Color(), clWhite);

@@ -17,14 +17,26 @@ class TEmbedded : public TWinControl {
     explicit TEmbedded(TComponent* owner) : TWinControl(owner) { SetTabStop(true); }
     const char* ClassName() const override { return "TEmbedded"; }
     std::vector<UINT> received;
-    void WndProc(TMessage& m) override {
-        if (m.msg == CM_UIACTIVATE || m.msg == CM_UIDEACTIVATE) {
-            received.push_back(m.msg);
-            if (m.msg == CM_UIDEACTIVATE && ParentForm()->ActiveOleControl() == this)
-                ParentForm()->SetActiveOleControl(nullptr);
-            return;
-        }
-        TWinControl::WndProc(m);
+
+  protected:
+    static const TControlMessageMap& ClassMessages() {
+        static const TControlMessageEntry entries[] = {OnMessage<&TEmbedded::Activated>(CM_UIACTIVATE),
+                                                       OnMessage<&TEmbedded::Deactivated>(CM_UIDEACTIVATE)};
+        static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
+        return map;
+    }
+    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+
+  private:
+    bool Activated(TMessage& m) {
+        received.push_back(m.msg);
+        return true;
+    }
+    bool Deactivated(TMessage& m) {
+        received.push_back(m.msg);
+        if (ParentForm()->ActiveOleControl() == this)
+            ParentForm()->SetActiveOleControl(nullptr);
+        return true;
     }
 };
 

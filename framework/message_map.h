@@ -1,0 +1,61 @@
+#pragma once
+// Message maps: each class that handles messages lists them in one table, message (or range of
+// messages) to handler, and names its base class's table. A message walks the class's table,
+// then its base's, up to the root; the first handler that takes it ends the walk.
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "framework/messages.h"
+
+template <class Target>
+struct TMessageEntry {
+    UINT first;
+    UINT last;
+    // Answers whether the message was taken; false passes it on to the next entry.
+    bool (*handle)(Target& target, TMessage& m);
+};
+
+template <class Target>
+struct TMessageMap {
+    const TMessageMap* base;
+    const TMessageEntry<Target>* entries;
+    size_t count;
+
+    template <size_t N>
+    constexpr TMessageMap(const TMessageMap* baseMap, const TMessageEntry<Target> (&table)[N])
+        : base(baseMap), entries(table), count(N) {}
+};
+
+// Answers whether a handler of the map or of its bases took the message.
+template <class Target>
+bool WalkMessageMap(const TMessageMap<Target>& map, Target& target, TMessage& m) {
+    for (const TMessageMap<Target>* level = &map; level; level = level->base)
+        for (size_t i = 0; i < level->count; ++i) {
+            const TMessageEntry<Target>& e = level->entries[i];
+            if (m.msg >= e.first && m.msg <= e.last && e.handle(target, m))
+                return true;
+        }
+    return false;
+}
+
+template <class Handler>
+struct MessageHandlerClass;
+template <class T>
+struct MessageHandlerClass<bool (T::*)(TMessage&)> {
+    using type = T;
+};
+
+// An entry that calls a member of the class whose map it is in; the walk reaches a class's map
+// only for objects of that class, so the cast down is sound.
+template <class Target, auto Handler>
+bool CallMessageHandler(Target& target, TMessage& m) {
+    using T = typename MessageHandlerClass<decltype(Handler)>::type;
+    return (static_cast<T&>(target).*Handler)(m);
+}
+
+template <class Target, auto Handler>
+constexpr TMessageEntry<Target> MessageEntry(UINT first, UINT last) {
+    return {first, last, &CallMessageHandler<Target, Handler>};
+}
