@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/exception.h"
+#include "base/scope_guard.h"
 #include "base/win/resource_strings.h"
 #include "controls/menu_glyphs.h"
 #include "resources/resource_ids.h"
@@ -84,15 +85,11 @@ HBITMAP TPictureMenu::GlyphOf(UINT command, bool greyed) {
 }
 
 std::optional<TPictureMenuItem> TPictureMenu::Popup(HWND owner, TPoint screen) {
-    open_ = true;
     UINT chosen = 0;
-    try {
+    {
+        const ScopedValue<bool> open(open_, true);
         chosen = TrackContextMenu(menu_.Get(), owner, screen.x, screen.y);
-    } catch (...) {
-        open_ = false;
-        throw;
     }
-    open_ = false;
     if (chosen == 0)
         return std::nullopt;
     return TPictureMenuItem(chosen - 1);

@@ -1,5 +1,5 @@
 #pragma once
-// What assistive technology reads of a windowed control: the platform's standard accessible
+// What assistive technology reads of a control: the platform's standard accessible
 // object for its window, with the name and role the control gives in place of the platform's
 // guesses (which, for the framework's own window classes, are the generic client role and the
 // window's text as the name).

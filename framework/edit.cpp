@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "base/scope_guard.h"
 #include "framework/accessible_traits.h"
 #include "framework/reader.h"
 
@@ -62,11 +63,7 @@ void TEdit::SetPasswordChar(char c) {
 }
 
 SecretText TEdit::TypedText() {
-    struct Reading {
-        bool& flag;
-        bool previous = std::exchange(flag, true);
-        ~Reading() { flag = previous; }
-    } reading{typedTextRead_};
+    const ScopedValue<bool> reading(typedTextRead_, true);
     return SecretText::FromWindow(Handle());
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/scope_guard.h"
 #include "base/win/rect.h"
 #include "framework/application_services.h"
 #include "framework/messages.h"
@@ -96,13 +97,10 @@ void TMouseTrackingTimerList::Tick(UINT_PTR timer) {
     TWinControl* const control = t.control;
     IcxMouseTrackingCaller* const caller = t.caller;
     ticking_ = &t;
-    struct EndTick {
-        TMouseTrackingTimerList& list;
-        ~EndTick() {
-            list.ticking_ = nullptr;
-            list.retired_.reset();
-        }
-    } endTick{*this};
+    const ScopeExit endTick([this] {
+        ticking_ = nullptr;
+        retired_.reset();
+    });
     if (hwnd) {
         POINT client = cursor;
         ScreenToClient(hwnd, &client);

@@ -1,4 +1,4 @@
-// Children, their order and the messages passed down to them, of windowed controls.
+// Children, their order and the messages passed down to them, of controls.
 #include "framework/win_control.h"
 
 #include <algorithm>

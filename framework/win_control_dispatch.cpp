@@ -4,8 +4,7 @@
 
 #include <windowsx.h>
 
-#include <utility>
-
+#include "base/scope_guard.h"
 #include "framework/accessible_traits.h"
 #include "framework/application_services.h"
 #include "framework/colors_win.h"
@@ -81,12 +80,7 @@ LRESULT TWinControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
-    TMessage* const outer = std::exchange(current_, &m);
-    struct Restore {
-        TMessage*& current;
-        TMessage* outer;
-        ~Restore() { current = outer; }
-    } restore{current_, outer};
+    const ScopedValue<TMessage*> current(current_, &m);
     if (!WalkMessageMap(Messages(), *this, m))
         DefaultHandler(m);
 }

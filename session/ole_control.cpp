@@ -52,7 +52,7 @@ void TOleControl::InitializeControl() {
 
 TOleControl::~TOleControl() {
     DestroyControl();
-    // Leaves the parent while still a windowed control, so that the form forgets it as its
+    // Leaves the parent while still an embedded control's host, so that the form forgets it as its
     // focused control and the parent drops it from its tab order.
     SetParent(nullptr);
 }

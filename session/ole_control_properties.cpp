@@ -3,6 +3,7 @@
 
 #include "session/ole_control.h"
 
+#include "base/scope_guard.h"
 #include "base/win/ansi.h"
 
 #include "session/ole_check.h"
@@ -19,19 +20,6 @@ Variant Converted(const Variant& value, VARTYPE type) {
     OleCheck(VariantChangeType(result.Ptr(), const_cast<VARIANT*>(&value.Get()), 0, type));
     return result;
 }
-
-// Sets a flag for the lifetime of the guard, so that a change the host makes while copying a
-// property from the control is not copied back, and a nested notification is ignored.
-class ReentryGuard {
-  public:
-    explicit ReentryGuard(bool& flag) : flag_(flag) { flag_ = true; }
-    ReentryGuard(const ReentryGuard&) = delete;
-    ReentryGuard& operator=(const ReentryGuard&) = delete;
-    ~ReentryGuard() { flag_ = false; }
-
-  private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -117,6 +105,8 @@ void TOleControl::StockPropertyChanged(DISPID dispid) {
     PullStockProperty(dispid);
 }
 
+// While a property is copied one way, the updating flag is set: a change the copy causes is not
+// copied back, and a nested notification is ignored.
 void TOleControl::PullStockProperty(DISPID dispid) {
     // A control that fails the read leaves the host's value as it was; only OLE errors are
     // expected here, anything else goes on to the caller.
@@ -124,19 +114,19 @@ void TOleControl::PullStockProperty(DISPID dispid) {
         switch (dispid) {
         case DISPID_BACKCOLOR:
             if (!updatingColor_) {
-                ReentryGuard guard(updatingColor_);
+                const ScopedValue<bool> updating(updatingColor_, true);
                 SetColor(GetIntegerProp(dispid));
             }
             break;
         case DISPID_FORECOLOR:
             if (!updatingFont_) {
-                ReentryGuard guard(updatingFont_);
+                const ScopedValue<bool> updating(updatingFont_, true);
                 Font().SetColor(GetIntegerProp(dispid));
             }
             break;
         case DISPID_FONT:
             if (!updatingFont_) {
-                ReentryGuard guard(updatingFont_);
+                const ScopedValue<bool> updating(updatingFont_, true);
                 const Variant font = GetDispProperty(dispid);
                 if (font.Type() == VT_DISPATCH || font.Type() == VT_UNKNOWN)
                     AssignOleFont(Font(), font.Get().punkVal);
@@ -144,7 +134,7 @@ void TOleControl::PullStockProperty(DISPID dispid) {
             break;
         case DISPID_ENABLED:
             if (!updatingEnabled_) {
-                ReentryGuard guard(updatingEnabled_);
+                const ScopedValue<bool> updating(updatingEnabled_, true);
                 SetEnabled(GetWordBoolProp(dispid));
             }
             break;
@@ -161,7 +151,7 @@ void TOleControl::ColorChanged() {
         return;
     AmbientPropertyChanged(DISPID_AMBIENT_BACKCOLOR);
     if ((controlData_.Flags & cdBackColor) && !updatingColor_) {
-        ReentryGuard guard(updatingColor_);
+        const ScopedValue<bool> updating(updatingColor_, true);
         SetIntegerProp(DISPID_BACKCOLOR, Color());
     }
 }
@@ -174,7 +164,7 @@ void TOleControl::FontChanged() {
     AmbientPropertyChanged(DISPID_AMBIENT_FORECOLOR);
     if (updatingFont_)
         return;
-    ReentryGuard guard(updatingFont_);
+    const ScopedValue<bool> updating(updatingFont_, true);
     if (controlData_.Flags & cdFont)
         PutDispProperty(DISPID_FONT, Variant::Dispatch(CreateOleFont(Font()).Get()).Get());
     if (controlData_.Flags & cdForeColor)
@@ -184,7 +174,7 @@ void TOleControl::FontChanged() {
 void TOleControl::EnabledChanged() {
     TWinControl::EnabledChanged();
     if (Running() && (controlData_.Flags & cdEnabled) && !updatingEnabled_) {
-        ReentryGuard guard(updatingEnabled_);
+        const ScopedValue<bool> updating(updatingEnabled_, true);
         SetWordBoolProp(DISPID_ENABLED, Enabled());
     }
 }
