@@ -97,25 +97,36 @@ void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
 
 const TControlMessageMap& TEdit::ClassMessages() {
     static const TControlMessageEntry entries[] = {
-        OnMessage<&TEdit::TextRequested>(WM_GETTEXT),
-        OnMessage<&TEdit::TextRequested>(WM_GETTEXTLENGTH),
-        OnMessage<&TEdit::TextRequested>(EM_GETLINE),
+        OnMessage<&TEdit::TextAsked>(WM_GETTEXT),
+        OnMessage<&TEdit::TextLengthAsked>(WM_GETTEXTLENGTH),
+        OnMessage<&TEdit::TextLengthAsked>(EM_GETLINE),
     };
     static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
     return map;
 }
 
-bool TEdit::TextRequested(TMessage& m) {
-    // A masked field gives its text to no other thread or program, as the platform's own
-    // password fields do; the program reads it with TypedText.
-    if (!passwordChar_ || typedTextRead_ || InSendMessageEx(nullptr) == ISMEX_NOSEND)
+// A masked field gives its text to no other thread or program, as the platform's own password
+// fields do; the program reads it with TypedText.
+bool TEdit::RefusesText() const {
+    return passwordChar_ && !typedTextRead_ && InSendMessageEx(nullptr) != ISMEX_NOSEND;
+}
+
+bool TEdit::TextAsked(TMessage& m) {
+    if (!RefusesText())
         return false;
-    if (m.msg == WM_GETTEXT && m.wParam > 0) {
+    if (m.wParam > 0) {
         if (IsWindowUnicode(WindowHandle()))
             *reinterpret_cast<wchar_t*>(m.lParam) = L'\0';
         else
             *reinterpret_cast<char*>(m.lParam) = '\0';
     }
+    m.result = 0;
+    return true;
+}
+
+bool TEdit::TextLengthAsked(TMessage& m) {
+    if (!RefusesText())
+        return false;
     m.result = 0;
     return true;
 }

@@ -39,7 +39,10 @@ class TEdit : public TWinControl {
     void Command(WORD notification) override;
 
   private:
-    bool TextRequested(TMessage& m);
+    bool RefusesText() const;
+    // WM_GETTEXT; WM_GETTEXTLENGTH and EM_GETLINE.
+    bool TextAsked(TMessage& m);
+    bool TextLengthAsked(TMessage& m);
 
     bool border_ = true;
     char passwordChar_ = '\0';

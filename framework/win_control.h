@@ -284,7 +284,9 @@ class TWinControl : public TComponent {
     bool CharNotification(TMessage& m, bool alt);
     bool ReflectToChild(TMessage& m, HWND child);
     bool ColorReflected(TMessage& m);
-    bool PaintOwnClass(TMessage& m);
+    // WM_PAINT and WM_PRINTCLIENT of the framework's own window classes.
+    bool PaintOwnClass();
+    bool PrintOwnClass(TMessage& m);
     void UpdateBoundsFromWindow();
 
     TWinControl* parent_ = nullptr;

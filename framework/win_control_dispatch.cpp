@@ -126,8 +126,8 @@ const TControlMessageMap& TWinControl::ClassMessages() {
                c.EraseBackground(reinterpret_cast<HDC>(m.wParam));
                return true;
            }),
-        On(WM_PAINT, [](C& c, M& m) { return c.PaintOwnClass(m); }),
-        On(WM_PRINTCLIENT, [](C& c, M& m) { return c.PaintOwnClass(m); }),
+        On(WM_PAINT, [](C& c, M&) { return c.PaintOwnClass(); }),
+        On(WM_PRINTCLIENT, [](C& c, M& m) { return c.PrintOwnClass(m); }),
         On(WM_WINDOWPOSCHANGED,
            [](C& c, M& m) {
                c.DefaultHandler(m);
@@ -191,14 +191,17 @@ const TControlMessageMap& TWinControl::ClassMessages() {
     return map;
 }
 
-bool TWinControl::PaintOwnClass(TMessage& m) {
+bool TWinControl::PaintOwnClass() {
     if (!ownClass_)
         return false;
-    if (m.msg == WM_PAINT) {
-        PaintDC dc(handle_);
-        Paint(dc.Get());
-        return true;
-    }
+    PaintDC dc(handle_);
+    Paint(dc.Get());
+    return true;
+}
+
+bool TWinControl::PrintOwnClass(TMessage& m) {
+    if (!ownClass_)
+        return false;
     if (m.lParam & PRF_ERASEBKGND)
         EraseBackground(reinterpret_cast<HDC>(m.wParam));
     Paint(reinterpret_cast<HDC>(m.wParam));
