@@ -26,6 +26,7 @@ struct TRect {
     friend bool operator==(const TRect& a, const TRect& b) {
         return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
     }
+    friend bool operator!=(const TRect& a, const TRect& b) { return !(a == b); }
 };
 
 constexpr TRect BoundsRect(int left, int top, int width, int height) {

@@ -4,6 +4,7 @@
 #include "base/mul_div.h"
 #include "base/scaling.h"
 #include "base/win/gdi.h"
+#include "base/win/rect.h"
 #include "framework/accessible_object.h"
 #include "framework/application_services.h"
 #include "framework/reader.h"
@@ -66,7 +67,7 @@ TRect TForm::ClientRect() const {
     if (const HWND h = WindowHandle()) {
         RECT r;
         GetClientRect(h, &r);
-        return {0, 0, r.right, r.bottom};
+        return ToTRect(r);
     }
     return {0, 0, clientWidth_, clientHeight_};
 }

@@ -2,7 +2,9 @@
 // Mouse-leave tracking: one process-wide list of trackers, each polling the cursor every 10 ms
 // on the user-interface thread and telling its caller once the pointer has left the control's
 // bounds, or the control's window (or one of its ancestors up to its top-level window) has
-// been disabled. A control that shows a hot look registers while hot.
+// been disabled. A control that shows a hot look registers while hot. When the pointer has also
+// left the control's window, the control first gets the framework's mouse-leave message
+// (MouseLeave); the styled controls take both notifications to the same leaving.
 
 #include <windows.h>
 

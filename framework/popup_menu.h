@@ -1,7 +1,7 @@
 #pragma once
 // A context menu of the application's own (TPopupMenu) with its lines (TMenuItem), as a window
-// description stores them: the lines are the objects inside the menu's block. A windowed
-// control whose PopupMenu names the menu shows it on a context request instead of its own.
+// description stores them: the lines are the objects inside the menu's block. A control
+// whose PopupMenu names the menu shows it on a context request instead of its own.
 
 #include <windows.h>
 

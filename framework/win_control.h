@@ -137,7 +137,7 @@ class TWinControl : public TComponent {
     bool Focused() const;
     virtual void SetFocus();
 
-    // This control's windowed children in tab order, each followed by its own.
+    // This control's children in tab order, each followed by its own.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
     TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop,
                                  bool checkParent) const;

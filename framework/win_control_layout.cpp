@@ -2,6 +2,7 @@
 #include "framework/win_control.h"
 
 #include "base/mul_div.h"
+#include "base/win/rect.h"
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (left == Left() && top == Top() && width == Width() && height == Height())
@@ -42,8 +43,8 @@ void TWinControl::UpdateBoundsFromWindow() {
     } else if (IsIconic(handle_) || IsZoomed(handle_)) {
         return;
     }
-    if (r.left != Left() || r.top != Top() || r.right - r.left != Width() || r.bottom - r.top != Height())
-        StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    if (const TRect b = ToTRect(r); b != BoundsRect())
+        StoreBounds(b.left, b.top, b.Width(), b.Height());
 }
 
 void TWinControl::BoundsChanged() {

@@ -2,6 +2,7 @@
 #include "framework/win_control.h"
 
 #include "base/win/ansi.h"
+#include "base/win/rect.h"
 #include "base/win/solid_fill.h"
 #include "framework/accessible_traits.h"
 #include "framework/colors_win.h"
@@ -87,7 +88,7 @@ void TWinControl::EraseBackground(HDC dc) {
     }
     RECT r;
     GetClientRect(handle_, &r);
-    FillSolid(dc, {0, 0, r.right, r.bottom}, ColorToRGB(Color()));
+    FillSolid(dc, ToTRect(r), ColorToRGB(Color()));
 }
 
 void TWinControl::Paint(HDC) {}

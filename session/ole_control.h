@@ -1,5 +1,5 @@
 #pragma once
-// A windowed control that embeds one ActiveX control and stands for it among the form's
+// A control that embeds one ActiveX control and stands for it among the form's
 // controls: it creates the control object from its class identifier, starts it with its stored
 // state, activates it in place and takes the control's window as its own, negotiates its extent,
 // reads and writes its properties by DISPID, and closes and releases it in a fixed order.
