@@ -56,20 +56,30 @@ TColor TReader::Color(const DescProperty& p) const {
     Invalid(p, "Invalid colour " + p.value.text);
 }
 
+namespace {
+
+// The index of `name` in the table, or `count` when it is not there.
+size_t IndexOfName(const std::string& name, const char* const* names, size_t count) {
+    size_t i = 0;
+    while (i < count && name != names[i])
+        ++i;
+    return i;
+}
+
+} // namespace
+
 int TReader::EnumerationIndex(const DescProperty& p, const char* const* names, size_t count) const {
     const std::string& v = Identifier(p);
-    for (size_t i = 0; i < count; ++i)
-        if (v == names[i])
-            return int(i);
-    Invalid(p, "Invalid property value " + v);
+    const size_t i = IndexOfName(v, names, count);
+    if (i == count)
+        Invalid(p, "Invalid property value " + v);
+    return int(i);
 }
 
 unsigned TReader::FlagsOf(const DescProperty& p, const char* const* names, size_t count) const {
     unsigned flags = 0;
     for (const std::string& v : Set(p)) {
-        size_t i = 0;
-        while (i < count && v != names[i])
-            ++i;
+        const size_t i = IndexOfName(v, names, count);
         if (i == count)
             Invalid(p, "Invalid set element " + v);
         flags |= 1u << i;

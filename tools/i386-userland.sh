@@ -39,21 +39,22 @@ require_root() {
     [ "$(id -u)" -eq 0 ] || die "must run as root: it registers an emulator with binfmt_misc and enters the userland with chroot (run it with sudo)"
 }
 
+# The mount points at or under a folder, deepest first.
+mounts_under() {
+    awk -v d="$(realpath -m "$1")" '$5 == d || index($5, d "/") == 1 { print $5 }' /proc/self/mountinfo | sort -r
+}
+
 # A folder with a mount anywhere under it is never removed: a recursive delete would follow the
 # bind mount into the host's own files.
 has_mounts_under() {
-    local dir
-    dir=$(realpath -m "$1")
-    awk -v d="$dir" '$5 == d || index($5, d "/") == 1 { found = 1 } END { exit !found }' /proc/self/mountinfo
+    [ -n "$(mounts_under "$1")" ]
 }
 
 safe_remove() {
     local dir=$1
     [ -e "$dir" ] || return 0
-    local mounts
-    mounts=$(awk -v d="$(realpath -m "$dir")" '$5 == d || index($5, d "/") == 1 { print $5 }' /proc/self/mountinfo | sort -r)
     local m
-    for m in $mounts; do umount -l "$m" 2>/dev/null || true; done
+    for m in $(mounts_under "$dir"); do umount -l "$m" 2>/dev/null || true; done
     if has_mounts_under "$dir"; then
         die "refusing to remove $dir: something is still mounted under it"
     fi
