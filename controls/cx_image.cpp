@@ -29,6 +29,7 @@ TcxImage::~TcxImage() {
 }
 
 void TcxImage::PictureChanged() {
+    screenCopy_.Reset();
     if (TGraphic* graphic = picture_.Graphic(); graphic && graphicTransparency_ != gtDefault)
         graphic->SetTransparent(graphicTransparency_ == gtTransparent);
     Invalidate();
@@ -93,7 +94,13 @@ TRect TcxImage::PictureRect() const {
 void TcxImage::EraseBackground(HDC) {}
 
 void TcxImage::Paint(HDC target) {
-    // Only what the target shows is composed: a caption's backdrop asks for a strip of the box.
+    // A target that is itself off-screen (a caption's backdrop being composed) is drawn on
+    // directly: composing there first would copy every pixel once more.
+    if (GetObjectType(target) == OBJ_MEMDC) {
+        PaintContent(target);
+        return;
+    }
+    // Only what the target shows is composed.
     const TRect area = VisiblePart(target, ClientRect());
     if (area.IsEmpty())
         return;
@@ -137,7 +144,7 @@ void TcxImage::DrawPicture(HDC dc) {
     const TGraphic& graphic = *picture_.Graphic();
     const TRect r = PictureRect();
     if (transparent_ || !graphic.Transparent()) {
-        TDCCanvas canvas(dc);
+        TDCCanvas canvas(dc, &screenCopy_);
         graphic.Draw(canvas, r);
         return;
     }

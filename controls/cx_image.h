@@ -17,6 +17,7 @@
 #include "framework/mouse_tracking.h"
 #include "framework/win_control.h"
 #include "picture/picture.h"
+#include "picture/win/dc_canvas.h"
 
 // Properties.GraphicTransparency: whether each new picture's transparent flag is left as the kind
 // sets it or forced off or on.
@@ -145,6 +146,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     std::string FilterOf(const TGraphicClass& kind) const;
 
     TPicture picture_;
+    // The picture in the screen's format, made at its first paint, forgotten at every change.
+    TScreenImageCopy screenCopy_;
     OffscreenBitmap pictureBuffer_;
     TPictureMenu menu_;
     TPictureMenuItems menuItems_ = TPictureMenuItems::Default();

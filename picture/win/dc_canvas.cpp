@@ -46,7 +46,48 @@ void DrawTransparent(HDC dc, const TRect& rect, const TDecodedImage& image, TTra
     BitBlt(dc, visible.left, visible.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }
 
+// Bits per pixel of what a paint into the context lands on: the selected bitmap of a memory
+// context, the device's otherwise.
+int TargetDepth(HDC dc) {
+    if (GetObjectType(dc) == OBJ_MEMDC) {
+        BITMAP selected{};
+        if (!GetObject(GetCurrentObject(dc, OBJ_BITMAP), sizeof selected, &selected))
+            return 0;
+        return selected.bmBitsPixel * selected.bmPlanes;
+    }
+    return GetDeviceCaps(dc, BITSPIXEL) * GetDeviceCaps(dc, PLANES);
+}
+
 } // namespace
+
+bool TScreenImageCopy::Draw(HDC dc, const TDecodedImage& image, const TRect& rect) {
+    const int width = int(image.Width());
+    const int height = int(image.Height());
+    const int depth = TargetDepth(dc);
+    if (rect.Width() != width || rect.Height() != height || depth < 24)
+        return false;
+    if (!bitmap_ || source_ != &image || depth_ != depth) {
+        Reset();
+        BitmapHandle made(CreateCompatibleBitmap(dc, width, height));
+        if (!made || SetDIBits(dc, made.Get(), 0, UINT(height), image.Bits(),
+                               reinterpret_cast<const BITMAPINFO*>(&image.Info()), DIB_RGB_COLORS) != height)
+            return false;
+        bitmap_ = std::move(made);
+        source_ = &image;
+        depth_ = depth;
+    }
+    MemoryDC memory(dc);
+    if (!memory)
+        return false;
+    SelectGuard select(memory.Get(), bitmap_.Get());
+    return select.Selected() && BitBlt(dc, rect.left, rect.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+void TScreenImageCopy::Reset() {
+    bitmap_.Reset();
+    source_ = nullptr;
+    depth_ = 0;
+}
 
 void TDCCanvas::DrawImage(const TDecodedImage& image, TTransparencyMode mode, const TRect& rect) {
     if (rect.IsEmpty())
@@ -55,6 +96,8 @@ void TDCCanvas::DrawImage(const TDecodedImage& image, TTransparencyMode mode, co
         DrawTransparent(dc_, rect, image, mode);
         return;
     }
+    if (copy_ && copy_->Draw(dc_, image, rect))
+        return;
     // Shrinking with the default BLACKONWHITE mode would AND colour rows together.
     const int previousMode = SetStretchBltMode(dc_, COLORONCOLOR);
     StretchDIBits(dc_, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, int(image.Width()),

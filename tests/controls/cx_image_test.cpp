@@ -119,6 +119,43 @@ TEST(PictureBoxPaint, AnOpaqueBoxShowsItsColourThroughATransparentPictureWithOrW
     EXPECT_EQ(direct->At(20, 30), kBlue) << "the colour around the picture";
 }
 
+TEST(PictureBoxPaint, EveryChangeOfThePictureShowsAtTheNextPaintThoughItsConvertedCopyIsKept) {
+    BoxOnForm f;
+    f.box->SetShowFocusRect(false);
+    f.form.Show();
+    // Both 32 x 32: drawn at their own size, so from the box's copy in the screen's format.
+    const TBytes rgbFile = PngSuiteFile("basn2c08.png");
+    const TBytes greyFile = PngSuiteFile("basn0g08.png");
+    const auto shows = [&](const TBytes& file) {
+        const TDecodedImage& image = LoadPng(file)->Image();
+        const TRect r = f.box->PictureRect();
+        const auto painted = f.Paint();
+        int wrong = 0;
+        for (uint32_t y = 0; y < image.Height(); ++y)
+            for (uint32_t x = 0; x < image.Width(); ++x) {
+                const TRGBQuad c = image.Pixel(x, y);
+                wrong += painted->At(r.left + int(x), r.top + int(y)) != RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
+            }
+        return wrong;
+    };
+    ReadStored(f.box->Picture(), "TPNGObject", rgbFile);
+    EXPECT_EQ(shows(rgbFile), 0);
+    EXPECT_EQ(shows(rgbFile), 0) << "painted again from the copy";
+
+    TPicture grey;
+    ReadStored(grey, "TPNGObject", greyFile);
+    f.box->Picture().Assign(grey);
+    EXPECT_EQ(shows(greyFile), 0) << "another picture assigned";
+
+    // The same graphic reloaded in place keeps its address.
+    TByteReader stream(rgbFile.data(), rgbFile.size());
+    f.box->Picture().Graphic()->LoadFromStream(stream);
+    EXPECT_EQ(shows(rgbFile), 0) << "the picture's graphic read again";
+
+    ReadStored(f.box->Picture(), "TPNGObject", greyFile);
+    EXPECT_EQ(shows(greyFile), 0) << "a stored picture read again";
+}
+
 namespace {
 
 class TBoxForm : public TForm {

@@ -1,9 +1,10 @@
-// startup_bench [ROUNDS] PROGRAM.exe REFERENCE.exe BARE.exe
+// startup_bench [ROUNDS] PROGRAM.exe REFERENCE.exe BARE.exe [EARLIER.exe]
 // Times each program from process creation to its first full paint: WaitForInputIdle returns
 // once the new process's message loop waits for input with nothing left to do, and a loop hands
 // out every pending paint before it waits. The programs run in turn, ROUNDS times (default 9),
 // each ended at once after it was timed; the median of each and the ratios of the first to the
-// others are printed.
+// others are printed. An earlier build of the program, when given, is timed in the same rounds,
+// so that the two compare under the same load.
 #include <windows.h>
 
 #include <algorithm>
@@ -51,14 +52,13 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int main(int argc, char** argv) {
-    int first = 1;
-    int rounds = 9;
-    if (argc == 5) {
-        rounds = std::atoi(argv[1]);
-        first = 2;
-    }
-    if (argc - first != 3 || rounds < 1) {
-        std::fprintf(stderr, "usage: startup_bench [ROUNDS] PROGRAM.exe REFERENCE.exe BARE.exe\n");
+    // A first argument that is a number is the count of rounds.
+    const bool counted = argc > 1 && std::atoi(argv[1]) > 0;
+    const int first = counted ? 2 : 1;
+    const int rounds = counted ? std::atoi(argv[1]) : 9;
+    if (argc - first != 3 && argc - first != 4) {
+        std::fprintf(stderr,
+                     "usage: startup_bench [ROUNDS] PROGRAM.exe REFERENCE.exe BARE.exe [EARLIER.exe]\n");
         return 2;
     }
     const std::vector<std::string> programs(argv + first, argv + argc);
@@ -88,5 +88,9 @@ int main(int argc, char** argv) {
     }
     std::printf("program / reference = %.2f (target <= 1.15)\n", medians[0] / medians[1]);
     std::printf("program / bare      = %.2f (target <= 1.50)\n", medians[0] / medians[2]);
+    if (medians.size() == 4) {
+        std::printf("earlier / reference = %.2f\n", medians[3] / medians[1]);
+        std::printf("program / earlier   = %.2f\n", medians[0] / medians[3]);
+    }
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "picture/icon_graphic.h"
@@ -82,11 +84,68 @@ TEST_P(OpaqueDrawing, CopiesEveryPixelAtItsSizeAndStretched) {
     ExpectDrawnAt(twice, image, 5, 7, 2);
 }
 
+TEST_P(OpaqueDrawing, AConvertedCopyGivesTheSamePixelsAtItsSizeAndLeavesStretchingToTheDraw) {
+    const auto png = LoadPng(PngSuiteFile(GetParam()));
+    const TDecodedImage& image = png->Image();
+    const int w = int(image.Width());
+    const int h = int(image.Height());
+    TScreenImageCopy copy;
+    // Made at the first draw, copied from at the second, in another place.
+    for (const int at : {2, 9}) {
+        TCanvas canvas(80, 80, RGB(100, 100, 100));
+        ASSERT_TRUE(copy.Draw(canvas.Dc(), image, BoundsRect(at, at + 1, w, h)));
+        ExpectDrawnAt(canvas, image, at, at + 1, 1);
+    }
+    TCanvas twice(80, 80, RGB(100, 100, 100));
+    EXPECT_FALSE(copy.Draw(twice.Dc(), image, BoundsRect(5, 7, 2 * w, 2 * h)));
+    EXPECT_EQ(twice.At(5, 7), kGrey) << "nothing drawn";
+    TDCCanvas canvas(twice.Dc(), &copy);
+    png->Draw(canvas, BoundsRect(5, 7, 2 * w, 2 * h));
+    ExpectDrawnAt(twice, image, 5, 7, 2);
+}
+
 // RGB, palette of 8, 4 and 2 bits, grey of 1, 2, 8 and 16 bits.
 INSTANTIATE_TEST_SUITE_P(PngSuite, OpaqueDrawing,
                          ::testing::Values("basn2c08.png", "basn3p08.png", "basn3p04.png", "basn3p02.png",
                                            "basn0g01.png", "basn0g02.png", "basn0g08.png", "basn0g16.png",
                                            "basi2c16.png"));
+
+TEST(ScreenImageCopy, FollowsAnotherImageAndATargetOfAnotherDepthAndStaysOutOfFewColours) {
+    const auto rgb = LoadPng(PngSuiteFile("basn2c08.png"));
+    const auto grey = LoadPng(PngSuiteFile("basn0g08.png"));
+    ASSERT_EQ(rgb->Width(), grey->Width());
+    TScreenImageCopy copy;
+    for (const TPNGObject* png : {rgb.get(), grey.get(), rgb.get()}) {
+        TCanvas canvas(40, 40, RGB(100, 100, 100));
+        ASSERT_TRUE(copy.Draw(canvas.Dc(), png->Image(), BoundsRect(4, 4, 32, 32)));
+        ExpectDrawnAt(canvas, png->Image(), 4, 4, 1);
+    }
+    // Converting to 16 or 8 bits may round or dither otherwise than a draw of the image does.
+    for (const WORD bits : {16, 8}) {
+        std::vector<uint8_t> storage(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
+        auto* info = reinterpret_cast<BITMAPINFO*>(storage.data());
+        info->bmiHeader = {sizeof(BITMAPINFOHEADER), 40, -40, 1, bits, BI_RGB, 0, 0, 0, 0, 0};
+        void* pixels = nullptr;
+        GdiObject<HBITMAP> few(CreateDIBSection(nullptr, info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+        MemoryDC dc(nullptr);
+        SelectGuard select(dc.Get(), few.Get());
+        EXPECT_FALSE(copy.Draw(dc.Get(), rgb->Image(), BoundsRect(4, 4, 32, 32))) << bits;
+    }
+    // Back on a 32-bit target the copy is made again for it.
+    TCanvas canvas(40, 40, RGB(100, 100, 100));
+    ASSERT_TRUE(copy.Draw(canvas.Dc(), rgb->Image(), BoundsRect(4, 4, 32, 32)));
+    ExpectDrawnAt(canvas, rgb->Image(), 4, 4, 1);
+
+    // An image changed in place keeps its address: its owner resets the copy.
+    TDecodedImage changed = rgb->Image();
+    TCanvas first(40, 40, RGB(100, 100, 100));
+    ASSERT_TRUE(copy.Draw(first.Dc(), changed, BoundsRect(4, 4, 32, 32)));
+    std::fill(changed.Bits(), changed.Bits() + changed.BitsSize(), uint8_t(0x40));
+    copy.Reset();
+    TCanvas again(40, 40, RGB(100, 100, 100));
+    ASSERT_TRUE(copy.Draw(again.Dc(), changed, BoundsRect(4, 4, 32, 32)));
+    ExpectDrawnAt(again, changed, 4, 4, 1);
+}
 
 TEST(TransparentDrawing, SingleColourLeavesTheDestinationUnderTransparentPixels) {
     const auto png = LoadPng(PngSuiteFile("tbrn2c08.png"));
