@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+void TChunktEXt::LoadFromStream(TPNGState& state, TByteReader& stream, uint32_t length) {
+    ReadData(stream, length);
+    state.KeepText(data_.size());
+}
+
 std::string TChunktEXt::Keyword() const {
     return std::string(data_.begin(), std::find(data_.begin(), data_.end(), 0));
 }

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
+#include "picture/png_errors.h"
 #include "picture/zlib_glue.h"
 
-void TChunkzTXt::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length) {
+void TChunkzTXt::LoadFromStream(TPNGState& state, TByteReader& stream, uint32_t length) {
     ReadData(stream, length);
     const auto zero = std::find(data_.begin(), data_.end(), 0);
     keyword_.assign(data_.begin(), zero);
@@ -12,7 +13,13 @@ void TChunkzTXt::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length
     if (zero == data_.end() || zero + 1 == data_.end() || zero[1] != 0)
         return;
     const size_t start = size_t(zero - data_.begin()) + 2;
-    text_ = InflateLimited(data_.data() + start, data_.size() - start, kMaxTextBytes);
+    const size_t limit = std::min(kMaxTextBytes, state.textAllowance);
+    if (!InflateLimited(data_.data() + start, data_.size() - start, limit, text_)) {
+        if (limit == kMaxTextBytes)
+            throw EPNGTextTooLarge();
+        throw EPNGTooMuchText();
+    }
+    state.KeepText(text_.size());
 }
 
 void TChunkzTXt::Assign(const TChunk& source) {

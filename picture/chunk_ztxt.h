@@ -1,8 +1,9 @@
 #pragma once
 // "zTXt": a keyword, a zero byte, a compression method byte (0, zlib) and the compressed text.
-// The text is inflated when the chunk is read, under a cap: a text longer than kMaxTextBytes
-// raises EPNGTextTooLarge, invalid compressed data EPNGZLIBError. A chunk without a keyword end
-// or with another compression method is kept with an empty text. It is written back as read.
+// The text is inflated when the chunk is read, under two caps: a text longer than kMaxTextBytes
+// raises EPNGTextTooLarge, one beyond what is left of the picture's text allowance (chunk.h)
+// EPNGTooMuchText; inflating stops at the cap. Invalid compressed data raises EPNGZLIBError. A chunk without
+// a keyword end or with another compression method is kept with an empty text. It is written back as read.
 
 #include <cstddef>
 #include <string>

@@ -80,6 +80,11 @@ EPNGTextTooLarge::EPNGTextTooLarge()
           "is longer than " +
           std::to_string(kMaxTextBytes >> 20) + " MB.") {}
 
+EPNGTooMuchText::EPNGTooMuchText()
+    : EPngError("This \"Portable Network Graphics\" image is not supported because its texts together are "
+                "longer than " +
+                std::to_string(kMaxPictureTextBytes >> 20) + " MB.") {}
+
 EPNGInvalidFilter::EPNGInvalidFilter()
     : EPngError("This \"Portable Network Graphics\" image is invalid because one of its rows uses an unknown "
                 "filter type.") {}
