@@ -1,6 +1,6 @@
 #include "picture/png_errors.h"
 
-#include "picture/chunk_ztxt.h"
+#include "picture/chunk_text.h"
 #include "picture/decoded_image.h"
 
 EPngError PngResizeError() {

@@ -9,7 +9,7 @@
 
 #include "framework/description/description.h"
 #include "hostile_files.h"
-#include "picture/chunk_ztxt.h"
+#include "picture/chunk_text.h"
 #include "picture/icon_graphic.h"
 #include "picture/idat_decoder.h"
 #include "picture/png_errors.h"
