@@ -13,6 +13,12 @@ TChunkIHDR* TPNGState::Header() const {
     return chunks.empty() ? nullptr : dynamic_cast<TChunkIHDR*>(chunks.front().get());
 }
 
+void TPNGState::KeepText(size_t bytes) {
+    if (bytes > textAllowance)
+        throw EPNGTooMuchText();
+    textAllowance -= bytes;
+}
+
 TChunk::TChunk(const char* name, std::vector<uint8_t> data) : data_(std::move(data)) {
     std::memcpy(name_, name, 4);
 }

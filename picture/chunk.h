@@ -16,10 +16,20 @@ class TChunk;
 class TChunkIHDR;
 using TChunkList = std::vector<std::unique_ptr<TChunk>>;
 
+// The most text (tEXt and zTXt, inflated) one picture keeps. The program shows none of it and
+// keeps it only to write it back; a few texts at the one-chunk cap (kMaxTextBytes) fit, and the
+// total stays far below what the 32-bit program can hold, however many chunks a file repeats.
+constexpr size_t kMaxPictureTextBytes = size_t(4) << 20;
+
 // What the chunks of one picture share while it is loaded or saved.
 struct TPNGState {
     TChunkList chunks;
     TGammaTables gamma;
+    // Text the chunks still read may keep.
+    size_t textAllowance = kMaxPictureTextBytes;
+
+    // Counts bytes of kept text against the allowance: EPNGTooMuchText beyond it.
+    void KeepText(size_t bytes);
 
     // The header chunk: the first chunk, once loaded; nullptr before.
     TChunkIHDR* Header() const;

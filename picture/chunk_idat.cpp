@@ -11,3 +11,7 @@ void TChunkIDAT::LoadFromStream(TPNGState& state, TByteReader& stream, uint32_t 
 void TChunkIDAT::SaveToStream(const TPNGState& state, std::vector<uint8_t>& out) const {
     WriteImageData(state, out);
 }
+
+void TChunkIEND::LoadFromStream(TPNGState&, TByteReader& stream, uint32_t length) {
+    TakeChunkData(stream, NameBytes(), length);
+}

@@ -5,13 +5,10 @@
 
 #include "picture/chunk_gama.h"
 #include "picture/chunk_idat.h"
-#include "picture/chunk_iend.h"
 #include "picture/chunk_ihdr.h"
 #include "picture/chunk_plte.h"
 #include "picture/chunk_text.h"
-#include "picture/chunk_time.h"
 #include "picture/chunk_trns.h"
-#include "picture/chunk_ztxt.h"
 
 namespace {
 

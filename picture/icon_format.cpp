@@ -1,5 +1,6 @@
 #include "picture/icon_format.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "picture/byte_reader.h"
 #include "picture/decoded_image.h"
+#include "picture/png_errors.h"
 #include "picture/png_object.h"
 
 namespace {
@@ -52,20 +54,31 @@ void ReadBitmapImage(const uint8_t* p, TIconImage& image) {
     image.bitCount = bitCount;
 }
 
-// A PNG image must read cleanly with the program's own reader before the platform decodes it.
-void ReadPngImage(const uint8_t* p, TIconImage& image) {
+// A PNG image must read cleanly with the program's own reader before the platform decodes it. Its
+// sides are checked on its header first, so that a large image is refused before it is decoded;
+// the PNG images of one icon share one allowance of text.
+void ReadPngImage(const uint8_t* p, TIconImage& image, size_t& textAllowance) {
+    // Signature, then the header chunk's length and name, width and height.
+    constexpr size_t kSidesEnd = 24;
+    if (image.size >= kSidesEnd && std::memcmp(p + 12, "IHDR", 4) == 0 &&
+        (!SideFits(LoadU32BE(p + 16)) || !SideFits(LoadU32BE(p + 20))))
+        Fail("an image's width or height is out of range");
     TPNGObject png;
     try {
         TByteReader stream(p, image.size);
-        png.LoadFromStream(stream);
+        png.LoadSharingTextAllowance(stream, textAllowance);
+    } catch (const EPNGOutMemory&) {
+        throw; // not a fault of the icon
     } catch (const Exception& e) {
         throw EIconError(kInvalid + std::string("a PNG image cannot be read (") + e.Message() + ")");
     }
-    if (!SideFits(uint32_t(png.Width())) || !SideFits(uint32_t(png.Height())))
-        Fail("an image's width or height is out of range");
     image.width = uint32_t(png.Width());
     image.height = uint32_t(png.Height());
     image.bitCount = 32;
+}
+
+bool SameBytes(const TIconImage& a, const TIconImage& b) {
+    return a.offset == b.offset && a.size == b.size;
 }
 
 } // namespace
@@ -87,6 +100,10 @@ std::vector<TIconImage> ReadIconDirectory(const uint8_t* data, size_t size) {
         Fail("the file is too short for its directory");
 
     std::vector<TIconImage> images(count);
+    size_t textAllowance = kMaxPictureTextBytes;
+    // Bytes of the distinct PNG images read: the decoding work of a file whose images overlap
+    // stays within reading the file once.
+    size_t pngBytes = 0;
     for (size_t i = 0; i < count; ++i) {
         const uint8_t* entry = data + kHeaderSize + i * kEntrySize;
         TIconImage& image = images[i];
@@ -94,10 +111,20 @@ std::vector<TIconImage> ReadIconDirectory(const uint8_t* data, size_t size) {
         image.offset = LoadU32LE(entry + 12);
         if (image.offset < directoryEnd || image.offset > size || image.size > size - image.offset)
             Fail("an image lies outside the file");
+        // Entries that share their bytes share what they hold: read once.
+        const auto earlier = std::find_if(images.begin(), images.begin() + long(i),
+                                          [&](const TIconImage& other) { return SameBytes(other, image); });
+        if (earlier != images.begin() + long(i)) {
+            image = *earlier;
+            continue;
+        }
         const uint8_t* p = data + image.offset;
-        if (image.size >= sizeof kPngSignature && std::memcmp(p, kPngSignature, sizeof kPngSignature) == 0)
-            ReadPngImage(p, image);
-        else if (image.size >= kInfoSize)
+        if (image.size >= sizeof kPngSignature && std::memcmp(p, kPngSignature, sizeof kPngSignature) == 0) {
+            pngBytes += image.size;
+            if (pngBytes > size - directoryEnd)
+                Fail("its PNG images overlap");
+            ReadPngImage(p, image, textAllowance);
+        } else if (image.size >= kInfoSize)
             ReadBitmapImage(p, image);
         else
             Fail("an image is too short for its header");

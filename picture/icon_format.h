@@ -5,9 +5,13 @@
 // the colour rows and the one-bit mask rows, or a whole PNG stream.
 //
 // The reader checks the header, that every entry's bytes lie in the file after the directory,
-// and that every image holds what its own header promises (a PNG image must read cleanly), before
-// the platform is handed any of them. An image's size is taken from its own header: the
-// directory's size bytes are a hint that writers get wrong. Anything else raises EIconError.
+// and that every image holds what its own header promises (a PNG image must read cleanly, its
+// sides checked on its header before it is decoded), before the platform is handed any of them.
+// An image's size is taken from its own header: the directory's size bytes are a hint that
+// writers get wrong. Entries on the same bytes are read once; distinct PNG images together may
+// not hold more bytes than the file has after its directory, so the decoding work stays
+// proportional to the file. Anything else raises EIconError; running out of memory std::bad_alloc or
+// EPNGOutMemory.
 
 #include <cstddef>
 #include <cstdint>

@@ -175,14 +175,17 @@ bool TImageDataReader::StartPass() {
 }
 
 // The zlib stream's Adler-32 trailer may lie beyond the last row, even in a later IDAT chunk:
-// inflating on to the end of the stream is what checks it. Output past the last row is dropped.
+// inflating on to the end of the stream is what checks it, as long as the tail stays short.
 void TImageDataReader::FinishStream(TInflater& inflater) {
     uint8_t sink[4096];
-    for (;;) {
+    size_t left = kMaxTrailingOutput;
+    while (left > 0) {
         uint8_t* out = sink;
-        size_t room = sizeof sink;
+        size_t room = std::min(sizeof sink, left);
+        const size_t given = room;
         if (inflater.Inflate(in_, inSize_, out, room))
             return;
+        left -= given - room;
         if (room == 0)
             continue;
         if (inSize_ != 0)

@@ -1,6 +1,6 @@
 #include "picture/png_errors.h"
 
-#include "picture/chunk_ztxt.h"
+#include "picture/chunk_text.h"
 #include "picture/decoded_image.h"
 
 EPngError PngResizeError() {
@@ -79,6 +79,11 @@ EPNGTextTooLarge::EPNGTextTooLarge()
           "This \"Portable Network Graphics\" image is not supported because one of its compressed texts "
           "is longer than " +
           std::to_string(kMaxTextBytes >> 20) + " MB.") {}
+
+EPNGTooMuchText::EPNGTooMuchText()
+    : EPngError("This \"Portable Network Graphics\" image is not supported because its texts together are "
+                "longer than " +
+                std::to_string(kMaxPictureTextBytes >> 20) + " MB.") {}
 
 EPNGInvalidFilter::EPNGInvalidFilter()
     : EPngError("This \"Portable Network Graphics\" image is invalid because one of its rows uses an unknown "

@@ -41,8 +41,10 @@ ORLIX_PNG_ERROR_CLASS(EPNGHeaderNotPresent);
 ORLIX_PNG_ERROR_CLASS(EPNGOutMemory);
 // The decoded image would exceed kMaxDecodedImageBytes (decoded_image.h).
 ORLIX_PNG_ERROR_CLASS(EPNGImageTooLarge);
-// A compressed text chunk inflates beyond kMaxTextBytes (chunk_ztxt.h).
+// A compressed text chunk inflates beyond kMaxTextBytes (chunk_text.h).
 ORLIX_PNG_ERROR_CLASS(EPNGTextTooLarge);
+// The picture's texts together exceed kMaxPictureTextBytes (chunk.h).
+ORLIX_PNG_ERROR_CLASS(EPNGTooMuchText);
 // A row starts with a filter type other than 0 to 4.
 ORLIX_PNG_ERROR_CLASS(EPNGInvalidFilter);
 // A chunk name, read or to be written, is not four ASCII letters.

@@ -72,8 +72,14 @@ TTransparencyMode TPNGObject::TransparencyMode() const {
 }
 
 void TPNGObject::LoadFromStream(TByteReader& stream) {
+    size_t textAllowance = kMaxPictureTextBytes;
+    LoadSharingTextAllowance(stream, textAllowance);
+}
+
+void TPNGObject::LoadSharingTextAllowance(TByteReader& stream, size_t& textAllowance) {
     // Everything is read into a new state first, so a failure leaves this picture untouched.
     TPNGState loaded;
+    loaded.textAllowance = textAllowance;
     const uint8_t* signature = stream.Take(sizeof kSignature);
     if (!signature || std::memcmp(signature, kSignature, sizeof kSignature) != 0)
         throw EPNGInvalidFileHeader();
@@ -106,6 +112,7 @@ void TPNGObject::LoadFromStream(TByteReader& stream) {
     if (!imageDataRead)
         throw EPNGNoImageData();
     state_ = std::move(loaded);
+    textAllowance = state_.textAllowance;
     Changed();
 }
 

@@ -14,7 +14,11 @@
 //   - a chunk never claims more data than the stream still holds (EPngUnexpectedEnd, before any
 //     allocation), so no chunk copy is larger than the input;
 //   - a zTXt text inflates to at most kMaxTextBytes, 1 MB (EPNGTextTooLarge);
-//   - image data must deliver every row (EPNGMissingMultipleIDAT otherwise).
+//   - the texts of tEXt and zTXt chunks together are at most kMaxPictureTextBytes, 4 MB
+//     (EPNGTooMuchText);
+//   - image data must deliver every row (EPNGMissingMultipleIDAT otherwise); after the last row
+//     at most kMaxTrailingOutput bytes more are inflated (idat_decoder.h).
+// Running out of memory raises std::bad_alloc, or EPNGOutMemory inside zlib.
 //
 // Writing (SaveToStream) writes the signature and every chunk in order: the header rebuilt from
 // its fields, the image data encoded again with the Sub filter at deflate level 7 in IDAT chunks
@@ -48,6 +52,9 @@ class TPNGObject : public TGraphic {
     std::vector<TRGBQuad> Palette() const override;
 
     void LoadFromStream(TByteReader& stream) override;
+    // The same, keeping at most textAllowance bytes of text, and taking what this picture keeps
+    // off it: several pictures read as one share the allowance.
+    void LoadSharingTextAllowance(TByteReader& stream, size_t& textAllowance);
     // Throws EPNGHeaderNotPresent for a picture without a header.
     void SaveToStream(std::vector<uint8_t>& out) const override;
     std::unique_ptr<TGraphic> Clone() const override;

@@ -2,7 +2,6 @@
 
 #include "picture/chunk_gama.h"
 #include "picture/chunk_idat.h"
-#include "picture/chunk_iend.h"
 #include "picture/png_types.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "picture/zlib_glue.h"
 
 #include <algorithm>
+#include <new>
 
 #include "picture/adler32.h"
 #include "picture/png_errors.h"
@@ -8,6 +9,33 @@
 namespace {
 
 constexpr size_t kMaxBlock = 65535;
+
+// zlib allocates through the program's own operator new, so that its memory is counted, and can
+// fail, like the rest of the program's.
+voidpf ZAlloc(voidpf, uInt items, uInt size) {
+    if (size != 0 && items > size_t(-1) / size)
+        return Z_NULL;
+    return ::operator new(size_t(items) * size, std::nothrow);
+}
+
+void ZFree(voidpf, voidpf address) {
+    ::operator delete(address);
+}
+
+z_stream NewStream() {
+    z_stream stream{};
+    stream.zalloc = ZAlloc;
+    stream.zfree = ZFree;
+    return stream;
+}
+
+// zlib's failure as the program's error: its running out of memory is out of memory, not corrupt
+// data.
+[[noreturn]] void ThrowZlibError(int rc) {
+    if (rc == Z_MEM_ERROR)
+        throw EPNGOutMemory();
+    throw EPNGZLIBError(rc);
+}
 
 } // namespace
 
@@ -22,14 +50,14 @@ uint32_t ChunkCrc(const char* name, const uint8_t* data, size_t size) {
     return uint32_t(crc);
 }
 
-TInflater::TInflater() {
+TInflater::TInflater() : stream_(NewStream()) {
     int rc = inflateInit(&stream_);
     if (rc != Z_OK)
-        throw EPNGZLIBError(rc);
+        ThrowZlibError(rc);
     rc = inflateValidate(&stream_, 0);
     if (rc != Z_OK) {
         inflateEnd(&stream_);
-        throw EPNGZLIBError(rc);
+        ThrowZlibError(rc);
     }
 }
 
@@ -67,17 +95,17 @@ bool TInflater::Inflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_
         if (rc == Z_NEED_DICT)
             throw EPNGZLIBError(Z_DATA_ERROR);
         if (rc != Z_OK)
-            throw EPNGZLIBError(rc);
+            ThrowZlibError(rc);
         if (inSize == 0 && stream_.avail_out != 0)
             return false;
     }
     return false;
 }
 
-TDeflater::TDeflater(int level) {
+TDeflater::TDeflater(int level) : stream_(NewStream()) {
     const int rc = deflateInit(&stream_, level);
     if (rc != Z_OK)
-        throw EPNGZLIBError(rc);
+        ThrowZlibError(rc);
 }
 
 TDeflater::~TDeflater() {
@@ -101,14 +129,14 @@ bool TDeflater::Deflate(const uint8_t*& in, size_t& inSize, uint8_t*& out, size_
         if (rc == Z_STREAM_END)
             return true;
         if (rc != Z_OK && rc != Z_BUF_ERROR)
-            throw EPNGZLIBError(rc);
+            ThrowZlibError(rc);
     }
     return false;
 }
 
-std::string InflateLimited(const uint8_t* data, size_t size, size_t limit) {
+bool InflateLimited(const uint8_t* data, size_t size, size_t limit, std::string& text) {
     TInflater inflater;
-    std::string text;
+    text.clear();
     uint8_t block[16384];
     for (;;) {
         uint8_t* out = block;
@@ -116,10 +144,10 @@ std::string InflateLimited(const uint8_t* data, size_t size, size_t limit) {
         const bool ended = inflater.Inflate(data, size, out, room);
         const size_t produced = sizeof block - room;
         if (produced > limit - text.size())
-            throw EPNGTextTooLarge();
+            return false;
         text.append(reinterpret_cast<const char*>(block), produced);
         if (ended)
-            return text;
+            return true;
         // Stopped with room left: the input ran out before the stream ended.
         if (room != 0)
             throw EPNGZLIBError(Z_DATA_ERROR);

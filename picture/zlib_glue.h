@@ -1,6 +1,8 @@
 #pragma once
 // zlib behind small RAII wrappers: CRC-32 of chunks, streaming inflate and deflate, and inflating
-// a whole buffer under a size cap. Every zlib failure becomes EPNGZLIBError with zlib's code.
+// a whole buffer under a size cap. Every zlib failure becomes EPNGZLIBError with zlib's code, but
+// for running out of memory: zlib allocates through the program's operator new, and its failing
+// to is EPNGOutMemory.
 
 #include <cstddef>
 #include <cstdint>
@@ -46,6 +48,6 @@ class TDeflater {
     z_stream stream_{};
 };
 
-// Inflates a complete zlib stream; throws EPNGTextTooLarge when the result would exceed limit
-// bytes and EPNGZLIBError when the data is invalid or ends early.
-std::string InflateLimited(const uint8_t* data, size_t size, size_t limit);
+// Inflates a complete zlib stream into text; answers false, as soon as it knows, when the result
+// would exceed limit bytes. Throws EPNGZLIBError when the data is invalid or ends early.
+bool InflateLimited(const uint8_t* data, size_t size, size_t limit, std::string& text);

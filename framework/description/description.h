@@ -70,6 +70,11 @@ struct DescObject {
     }
 };
 
+// Both forms refuse objects nested deeper than this below the root ("objects nested too deeply"):
+// deeper nesting than any window has means the data is damaged, and the limit keeps the readers'
+// recursion off the end of the stack.
+constexpr int kMaxDescriptionDepth = 64;
+
 // A description that cannot be read. The message names the line.
 class EParserError : public Exception {
   public:

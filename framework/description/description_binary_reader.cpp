@@ -4,10 +4,6 @@
 
 namespace {
 
-// Deeper nesting than any window has means the data is damaged; the limit keeps the recursion
-// off the end of the stack.
-constexpr int kMaxDepth = 64;
-
 class BinaryReader {
   public:
     BinaryReader(const uint8_t* data, size_t size) : p_(data), size_(size) {}
@@ -95,7 +91,7 @@ class BinaryReader {
     }
 
     DescObject Object(int depth) {
-        if (depth > kMaxDepth)
+        if (depth > kMaxDescriptionDepth)
             Fail("objects nested too deeply");
         DescObject obj;
         obj.line = Line();

@@ -47,7 +47,7 @@ class Parser {
 
     DescObject ReadRoot() {
         SkipBlanks();
-        DescObject root = ReadObject();
+        DescObject root = ReadObject(0);
         SkipBlanks();
         if (pos_ != s_.size())
             Fail("end of text expected after the last 'end'");
@@ -90,7 +90,9 @@ class Parser {
         ++pos_;
     }
 
-    DescObject ReadObject() {
+    DescObject ReadObject(int depth) {
+        if (depth > kMaxDescriptionDepth)
+            Fail("objects nested too deeply");
         DescObject obj;
         obj.line = line_;
         if (ReadIdent("'object'") != "object")
@@ -110,7 +112,7 @@ class Parser {
             if (word == "object") {
                 pos_ = mark;
                 line_ = markLine;
-                obj.children.push_back(ReadObject());
+                obj.children.push_back(ReadObject(depth + 1));
                 continue;
             }
             if (!obj.children.empty())

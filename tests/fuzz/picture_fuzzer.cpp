@@ -1,10 +1,11 @@
 // Fuzz target over the stored picture value: reading it must either fail with the named kind's
-// own error (PNG, bitmap or icon) or give a picture that writes back and reads again to the same pixels
-// (a PNG picture also draws; an icon keeps its bytes). Anything else (a crash, a sanitizer report, another
-// exception, a changed picture) is a finding.
+// own error (PNG, bitmap or icon) or std::bad_alloc when memory runs out, or give a picture that writes back
+// and reads again to the same pixels (a PNG picture also draws; an icon keeps its bytes). Anything else (a
+// crash, a sanitizer report, another exception, a changed picture) is a finding.
 
 #include <cstdint>
 #include <cstdlib>
+#include <new>
 #include <vector>
 
 #include "picture/bitmap_graphic.h"
@@ -62,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const EBitmapError&) {
         return 0;
     } catch (const EIconError&) {
+        return 0;
+    } catch (const std::bad_alloc&) {
         return 0;
     }
     if (picture.Empty())

@@ -9,6 +9,7 @@
 #include "picture/icon_format.h"
 #include "picture/icon_graphic.h"
 #include "picture/picture.h"
+#include "hostile_files.h"
 #include "icon_test_util.h"
 #include "png_test_util.h"
 
@@ -81,6 +82,12 @@ TEST(IconFormat, RefusesDamagedAndHostileFilesWithAClearError) {
     TFile hugeDirectory(6 + 16 * 300, 0);
     PokeTestLE(hugeDirectory, 2, 1, 2);
     PokeTestLE(hugeDirectory, 4, 300, 2);
+    // Two entries on the same PNG, their sizes apart by one byte of the padding after it: together
+    // more than the file holds.
+    TFile padded = SmallGreyPng(4, 4);
+    padded.resize(padded.size() + 2, 0);
+    TFile overlapping = IconSharingOnePng(padded, 2);
+    PokeTestLE(overlapping, EntryAt(1) + 8, uint32_t(padded.size() - 1), 4);
     TFile oversized(kMaxIconFileBytes + 1, 0);
     PokeTestLE(oversized, 2, 1, 2);
     PokeTestLE(oversized, 4, 1, 2);
@@ -126,6 +133,11 @@ TEST(IconFormat, RefusesDamagedAndHostileFilesWithAClearError) {
         {"damaged PNG image", TestIconFile({{4, 4, 32, 0, badPng}}), "PNG image cannot be read ("},
         {"PNG image wider than 256", TestIconFile({{300, 1, 32, 0, SmallGreyPng(300, 1)}}),
          "width or height"},
+        // No image data at all: only a check on the header refuses it for its size.
+        {"PNG image of 4000 x 4000, refused before decoding",
+         TestIconFile({{1, 1, 32, 0, JoinChunks({{"IHDR", IhdrData(4000, 4000, 8, 2)}, {"IEND", {}}})}}),
+         "width or height"},
+        {"distinct PNG images on the same bytes", overlapping, "PNG images overlap"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

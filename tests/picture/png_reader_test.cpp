@@ -10,8 +10,6 @@
 #include "picture/chunk_ihdr.h"
 #include "picture/chunk_registry.h"
 #include "picture/chunk_text.h"
-#include "picture/chunk_time.h"
-#include "picture/chunk_ztxt.h"
 #include "picture/picture.h"
 #include "picture/png_errors.h"
 #include "png_test_util.h"

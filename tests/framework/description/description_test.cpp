@@ -114,3 +114,28 @@ TEST(Description, RejectsMalformedTextNamingTheLine) {
         }
     }
 }
+
+// Both forms take the same depth: what the text form reads, the binary form reads back, and the
+// next level is refused by both with the same error, however deep the text goes.
+TEST(Description, TextAndBinaryFormsShareTheNestingLimit) {
+    const auto nested = [](int levels) {
+        std::string text;
+        for (int i = 0; i < levels; ++i)
+            text += "object A: TA\n";
+        for (int i = 0; i < levels; ++i)
+            text += "end\n";
+        return text;
+    };
+    const DescObject deepest = ReadDescription(nested(kMaxDescriptionDepth + 1));
+    const std::vector<uint8_t> binary = WriteBinaryDescription(deepest);
+    EXPECT_EQ(ReadBinaryDescription(binary.data(), binary.size()), deepest);
+
+    for (const int levels : {kMaxDescriptionDepth + 2, 8000}) {
+        try {
+            ReadDescription(nested(levels));
+            ADD_FAILURE() << levels << " levels accepted";
+        } catch (const EParserError& e) {
+            EXPECT_EQ(e.Message(), "Line 66: objects nested too deeply");
+        }
+    }
+}
