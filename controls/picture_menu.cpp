@@ -4,6 +4,7 @@
 
 #include "base/exception.h"
 #include "base/scope_guard.h"
+#include "base/win/ansi.h"
 #include "base/win/resource_strings.h"
 #include "controls/menu_glyphs.h"
 #include "resources/resource_ids.h"
@@ -26,7 +27,7 @@ void TPictureMenu::Update(TPictureMenuItems items, const TPictureMenuFacts& fact
     if (!menu_) {
         menu_.Reset(CreatePopupMenu());
         if (!menu_)
-            throw Exception("The picture menu could not be created");
+            throw Exception(Utf8ToAnsi("Le menu de l'image n'a pas pu être créé"));
     }
     while (GetMenuItemCount(menu_.Get()) > 0)
         DeleteMenu(menu_.Get(), 0, MF_BYPOSITION);
@@ -52,7 +53,7 @@ void TPictureMenu::Update(TPictureMenuItems items, const TPictureMenuFacts& fact
             info.hbmpItem = isCustom ? custom.glyph : PictureMenuGlyph(e.item) ? HBMMENU_CALLBACK : nullptr;
         }
         if (!InsertMenuItemA(menu_.Get(), UINT(GetMenuItemCount(menu_.Get())), TRUE, &info))
-            throw Exception("The picture menu could not be built");
+            throw Exception(Utf8ToAnsi("Le menu de l'image n'a pas pu être rempli"));
     }
 }
 

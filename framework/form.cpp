@@ -118,29 +118,39 @@ void TForm::SetWindowState(TWindowState state) {
     windowState_ = state;
     if (!Visible() || !WindowHandle())
         return;
-    if (state == wsMaximized && IsZoomed(WindowHandle()) && !FillsWorkArea())
-        Remaximize();
+    if (state == wsMaximized && IsZoomed(WindowHandle()))
+        FillMaximizedBounds();
     else if (changed)
         ShowForState();
 }
 
 // A window shown maximized while it refused every change of size is maximized in name only: it
-// keeps its size, and maximizing it again does nothing.
-bool TForm::FillsWorkArea() const {
+// keeps its size, and maximizing it again does nothing. Unless it covers the work area, it is
+// moved straight to the bounds the platform gives a maximized window. Restoring it and maximizing
+// it again would leave the outcome to the order in which the platform carries the two out, which
+// it does not promise: under Wine, for a managed window, the X server's late answer to the restore
+// wins, and the window ends restored while its style still says maximized.
+void TForm::FillMaximizedBounds() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     RECT window;
     if (!GetMonitorInfoA(MonitorFromWindow(WindowHandle(), MONITOR_DEFAULTTOPRIMARY), &monitor) ||
         !GetWindowRect(WindowHandle(), &window))
-        return true;
+        return;
+    const RECT& work = monitor.rcWork;
     RECT covered;
-    return IntersectRect(&covered, &window, &monitor.rcWork) && EqualRect(&covered, &monitor.rcWork);
-}
-
-// Restoring first makes the platform place the window as maximized anew, now that it may resize.
-void TForm::Remaximize() {
-    ShowWindow(WindowHandle(), SW_RESTORE);
-    ShowWindow(WindowHandle(), SW_SHOWMAXIMIZED);
+    if (IntersectRect(&covered, &window, &work) && EqualRect(&covered, &work))
+        return;
+    // The frame lies outside the work area, the caption inside it (WS_CAPTION is WS_BORDER and
+    // WS_DLGFRAME: without WS_BORDER only the frame is counted).
+    DWORD style = DWORD(GetWindowLongPtrA(WindowHandle(), GWL_STYLE));
+    if ((style & WS_CAPTION) == WS_CAPTION)
+        style &= ~WS_BORDER;
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, style, FALSE, DWORD(GetWindowLongPtrA(WindowHandle(), GWL_EXSTYLE)));
+    SetWindowPos(WindowHandle(), nullptr, work.left + frame.left, work.top + frame.top,
+                 (work.right + frame.right) - (work.left + frame.left),
+                 (work.bottom + frame.bottom) - (work.top + frame.top), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TForm::ShowForState() {

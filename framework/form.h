@@ -162,8 +162,7 @@ class TForm : public TWinControl, public IFocusHost {
     void UIActivateFocusedControl();
     void SelectFirst();
     void ShowForState();
-    bool FillsWorkArea() const;
-    void Remaximize();
+    void FillMaximizedBounds();
     void UpdateOuterSizeFromClient();
 
     TFormBorderStyle borderStyle_ = bsSizeable;

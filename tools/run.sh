@@ -40,6 +40,8 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 orlix_private_display
+# A virtual display this run started ends with it.
+trap orlix_end_started_display EXIT
 orlix_wine_env "$arch"
 if [ -x tools/register-standin.sh ]; then ./tools/register-standin.sh "$standin"; fi
 echo "run: no display; using a virtual one ($DISPLAY)"

@@ -26,6 +26,8 @@ nice -n 5 cmake --build --preset win64 --target ConnexionORLIX ScriptedRdpContro
 # session it leaves behind has a desktop without one, where they cannot create windows.
 source tools/lib/display.sh
 orlix_private_display
+# A virtual display this run started ends with it.
+trap orlix_end_started_display EXIT
 ./tools/register-standin.sh
 bench=build/win64/tests/bench/startup
 # Timed without their debug information, as they ship: under Wine, start-up grows with the size

@@ -14,6 +14,13 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 step() { printf '\n=== %s ===\n' "$*"; }
 
+# The Win32 tests share this checkout's virtual display, which outlives each of them; it ends
+# with this command unless it was already running when the command began.
+source tools/lib/display.sh
+if ! orlix_running_display >/dev/null; then
+    trap orlix_stop_display EXIT
+fi
+
 step "format: every C++ source as .clang-format says"
 git ls-files -z '*.cpp' '*.h' '*.inc' | xargs -0 clang-format --dry-run --Werror
 

@@ -4,21 +4,33 @@
 #include <string>
 
 #include "base/exception.h"
+#include "base/win/ansi.h"
 #include "base/win/global_memory.h"
 
-ClipboardReplacement::ClipboardReplacement(HWND owner, const char* what) : what_(what) {
+namespace {
+
+[[noreturn]] void ThrowClipboardError(const char* reason, const char* lost) {
+    throw Exception(Utf8ToAnsi(std::string(reason) + " : " + lost));
+}
+
+} // namespace
+
+void ThrowClipboardBusy(const char* lost) {
+    ThrowClipboardError("Le presse-papiers est utilisé par un autre programme", lost);
+}
+
+ClipboardReplacement::ClipboardReplacement(HWND owner, const char* lost) : lost_(lost) {
     if (!OpenClipboard(owner))
-        throw Exception(std::string("The clipboard is in use by another program; the ") + what_ +
-                        " was not copied");
+        ThrowClipboardBusy(lost_);
     if (!EmptyClipboard()) {
         CloseClipboard();
-        throw Exception(std::string("The clipboard could not be emptied; the ") + what_ + " was not copied");
+        ThrowClipboardError("Le presse-papiers n'a pas pu être vidé", lost_);
     }
 }
 
 void ClipboardReplacement::Put(UINT format, HANDLE data) {
     if (!SetClipboardData(format, data))
-        throw Exception(std::string("The ") + what_ + " could not be placed on the clipboard");
+        ThrowClipboardError("Le presse-papiers a refusé la copie", lost_);
 }
 
 void CopyTextToClipboard(HWND owner, std::string_view text) {
@@ -26,11 +38,11 @@ void CopyTextToClipboard(HWND owner, std::string_view text) {
     {
         const GlobalMemory::Lock bytes(block.Get());
         if (!bytes)
-            throw Exception("Not enough memory to copy the text to the clipboard");
+            throw Exception(Utf8ToAnsi("Mémoire insuffisante pour copier le texte dans le presse-papiers"));
         std::memcpy(bytes.Get(), text.data(), text.size());
         static_cast<char*>(bytes.Get())[text.size()] = '\0';
     }
-    ClipboardReplacement clipboard(owner, "text");
+    ClipboardReplacement clipboard(owner, "le texte n'a pas été copié");
     clipboard.Put(CF_TEXT, block.Get());
     block.Detach();
 }

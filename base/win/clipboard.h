@@ -7,11 +7,12 @@
 
 // The clipboard opened and emptied for new content, closed again when this goes out of scope.
 // Whatever is put on it must be prepared beforehand, so that a failure while preparing leaves the
-// clipboard as it was. what names the content in the messages ("text", "picture").
+// clipboard as it was. `lost` tells the user, in UTF-8, what a failure means for the copy
+// ("l'image n'a pas été copiée").
 class ClipboardReplacement {
   public:
     // Exception when the clipboard cannot be had (another program holds it) or emptied.
-    ClipboardReplacement(HWND owner, const char* what);
+    ClipboardReplacement(HWND owner, const char* lost);
     ClipboardReplacement(const ClipboardReplacement&) = delete;
     ClipboardReplacement& operator=(const ClipboardReplacement&) = delete;
     ~ClipboardReplacement() { CloseClipboard(); }
@@ -21,8 +22,11 @@ class ClipboardReplacement {
     void Put(UINT format, HANDLE data);
 
   private:
-    const char* what_;
+    const char* lost_;
 };
+
+// The exception for a clipboard that another program holds; `lost` as above.
+[[noreturn]] void ThrowClipboardBusy(const char* lost);
 
 // Replaces the clipboard's content with 8-bit text in the ANSI code page (CF_TEXT; the system
 // offers it as Unicode too). Exception when the clipboard cannot be had or the memory cannot be

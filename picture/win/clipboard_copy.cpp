@@ -5,7 +5,7 @@
 
 void CopyGraphicToClipboard(HWND owner, const TGraphic& graphic) {
     TRenderedBitmap rendered = RenderToBitmap(graphic);
-    ClipboardReplacement clipboard(owner, "picture");
+    ClipboardReplacement clipboard(owner, "l'image n'a pas été copiée");
     clipboard.Put(CF_BITMAP, rendered.bitmap.Get());
     rendered.bitmap.Release();
     if (rendered.palette) {

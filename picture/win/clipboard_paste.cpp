@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "base/exception.h"
+#include "base/win/ansi.h"
+#include "base/win/clipboard.h"
 #include "base/win/gdi.h"
 #include "base/win/global_memory.h"
 #include "picture/bmp_format.h"
@@ -22,7 +24,7 @@ class OpenedForReading {
   public:
     explicit OpenedForReading(HWND owner) {
         if (!OpenClipboard(owner))
-            throw Exception("The clipboard is in use by another program; the picture was not pasted");
+            ThrowClipboardBusy("l'image n'a pas été collée");
     }
     OpenedForReading(const OpenedForReading&) = delete;
     OpenedForReading& operator=(const OpenedForReading&) = delete;
@@ -30,7 +32,7 @@ class OpenedForReading {
 };
 
 [[noreturn]] void ThrowUnreadable() {
-    throw Exception("The picture on the clipboard could not be read");
+    throw Exception(Utf8ToAnsi("L'image du presse-papiers n'a pas pu être lue"));
 }
 
 // The device bitmap as a 24-bit .bmp stream, its rows read out by the platform.
@@ -41,7 +43,7 @@ std::vector<uint8_t> BmpOfDeviceBitmap(HBITMAP bitmap) {
     const uint32_t width = uint32_t(shape.bmWidth);
     const uint32_t height = uint32_t(shape.bmHeight);
     if (!FitsDecodedImageCap(width, height, 24))
-        throw Exception("The picture on the clipboard is too large to paste");
+        throw Exception(Utf8ToAnsi("L'image du presse-papiers est trop grande pour être collée"));
     TDecodedImage image(width, height, 24);
     TBitmapInfo info = image.Info(); // GetDIBits may fill in fields of its own
     WindowDC screen(nullptr);

@@ -15,12 +15,21 @@ namespace {
 
 constexpr uint64_t kMaxFileBytes = uint64_t(256) << 20;
 
-[[noreturn]] void ThrowSaveError(const std::wstring& path, DWORD code) {
-    throw Exception("The picture could not be saved to " + WideToAnsi(path) + ": " + SystemMessage(code));
+// "<what> <path> : <reason>", the reason left out when there is none.
+[[noreturn]] void ThrowFileError(const char* what, const std::wstring& path, const std::string& reason) {
+    std::string message = Utf8ToAnsi(what) + WideToAnsi(path);
+    if (!reason.empty())
+        message += " : " + reason;
+    throw Exception(message);
 }
 
+[[noreturn]] void ThrowSaveError(const std::wstring& path, DWORD code) {
+    ThrowFileError("L'image n'a pas pu être enregistrée dans ", path, SystemMessage(code));
+}
+
+// `reason` in the ANSI code page, as the system's texts are.
 [[noreturn]] void ThrowLoadError(const std::wstring& path, const std::string& reason) {
-    throw Exception("The picture could not be read from " + WideToAnsi(path) + ": " + reason);
+    ThrowFileError("L'image n'a pas pu être lue depuis ", path, reason);
 }
 
 // A file made for the new content, deleted again unless it was moved into place.
@@ -109,7 +118,7 @@ std::unique_ptr<TGraphic> LoadGraphicFromFile(const std::wstring& path, const TG
     if (!GetFileSizeEx(file.Get(), &size))
         ThrowLoadError(path, SystemMessage(GetLastError()));
     if (uint64_t(size.QuadPart) > kMaxFileBytes)
-        ThrowLoadError(path, "the file is larger than 256 MB");
+        ThrowLoadError(path, Utf8ToAnsi("le fichier dépasse 256 Mo"));
     std::vector<uint8_t> bytes(size_t(size.QuadPart));
     size_t done = 0;
     while (done < bytes.size()) {
@@ -117,7 +126,7 @@ std::unique_ptr<TGraphic> LoadGraphicFromFile(const std::wstring& path, const TG
         if (!ReadFile(file.Get(), bytes.data() + done, DWORD(bytes.size() - done), &read, nullptr))
             ThrowLoadError(path, SystemMessage(GetLastError()));
         if (read == 0)
-            ThrowLoadError(path, "the file ended early");
+            ThrowLoadError(path, Utf8ToAnsi("le fichier est plus court que prévu"));
         done += read;
     }
     TByteReader stream(bytes.data(), bytes.size());

@@ -111,8 +111,9 @@ TEST(WindowPictureBox, CopyWhileAnotherProgramHoldsTheClipboardShowsTheError) {
         stage = 2;
         holder.join();
         ASSERT_EQ(RecordedBoxes().size(), 1u);
-        EXPECT_EQ(RecordedBoxes()[0].text,
-                  "The clipboard is in use by another program; the picture was not copied.");
+        EXPECT_EQ(RecordedBoxes()[0].text, "Le presse-papiers est utilis\xE9 par un autre programme : "
+                                           "l'image n'a pas \xE9t\xE9 copi\xE9"
+                                           "e.");
         ASSERT_TRUE(OpenClipboard(nullptr));
         EXPECT_FALSE(IsClipboardFormatAvailable(CF_BITMAP));
         EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT)) << "the clipboard keeps what it held";

@@ -52,7 +52,8 @@ struct SignInLook {
     }
 };
 const SignInLook kWaitingLook{true, true, ""};
-const SignInLook kConnectingLook{false, false, kConnecting};
+// Written out, not taken from the program's own constant: a changed text must show here.
+const SignInLook kConnectingLook{false, false, "Connexion au serveur en cours ..."};
 
 SignInLook LookOf(const TFrmConnexionORLIX& form) {
     return {form.btnLogin->Enabled(), form.btnCancel->Enabled(), form.lblProgress->Text()};
@@ -260,7 +261,10 @@ TEST(SignIn, RefusedCredentialsWarnAndTheWindowKeepsConnecting) {
         form.Close();
     });
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_THAT(boxes.Messages(), ElementsAre(SignInText(kCredentialsRefused)));
+    EXPECT_THAT(boxes.Messages(), ElementsAre("Code ou mot de passe incorrect.\r\n"
+                                              "Veuillez contacter l'\xE9"
+                                              "cole si vous avez oubli\xE9 vos codes.\r\n\r\n"
+                                              "Appuyez sur OK pour effectuer un nouvel essai."));
 }
 
 TEST(SignIn, ADisconnectionInsideTheRefusalBoxShowsItsOwnBoxAboveAndBothClose) {

@@ -14,6 +14,7 @@
 #include "session/msrdp_client_data.h"
 #include "tests/app/scripted_host.h"
 #include "tests/app/program_runner.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
 
 namespace {
@@ -173,11 +174,59 @@ TEST(Startup, TheBackgroundPictureLiesSixRowsAboveThePanel) {
     });
 }
 
-TEST(Startup, MaximizedShowCommandMarksTheWindowWithoutResizingIt) {
+namespace {
+
+// The window's normal (restored) rectangle in screen coordinates: the placement gives it relative
+// to the work area.
+TRect NormalRectOf(HWND h) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(h, &placement);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(h, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& r = placement.rcNormalPosition;
+    const int dx = monitor.rcWork.left - monitor.rcMonitor.left;
+    const int dy = monitor.rcWork.top - monitor.rcMonitor.top;
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
+// What the platform shows the moment the sign-in window first becomes visible.
+struct Appearance {
+    bool seen = false;
+    bool zoomed = false;
+    TRect window;
+    TRect normal;
+};
+Appearance g_firstAppearance;
+
+LRESULT CALLBACK WatchAppearance(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* cwp = reinterpret_cast<CWPSTRUCT*>(lParam);
+    char cls[64] = "";
+    if (code == HC_ACTION && cwp->message == WM_WINDOWPOSCHANGED && !g_firstAppearance.seen &&
+        (reinterpret_cast<const WINDOWPOS*>(cwp->lParam)->flags & SWP_SHOWWINDOW) &&
+        GetClassNameA(cwp->hwnd, cls, sizeof cls) && std::string(cls) == "TFrmConnexionORLIX")
+        g_firstAppearance = {true, IsZoomed(cwp->hwnd) != 0, WindowRectOf(cwp->hwnd),
+                             NormalRectOf(cwp->hwnd)};
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+} // namespace
+
+// The platform shows the window maximized from its first appearance, at the size it has while
+// the sign-in panel refuses every change of size, and keeps the centred place as the one to
+// restore to.
+TEST(Startup, MaximizedShowCommandShowsTheWindowZoomedKeepingItsSizeAndCentredPlace) {
+    g_firstAppearance = {};
+    g_hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchAppearance, nullptr, GetCurrentThreadId());
+    TRect centred;
     const RunResult run = RunProgramWith(
-        [](TApplication&, TFrmConnexionORLIX& form) {
-            EXPECT_TRUE(IsWindowVisible(form.Handle()));
-            EXPECT_EQ(form.WindowState(), wsMaximized);
+        [&](TApplication&, TFrmConnexionORLIX& form) {
+            const TRect outer = WindowRectOf(form.Handle());
+            centred = BoundsRect((Screen().Width() - outer.Width()) / 2,
+                                 (Screen().Height() - outer.Height()) / 2, outer.Width(), outer.Height());
+            EXPECT_TRUE(IsZoomed(form.Handle()));
+            EXPECT_EQ(NormalRectOf(form.Handle()), centred);
             RECT client;
             GetClientRect(form.Handle(), &client);
             EXPECT_EQ(client.right, 599);
@@ -185,7 +234,89 @@ TEST(Startup, MaximizedShowCommandMarksTheWindowWithoutResizingIt) {
             form.Close();
         },
         nullptr, SW_SHOWMAXIMIZED);
+    UnhookWindowsHookEx(g_hook);
     EXPECT_EQ(run.exitCode, 0);
+    ASSERT_TRUE(g_firstAppearance.seen);
+    EXPECT_TRUE(g_firstAppearance.zoomed) << "maximized the moment it appears";
+    EXPECT_EQ(g_firstAppearance.normal, centred);
+    EXPECT_EQ(g_firstAppearance.window.Width(), centred.Width());
+    EXPECT_EQ(g_firstAppearance.window.Height(), centred.Height());
+}
+
+namespace {
+
+// Times the sign-in window was sized as restored while the test watched.
+int g_restoredSizes = 0;
+HWND g_watched = nullptr;
+
+LRESULT CALLBACK WatchRestores(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* cwp = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && cwp->hwnd == g_watched && cwp->message == WM_SIZE &&
+        cwp->wParam == SIZE_RESTORED)
+        ++g_restoredSizes;
+    return CallNextHookEx(g_hook, code, wParam, lParam);
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        Pump();
+        Sleep(10);
+    }
+}
+
+// Maximized over the work area, the remote desktop filling the client area.
+void ExpectSessionFillsTheScreen(TFrmConnexionORLIX& form, const char* when) {
+    const HWND h = form.Handle();
+    EXPECT_TRUE(IsZoomed(h)) << when;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(h, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    RECT window, covered;
+    GetWindowRect(h, &window);
+    EXPECT_TRUE(IntersectRect(&covered, &window, &monitor.rcWork) && EqualRect(&covered, &monitor.rcWork))
+        << when;
+    RECT client;
+    GetClientRect(h, &client);
+    EXPECT_EQ(BoundsInParent(form.msrdp->Handle()), TRect({0, 0, client.right, client.bottom})) << when;
+}
+
+} // namespace
+
+// However the control reports the session (inside Connect, or later from the timer of a
+// message-only window of its own), a window started maximized ends filling the work area and
+// stays so once the queue has settled and after a repaint. It never passes through the restored
+// state on the way: a restore followed by a maximize leaves the outcome to the order in which the
+// platform carries the two out.
+TEST(Startup, AWindowStartedMaximizedFillsTheScreenOnceTheSessionOpens) {
+    for (const wchar_t* user : {L"immediat", L"differe"}) {
+        HostedControl().Script().SimulateAccounts = true;
+        g_restoredSizes = 0;
+        g_hook = SetWindowsHookExA(WH_CALLWNDPROC, WatchRestores, nullptr, GetCurrentThreadId());
+        const RunResult run = RunProgramWith(
+            [&](TApplication&, TFrmConnexionORLIX& form) {
+                Fill(form, user, L"secret");
+                g_watched = form.Handle();
+                ClickLogin(form);
+                const DWORD start = GetTickCount();
+                while (form.Panel1->Visible() && GetTickCount() - start < 3000)
+                    PumpFor(20);
+                EXPECT_FALSE(form.Panel1->Visible()) << "the session opened";
+                PumpFor(1500);
+                ExpectSessionFillsTheScreen(form, "once the queue has settled");
+                RedrawWindow(form.Handle(), nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+                PumpFor(300);
+                ExpectSessionFillsTheScreen(form, "after a repaint");
+                g_watched = nullptr;
+                form.Close();
+            },
+            nullptr, SW_SHOWMAXIMIZED);
+        UnhookWindowsHookEx(g_hook);
+        HostedControl().Script().SimulateAccounts = false;
+        EXPECT_EQ(run, kEndedCleanly);
+        EXPECT_EQ(g_restoredSizes, 0) << "restored on the way to the session";
+    }
 }
 
 TEST(Startup, MinimizedShowCommandShowsTheWindowOnlyWhenRestored) {

@@ -118,12 +118,24 @@ TEST(CaptionLabelPaint, AlignmentPlacesTheTextInTheContentRectangle) {
 TEST(CaptionLabelPaint, AnOverlongCaptionIsCutAtTheContentRectangle) {
     LabelFixture f;
     f.label->SetAlignmentHorz(taRightJustify);
-    f.label->SetCaption("Connexion au serveur en cours ... et bien plus encore que cela\r\nseconde ligne");
+    const char caption[] = "Connexion au serveur en cours ... et bien plus encore que cela\r\nseconde ligne";
+    // By hand: each line right-aligned in the content rectangle and clipped to it.
+    const auto expected = f.Expected(caption, {2, 2, 118, 15}, DT_RIGHT);
+    f.label->SetCaption(caption);
     const auto painted = f.Paint();
-    EXPECT_EQ(White(*painted, {{0, 0, 2, 17}, {118, 0, 120, 17}, {0, 15, 120, 17}}), 0)
-        << "nothing outside the content rectangle, no second line below it";
+    EXPECT_EQ(Differing(*painted, *expected), 0);
     EXPECT_GT(White(*painted, {{2, 2, 6, 15}, {114, 2, 118, 15}}), 0)
         << "the text runs to both edges, without an ellipsis shortening it";
+}
+
+TEST(CaptionLabelPaint, ALineBreakStartsASecondLine) {
+    LabelFixture f;
+    f.label->SetHeight(32);
+    const auto expected = f.Expected("A\r\nB", {2, 2, 118, 30}, DT_LEFT | DT_NOCLIP);
+    f.label->SetCaption("A\r\nB");
+    const auto painted = f.Paint();
+    EXPECT_EQ(Differing(*painted, *expected), 0);
+    EXPECT_GT(White(*painted, {{2, 15, 118, 30}}), 5) << "the second line shows";
 }
 
 TEST(CaptionLabelPaint, WordWrapBreaksALongCaptionIntoLines) {

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include <shellapi.h>
+
 #include "base/win/gdi.h"
 
 namespace e2e {
@@ -45,7 +47,19 @@ INPUT Key(WORD vk, bool up) {
 
 } // namespace
 
-Program::Program(const std::wstring& path, int showCommand) {
+Program::Program(const std::wstring& path, int showCommand, StartedBy startedBy) {
+    if (startedBy == StartedBy::Shell) {
+        SHELLEXECUTEINFOW info{};
+        info.cbSize = sizeof info;
+        info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        info.lpFile = path.c_str();
+        info.nShow = showCommand >= 0 ? showCommand : SW_SHOWNORMAL;
+        if (ShellExecuteExW(&info) && info.hProcess) {
+            process_ = info.hProcess;
+            id_ = GetProcessId(info.hProcess);
+        }
+        return;
+    }
     STARTUPINFOW si{};
     si.cb = sizeof si;
     if (showCommand >= 0) {

@@ -11,12 +11,16 @@
 
 namespace e2e {
 
+// How a program is started: directly, or through the shell as a shortcut or "start /max" does.
+enum class StartedBy { CreateProcess, Shell };
+
 // The program, started in a process of its own; ended by force if a scenario leaves it running.
 class Program {
   public:
     // `showCommand`, when given, is the start-up information's show command, as a shortcut's
     // "Run" setting gives it.
-    explicit Program(const std::wstring& path, int showCommand = -1);
+    explicit Program(const std::wstring& path, int showCommand = -1,
+                     StartedBy startedBy = StartedBy::CreateProcess);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
     ~Program();

@@ -1,11 +1,13 @@
 // Drives the built program end to end: sign-in window, development accounts of the stand-in
 // control, warning boxes, the picture's Save As and exit codes. Usage:
-//   sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG
+//   sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG [NAME_PART]
+// With NAME_PART, only the scenarios whose name contains it run.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
 
+#include "base/win/ansi.h"
 #include "tests/e2e/scenarios.h"
 
 namespace {
@@ -26,8 +28,9 @@ bool RegisterStandin(const wchar_t* dll) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG\n");
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr,
+                     "usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG [NAME_PART]\n");
         return 2;
     }
     if (!RegisterStandin(argv[2])) {
@@ -38,6 +41,8 @@ int wmain(int argc, wchar_t** argv) {
     int passed = 0;
     int failed = 0;
     for (const e2e::Scenario& s : e2e::Scenarios()) {
+        if (argc == 6 && Utf8ToWide(s.name).find(argv[5]) == std::string::npos)
+            continue;
         e2e::Run run{argv[1], argv[3], argv[4], {}};
         s.walk(run);
         std::printf("%s: %s\n", run.failures.empty() ? "PASS" : "FAIL", s.name);

@@ -42,6 +42,8 @@ struct AccountCase {
     const wchar_t* button;
     // Earliest arrival of the first event after Connect, in milliseconds.
     DWORD earliestMs;
+    // The first event arrives inside the call to Connect.
+    bool duringConnect;
     std::vector<std::string> expected;
 };
 
@@ -77,6 +79,7 @@ TEST_P(DemoAccountTest, TheUserCodeChoosesTheSimulatedOutcome) {
     host->SetUserName(c.userCode);
     const DWORD start = GetTickCount();
     host->Connect();
+    EXPECT_EQ(!seen.empty(), c.duringConnect);
 
     if (c.expected.empty()) {
         PumpFor(1500);
@@ -119,15 +122,19 @@ TEST_P(DemoAccountTest, TheUserCodeChoosesTheSimulatedOutcome) {
 
 // clang-format off
 const AccountCase kAccounts[] = {
-    {"DemoInCapitals", L"DEMO", true, L"raison 2", 800,
+    {"DemoInCapitals", L"DEMO", true, L"raison 2", 800, false,
      {"OnConnected (Connected 1)", "OnDisconnected 2 (Connected 0)"}},
-    {"AnyOtherCode", L"jdupont", true, L"raison 3", 800,
+    {"AnyOtherCode", L"jdupont", true, L"raison 3", 800, false,
      {"OnConnected (Connected 1)", "OnDisconnected 3 (Connected 0)"}},
-    {"Refused", L"Refus", true, nullptr, 800,
+    {"ConnectedInsideConnect", L"Immediat", true, L"raison 2", 0, true,
+     {"OnConnected (Connected 1)", "OnDisconnected 2 (Connected 0)"}},
+    {"ConnectedFromAMessageOnlyWindow", L"differe", true, L"raison 3", 500, false,
+     {"OnConnected (Connected 1)", "OnDisconnected 3 (Connected 0)"}},
+    {"Refused", L"Refus", true, nullptr, 800, false,
      {"OnAuthenticationWarningDisplayed (Connected 0)", "dismissed", "OnDisconnected 2055 (Connected 0)"}},
-    {"Unreachable", L"injoignable", true, nullptr, 1500,
+    {"Unreachable", L"injoignable", true, nullptr, 1500, false,
      {"OnDisconnected 516 (Connected 0)"}},
-    {"SimulationOff", L"demo", false, nullptr, 0, {}},
+    {"SimulationOff", L"demo", false, nullptr, 0, false, {}},
 };
 // clang-format on
 

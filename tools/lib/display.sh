@@ -3,24 +3,36 @@
 
 orlix_root() { cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd; }
 
+# The file that records this checkout's virtual display: "<Xvfb pid> <display>".
+orlix_display_state() {
+    echo "${TMPDIR:-/tmp}/orlix-xvfb-$(id -u)-$(orlix_root | md5sum | cut -c1-8)"
+}
+
+# The display this checkout's Xvfb serves, when it runs; fails otherwise.
+orlix_running_display() {
+    local state pid disp
+    state=$(orlix_display_state)
+    [ -f "$state" ] && read -r pid disp <"$state" && kill -0 "$pid" 2>/dev/null &&
+        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = Xvfb ] && [ -e "/tmp/.X11-unix/X${disp#:}" ] &&
+        echo "$disp"
+}
+
 # Starts (or reuses) one Xvfb for this checkout and exports DISPLAY. The screen is 1024 x 768
 # at 24 bits, so window positions and sizes in tests do not depend on the machine; checkouts
-# side by side do not share a display, so their focus tests cannot disturb each other.
+# side by side do not share a display, so their focus tests cannot disturb each other. Sets
+# ORLIX_DISPLAY_STARTED=1 when this call started it. Each Win32 test runs as a process of its
+# own, so the display outlives them and the next one reuses it; tools/stop-display.sh ends it.
 orlix_private_display() {
-    local key
-    key=$(orlix_root | md5sum | cut -c1-8)
-    local state="${TMPDIR:-/tmp}/orlix-xvfb-$(id -u)-$key"
+    local state
+    state=$(orlix_display_state)
     local lock="$state.lock"
     exec {lockfd}>"$lock"
     flock "$lockfd"
-    if [ -f "$state" ]; then
-        local pid disp
-        read -r pid disp <"$state" || true
-        if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X${disp#:}" ]; then
-            export DISPLAY="$disp"
-            flock -u "$lockfd"
-            return 0
-        fi
+    local disp
+    if disp=$(orlix_running_display); then
+        export DISPLAY="$disp"
+        flock -u "$lockfd"
+        return 0
     fi
     local fifo
     fifo=$(mktemp -u)
@@ -32,7 +44,37 @@ orlix_private_display() {
     rm -f "$fifo"
     export DISPLAY=":$num"
     echo "$pid $DISPLAY" >"$state"
+    ORLIX_DISPLAY_STARTED=1
     flock -u "$lockfd"
+}
+
+# Ends this checkout's virtual display, if it runs. The project's 64-bit Wine session on it
+# ends first: a Wine server that outlived its display would leave the next run a desktop on
+# which no window can be created.
+orlix_stop_display() {
+    local state pid disp
+    state=$(orlix_display_state)
+    exec {lockfd}>"$state.lock"
+    flock "$lockfd"
+    if disp=$(orlix_running_display); then
+        read -r pid _ <"$state"
+        WINEPREFIX="${ORLIX_WINEPREFIX:-$(orlix_root)/.wine}" timeout 60 /usr/lib/wine/wineserver -w 2>/dev/null || true
+        kill "$pid"
+        for _ in $(seq 1 50); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        echo "display: ended the virtual display $disp" >&2
+    fi
+    rm -f "$state"
+    flock -u "$lockfd"
+}
+
+# For a command's EXIT trap: ends the virtual display if this command started it.
+orlix_end_started_display() {
+    if [ "${ORLIX_DISPLAY_STARTED:-0}" = 1 ]; then
+        orlix_stop_display
+    fi
 }
 
 # Exports WINEPREFIX (the project's own, created on first use) and the Wine settings the

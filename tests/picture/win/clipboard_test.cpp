@@ -90,7 +90,9 @@ TEST(CopyGraphicToClipboard, ClipboardHeldByAnotherProgramIsAnError) {
         CopyGraphicToClipboard(nullptr, *png);
         ADD_FAILURE() << "no error";
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "The clipboard is in use by another program; the picture was not copied");
+        EXPECT_EQ(e.Message(), "Le presse-papiers est utilis\xE9 par un autre programme : "
+                               "l'image n'a pas \xE9t\xE9 copi\xE9"
+                               "e");
     }
     release = true;
     holder.join();

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "base/exception.h"
+#include "base/win/ansi.h"
+#include "base/win/system_message.h"
 #include "picture/png_errors.h"
 #include "picture/png_rgb.h"
 #include "picture/win/picture_file.h"
@@ -131,12 +133,16 @@ TEST(SaveGraphicToFile, FailureLeavesTheOldFileIntactAndNoPartialFile) {
     EXPECT_THROW(SaveGraphicToFile(empty, folder / L"old.png", [] { return true; }), EPNGHeaderNotPresent);
     // A target that cannot be replaced by a file.
     EXPECT_THROW(SaveGraphicToFile(*png, folder / L"folder.png", [] { return true; }), Exception);
-    // A folder that does not exist.
+    // A folder that does not exist: the target and the system's reason.
     try {
         SaveGraphicToFile(*png, folder / L"missing\\new.png", [] { return true; });
         ADD_FAILURE() << "no error";
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message().rfind("The picture could not be saved to ", 0), 0u) << e.Message();
+        const std::string prefix = "L'image n'a pas pu \xEAtre enregistr\xE9"
+                                   "e dans " +
+                                   WideToAnsi(folder / L"missing\\new.png") + " : ";
+        EXPECT_EQ(e.Message().rfind(prefix, 0), 0u) << e.Message();
+        EXPECT_GT(e.Message().size(), prefix.size()) << "the system's reason follows";
     }
 
     EXPECT_EQ(ReadFileBytes(Narrow(folder / L"old.png")), kOld);
@@ -157,7 +163,8 @@ TEST(LoadGraphicFromFile, ReadsTheKindFromTheFileOrSaysWhyNot) {
         LoadGraphicFromFile(folder / L"none.png", TPNGObject::StaticClass());
         ADD_FAILURE() << "no error";
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message().rfind("The picture could not be read from ", 0), 0u) << e.Message();
+        EXPECT_EQ(e.Message(), "L'image n'a pas pu \xEAtre lue depuis " + WideToAnsi(folder / L"none.png") +
+                                   " : " + SystemMessage(ERROR_FILE_NOT_FOUND));
     }
     WriteBytes(folder / L"bad.png", kOld);
     EXPECT_THROW(LoadGraphicFromFile(folder / L"bad.png", TPNGObject::StaticClass()), EPNGInvalidFileHeader);

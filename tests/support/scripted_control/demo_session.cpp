@@ -4,6 +4,9 @@
 #include "session/rdp_ids.h"
 #include "tests/support/scripted_control/demo_desktop.h"
 #include "tests/support/scripted_control/scripted_control.h"
+#include "tests/support/scripted_control/standin_window.h"
+
+#include <stdexcept>
 
 namespace scripted {
 
@@ -12,6 +15,7 @@ namespace {
 constexpr UINT_PTR kOutcomeTimer = 1;
 constexpr UINT_PTR kClockTimer = 2;
 constexpr UINT kConnectDelayMs = 1000;
+constexpr UINT kLaterConnectDelayMs = 600;
 constexpr UINT kUnreachableDelayMs = 2000;
 constexpr UINT kClockIntervalMs = 1000;
 // Posted with the disconnect reason, so the event fires from the window's own message and
@@ -32,6 +36,10 @@ DemoSession::Outcome DemoSession::OutcomeOf(const std::wstring& userCode) {
         return Outcome::Refused;
     if (SameCode(userCode, L"injoignable"))
         return Outcome::Unreachable;
+    if (SameCode(userCode, L"immediat"))
+        return Outcome::ConnectsAtOnce;
+    if (SameCode(userCode, L"differe"))
+        return Outcome::ConnectsLater;
     return Outcome::Connects;
 }
 
@@ -42,8 +50,19 @@ void DemoSession::Start(HWND window, std::wstring userCode) {
     userCode_ = std::move(userCode);
     window_ = window;
     phase_ = Phase::Waiting;
-    SetTimer(window_, kOutcomeTimer, outcome_ == Outcome::Unreachable ? kUnreachableDelayMs : kConnectDelayMs,
-             nullptr);
+    switch (outcome_) {
+    case Outcome::ConnectsAtOnce:
+        OnOutcomeDue();
+        break;
+    case Outcome::ConnectsLater:
+        timerWindow_.Reset(CreateSessionTimerWindow(this));
+        if (!timerWindow_ || !SetTimer(timerWindow_.Get(), kOutcomeTimer, kLaterConnectDelayMs, nullptr))
+            throw std::runtime_error("the session's timer window could not be created");
+        break;
+    default:
+        SetTimer(window_, kOutcomeTimer,
+                 outcome_ == Outcome::Unreachable ? kUnreachableDelayMs : kConnectDelayMs, nullptr);
+    }
 }
 
 void DemoSession::Stop() noexcept {
@@ -52,8 +71,19 @@ void DemoSession::Stop() noexcept {
         KillTimer(window_, kClockTimer);
         DestroyDemoButtons(window_);
     }
+    timerWindow_.Reset();
     window_ = nullptr;
     phase_ = Phase::Idle;
+}
+
+void DemoSession::OnTimerWindowDue() noexcept {
+    const ComPtr<IUnknown> keepAlive(static_cast<IOleObject*>(&control_));
+    try {
+        KillTimer(timerWindow_.Get(), kOutcomeTimer);
+        OnOutcomeDue();
+    } catch (...) {
+        // Nothing crosses the window procedure; the session stays where it was.
+    }
 }
 
 bool DemoSession::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept {
@@ -104,6 +134,8 @@ void DemoSession::OnOutcomeDue() {
         return;
     switch (outcome_) {
     case Outcome::Connects:
+    case Outcome::ConnectsAtOnce:
+    case Outcome::ConnectsLater:
         phase_ = Phase::Connected;
         control_.SetConnected(true);
         CreateDemoButtons(window_);

@@ -9,10 +9,14 @@
 //   any other    (demo) after one second, Connected reads 1 and OnConnected (2) fires; the window
 //                shows a simulated desktop whose two buttons end the session with reason 2 (a
 //                sign-out on the server) or 3 (a dropped connection)
+//   immediat     the same session, connected inside the call to Connect
+//   differe      the same session, connected 600 ms later from the timer of a message-only window
+//                of the control's own, as controls that raise their events from a hidden window do
 //
 // Events go through the control's FireEvent, so they are recorded like any other.
 
 #include "base/win/variant.h"
+#include "base/win/window_handle.h"
 
 #include <windows.h>
 
@@ -36,9 +40,11 @@ class DemoSession {
     void Stop() noexcept;
     // A message of the control's window; true when the session handled it, with `result`.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) noexcept;
+    // The timer of the session's message-only window is due.
+    void OnTimerWindowDue() noexcept;
 
   private:
-    enum class Outcome { Connects, Refused, Unreachable };
+    enum class Outcome { Connects, ConnectsAtOnce, ConnectsLater, Refused, Unreachable };
     enum class Phase { Idle, Waiting, Connected, Ending, Ended };
 
     static Outcome OutcomeOf(const std::wstring& userCode);
@@ -52,6 +58,7 @@ class DemoSession {
 
     ScriptedControl& control_;
     HWND window_ = nullptr;
+    WindowHandle timerWindow_; // the message-only window of a later connection
     Phase phase_ = Phase::Idle;
     Outcome outcome_ = Outcome::Connects;
     std::wstring userCode_;

@@ -8,6 +8,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"OrlixScriptedRdpControl";
 constexpr wchar_t kControlProperty[] = L"OrlixScriptedRdpControl.Control";
+constexpr wchar_t kTimerClassName[] = L"OrlixScriptedRdpControl.Timer";
+constexpr wchar_t kSessionProperty[] = L"OrlixScriptedRdpControl.Session";
 constexpr wchar_t kTitle[] = L"Bureau \u00e0 distance (contr\u00f4le de d\u00e9veloppement)";
 constexpr wchar_t kConnecting[] = L"Connexion en cours\u2026";
 
@@ -20,17 +22,28 @@ HINSTANCE ModuleInstance() {
     return module;
 }
 
-bool RegisterClassOnce() {
+bool RegisterClassOnce(const wchar_t* name, WNDPROC procedure, UINT style) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.hInstance = ModuleInstance();
-    if (GetClassInfoExW(wc.hInstance, kClassName, &wc))
+    if (GetClassInfoExW(wc.hInstance, name, &wc))
         return true;
-    wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = StandinWindowProc;
+    wc.style = style;
+    wc.lpfnWndProc = procedure;
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kClassName;
+    wc.lpszClassName = name;
     return RegisterClassExW(&wc) != 0;
+}
+
+LRESULT CALLBACK SessionTimerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* session = static_cast<DemoSession*>(GetPropW(hwnd, kSessionProperty));
+    if (message == WM_TIMER && session) {
+        session->OnTimerWindowDue();
+        return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemovePropW(hwnd, kSessionProperty);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 ScriptedControl* ControlOf(HWND hwnd) {
@@ -99,7 +112,7 @@ LRESULT CALLBACK StandinWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 HWND CreateStandinWindow(HWND parent, const RECT& position, ScriptedControl* control) {
-    if (!RegisterClassOnce())
+    if (!RegisterClassOnce(kClassName, StandinWindowProc, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS))
         return nullptr;
     HWND hwnd =
         CreateWindowExW(0, kClassName, kTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
@@ -116,8 +129,21 @@ void DetachStandinWindow(HWND hwnd) {
     RemovePropW(hwnd, kControlProperty);
 }
 
+HWND CreateSessionTimerWindow(DemoSession* session) {
+    if (!RegisterClassOnce(kTimerClassName, SessionTimerWindowProc, 0))
+        return nullptr;
+    HWND hwnd = CreateWindowExW(0, kTimerClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                ModuleInstance(), nullptr);
+    if (hwnd && !SetPropW(hwnd, kSessionProperty, session)) {
+        DestroyWindow(hwnd);
+        return nullptr;
+    }
+    return hwnd;
+}
+
 void UnregisterStandinWindowClass() {
     UnregisterClassW(kClassName, ModuleInstance());
+    UnregisterClassW(kTimerClassName, ModuleInstance());
 }
 
 } // namespace scripted

@@ -10,11 +10,14 @@
 namespace scripted {
 
 class ScriptedControl;
+class DemoSession;
 
 HWND CreateStandinWindow(HWND parent, const RECT& position, ScriptedControl* control);
 // The window stops calling the control (before the control goes away).
 void DetachStandinWindow(HWND hwnd);
-// Unregisters the window class, when the module that registered it unloads.
+// A message-only window whose every timer tells `session` that it is due.
+HWND CreateSessionTimerWindow(DemoSession* session);
+// Unregisters the window classes, when the module that registered them unloads.
 void UnregisterStandinWindowClass();
 
 } // namespace scripted
