@@ -112,9 +112,10 @@ class TOleControl : public TWinControl {
     virtual void InvokeEvent(int slot, const TEventArguments& args);
 
     // Closes the control without saving, then undoes the connections, releases its interfaces
-    // and stored state, takes back the client site and frees the sink, in that order. Safe to
-    // run twice: the wrapper runs it before releasing its own interface, the host's destructor
-    // again.
+    // and stored state and takes back the client site, in that order. Safe to run twice: the
+    // wrapper runs it before releasing its own interface, the host's destructor again. The sink
+    // goes with the host, after the wrapper let the control go: a control that refused to undo
+    // the events connection still holds it, and releases it when it goes.
     void DestroyControl() noexcept;
 
     // Activates the control in place and takes its window as the host's.

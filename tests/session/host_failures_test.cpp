@@ -232,6 +232,16 @@ TEST_F(HostTest, AFailedActivationIsTriedAgainOnlyWhenTheFocusIsAskedFor) {
     }
 }
 
+TEST_F(HostTest, AControlThatKeepsTheEventSinkAfterTeardownReleasesALiveSink) {
+    Script().Answer("IConnectionPoint::Unadvise", E_FAIL);
+    auto control = ShowNewHost();
+    ASSERT_EQ(control->EventSinks().size(), 1u);
+    // The wrapper lets the control go last; the control then releases the sink it kept.
+    FreeHost();
+    EXPECT_FALSE(control->Alive());
+    EXPECT_EQ(control->CountCalls("IConnectionPoint::Unadvise"), 2);
+}
+
 TEST_F(HostTest, PropertyAccessRaisesTheControlsExceptionOrTheCode) {
     CreateHost();
     scripted::ExcepInfoScript info;
