@@ -80,7 +80,6 @@ void TOleControl::DestroyControl() noexcept {
         oleObject_->SetClientSite(nullptr);
         oleObject_.Reset();
     }
-    eventDispatch_.reset();
 }
 
 TForm* TOleControl::Form() const {

@@ -55,6 +55,10 @@ class TOleControl : public TWinControl {
     DWORD MiscStatus() const { return miscStatus_; }
     // Whether the control is active in place (it has a window of its own under the host).
     bool InPlaceActive() const { return bool(inPlaceObject_); }
+    // Whether the last activation in place failed. The failure was reported where it happened;
+    // the host then stays without a window, shows nothing and takes no focus, and nothing but an
+    // explicit SetFocus tries the activation again.
+    bool ActivationFailed() const { return activationFailed_; }
 
     // Property access by DISPID through the control's IDispatch, after starting it. Any result
     // but S_OK raises EOleException (DISP_E_EXCEPTION) or EOleSysError.
@@ -94,6 +98,10 @@ class TOleControl : public TWinControl {
     void SetParent(TWinControl* parent) override;
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
     void HandleDestroyed(HWND hwnd) override;
+    bool CanFocus() const override;
+    // Gives the control's window the focus; a failed activation is tried once more first, and
+    // its failure raised here.
+    void SetFocus() override;
 
   protected:
     static const TControlMessageMap& ClassMessages();
@@ -104,15 +112,17 @@ class TOleControl : public TWinControl {
     virtual void InvokeEvent(int slot, const TEventArguments& args);
 
     // Closes the control without saving, then undoes the connections, releases its interfaces
-    // and stored state, takes back the client site and frees the sink, in that order. Safe to
-    // run twice: the wrapper runs it before releasing its own interface, the host's destructor
-    // again.
+    // and stored state and takes back the client site, in that order. Safe to run twice: the
+    // wrapper runs it before releasing its own interface, the host's destructor again. The sink
+    // goes with the host, after the wrapper let the control go: a control that refused to undo
+    // the events connection still holds it, and releases it when it goes.
     void DestroyControl() noexcept;
 
     // Activates the control in place and takes its window as the host's.
     void CreateWnd() override;
     // The window is to be destroyed while the host lives: gives the control its window back.
     void DestroyWnd() override;
+    bool ShouldShow() const override;
     // Painting of the host's own window, for a control invisible at run time.
     void Paint(HDC dc) override;
     void DialogKey(TMessage& m) override;
@@ -188,6 +198,7 @@ class TOleControl : public TWinControl {
     // The control's window once hooked, and the procedure it had before the host's.
     HWND controlWindow_ = nullptr;
     WNDPROC previousProc_ = nullptr;
+    bool activationFailed_ = false;
 
     // Re-entry guards for copying stock properties from the control.
     bool updatingColor_ = false;

@@ -30,9 +30,14 @@ MSG KeyMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void TOleControl::CreateWnd() {
+    // Cleared once the host has its window. Every request for a window asks for one again, and
+    // many come unasked (the form giving the focus back after the error box, showing the form
+    // again): each would try the activation again and report its failure again, without end.
+    activationFailed_ = true;
     EnsureRunning();
     if (InvisibleAtRunTime()) {
         TWinControl::CreateWnd();
+        activationFailed_ = false;
         return;
     }
     const RECT bounds = ToRECT(BoundsRect());
@@ -43,8 +48,25 @@ void TOleControl::CreateWnd() {
         throw EOleError("OLE control activation failed");
     if (!HookControlWindow())
         throw EOleError("Could not obtain OLE control window handle");
+    activationFailed_ = false;
     if (!Visible() && IsWindowVisible(controlWindow_))
         ShowWindow(controlWindow_, SW_HIDE);
+}
+
+bool TOleControl::ShouldShow() const {
+    return !activationFailed_ && TWinControl::ShouldShow();
+}
+
+bool TOleControl::CanFocus() const {
+    return !activationFailed_ && TWinControl::CanFocus();
+}
+
+void TOleControl::SetFocus() {
+    if (activationFailed_ && Parent() && Parent()->Showing()) {
+        activationFailed_ = false;
+        UpdateShowing();
+    }
+    TWinControl::SetFocus();
 }
 
 bool TOleControl::HookControlWindow() {

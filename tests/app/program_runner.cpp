@@ -14,14 +14,14 @@ void CALLBACK Watchdog(HWND, UINT, UINT_PTR, DWORD) {
 } // namespace
 
 RunResult RunProgramWith(ProgramStep whileRunning, ProgramStep beforeShowing, int showCommand,
-                         const DescObject* description) {
+                         const DescObject* description, TApplication::MessageBoxFunction messageBox) {
     RecordedBoxes().clear();
     g_timedOut = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 10000, Watchdog);
     ProgramOptions options;
     options.showCommand = showCommand;
     options.description = description;
-    options.messageBox = RecordMessageBox;
+    options.messageBox = messageBox ? messageBox : RecordMessageBox;
     options.onCreated = std::move(beforeShowing);
     options.onRunning = std::move(whileRunning);
     const int exitCode = RunProgram(options);

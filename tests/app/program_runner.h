@@ -26,9 +26,11 @@ constexpr RunResult kEndedCleanly{0, false};
 using ProgramStep = std::function<void(TApplication&, TFrmConnexionORLIX&)>;
 
 // The program runs until its own close path posts the quit message; a watchdog ends it after
-// ten seconds and reports a time-out. Leftover quit messages are removed afterwards.
+// ten seconds and reports a time-out. Leftover quit messages are removed afterwards. Its boxes
+// go to `messageBox`, RecordMessageBox when null.
 RunResult RunProgramWith(ProgramStep whileRunning, ProgramStep beforeShowing = nullptr,
-                         int showCommand = SW_SHOWNORMAL, const DescObject* description = nullptr);
+                         int showCommand = SW_SHOWNORMAL, const DescObject* description = nullptr,
+                         TApplication::MessageBoxFunction messageBox = nullptr);
 
 // As RunProgramWith, and the window is closed once `whileRunning` returns, also when a failed
 // assertion ended it early.

@@ -184,6 +184,64 @@ TEST_F(HostTest, ActivationWithoutAnInPlaceObjectOrAWindowRaisesTheActivationErr
     }
 }
 
+TEST_F(HostTest, AFailedActivationIsTriedAgainOnlyWhenTheFocusIsAskedFor) {
+    const struct {
+        const char* failing;
+        const char* message;
+    } steps[] = {
+        {"IOleObject::DoVerb", "OLE control activation failed"},
+        {"IOleWindow::GetWindow", "Could not obtain OLE control window handle"},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.failing);
+        Script() = scripted::ControlScript();
+        Script().Answer(step.failing, E_FAIL);
+        auto control = ShowNewHost();
+        ASSERT_EQ(app.reports.size(), 1u);
+        EXPECT_EQ(app.reports[0].message, step.message);
+        EXPECT_TRUE(host->ActivationFailed());
+        EXPECT_FALSE(host->CanFocus()) << "no window to take it";
+
+        // Showing the form again, and the form getting the focus, leave it as it is.
+        form->Hide();
+        form->Show();
+        SetFocus(form->Handle());
+        Pump();
+        EXPECT_EQ(control->CountCalls("IOleObject::DoVerb(INPLACEACTIVATE"), 1);
+        EXPECT_EQ(app.reports.size(), 1u);
+        EXPECT_FALSE(host->HandleAllocated());
+
+        // Asked for the focus, the host tries once more and raises the failure to the caller.
+        const auto again = Raised<EOleError>([&] { host->SetFocus(); });
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->Message(), step.message);
+        EXPECT_EQ(control->CountCalls("IOleObject::DoVerb(INPLACEACTIVATE"), 2);
+
+        // Once the control can be activated, the next request succeeds.
+        Script().ClearAnswers();
+        host->SetFocus();
+        Pump();
+        EXPECT_FALSE(host->ActivationFailed());
+        EXPECT_TRUE(host->CanFocus());
+        EXPECT_EQ(host->WindowHandle(), control->Window());
+        EXPECT_EQ(GetFocus(), control->Window());
+        FreeHost();
+        form->Hide();
+        app.reports.clear();
+        EXPECT_FALSE(control->Alive());
+    }
+}
+
+TEST_F(HostTest, AControlThatKeepsTheEventSinkAfterTeardownReleasesALiveSink) {
+    Script().Answer("IConnectionPoint::Unadvise", E_FAIL);
+    auto control = ShowNewHost();
+    ASSERT_EQ(control->EventSinks().size(), 1u);
+    // The wrapper lets the control go last; the control then releases the sink it kept.
+    FreeHost();
+    EXPECT_FALSE(control->Alive());
+    EXPECT_EQ(control->CountCalls("IConnectionPoint::Unadvise"), 2);
+}
+
 TEST_F(HostTest, PropertyAccessRaisesTheControlsExceptionOrTheCode) {
     CreateHost();
     scripted::ExcepInfoScript info;

@@ -66,7 +66,18 @@ std::optional<Variant> ControlScript::ReadResult(DISPID dispid) const {
     return Variant::Copy(it->second.Get());
 }
 
+void ControlScript::FailCallNumber(int number, HRESULT hr) {
+    counted_ = 0;
+    failingNumber_ = number;
+    failingResult_ = hr;
+    failedCall_.reset();
+}
+
 std::optional<ControlScript::Rule> ControlScript::Match(const std::string& call) {
+    if (++counted_ == failingNumber_) {
+        failedCall_ = call;
+        return Rule{call, failingResult_, 0, std::nullopt, std::nullopt};
+    }
     for (auto it = rules_.rbegin(); it != rules_.rend(); ++it) {
         if (it->times == 0 || call.compare(0, it->callPrefix.size(), it->callPrefix) != 0)
             continue;

@@ -48,8 +48,16 @@ class ControlScript {
     // As Answer, after setting the thread's error object.
     void FailWithErrorInfo(std::string callPrefix, HRESULT hr, ErrorInfoScript info, int times = -1);
     void ClearAnswers();
+    // From now on, the `number`-th call that any instance receives (1: the next one) returns
+    // `hr`, whatever rule would answer it; queries for an interface other than IUnknown count
+    // as calls, and fail with E_NOINTERFACE. 0 fails none, and only counts.
+    void FailCallNumber(int number, HRESULT hr = E_FAIL);
+    // The calls counted since FailCallNumber, and the one it failed, if it came.
+    int CallsCounted() const { return counted_; }
+    const std::optional<std::string>& FailedCall() const { return failedCall_; }
 
-    // QueryInterface answers E_NOINTERFACE for a withheld interface.
+    // QueryInterface answers E_NOINTERFACE for a withheld interface, and for one whose query a
+    // rule answers: Answer("IUnknown::QueryInterface(IOleControl)", E_NOINTERFACE).
     void Withhold(REFIID iid);
     void Offer(REFIID iid);
     bool Offers(REFIID iid) const;
@@ -95,6 +103,10 @@ class ControlScript {
 
   private:
     std::vector<Rule> rules_;
+    int counted_ = 0;
+    int failingNumber_ = 0;
+    HRESULT failingResult_ = E_FAIL;
+    std::optional<std::string> failedCall_;
     std::vector<IID> withheld_;
     std::vector<IID> withheldConnectionPoints_;
     std::map<DISPID, Variant> readResults_;

@@ -138,7 +138,7 @@ HRESULT ScriptedControl::QueryInterface(REFIID iid, void** out) {
     else if (IsEqualGUID(iid, IID_IPerPropertyBrowsing))
         p = static_cast<IPerPropertyBrowsing*>(this);
     HRESULT hr = E_NOINTERFACE;
-    if (p && (IsEqualGUID(iid, IID_IUnknown) || instance_->Script().Offers(iid))) {
+    if (p && (IsEqualGUID(iid, IID_IUnknown) || (instance_->Script().Offers(iid) && !QueryRefused(iid)))) {
         *out = p;
         AddRef();
         hr = S_OK;
@@ -148,6 +148,14 @@ HRESULT ScriptedControl::QueryInterface(REFIID iid, void** out) {
     } catch (...) {
     }
     return hr;
+}
+
+bool ScriptedControl::QueryRefused(REFIID iid) noexcept {
+    try {
+        return instance_->Script().Match("IUnknown::QueryInterface(" + IidName(iid) + ")").has_value();
+    } catch (...) {
+        return true;
+    }
 }
 
 ULONG ScriptedControl::AddRef() {

@@ -205,6 +205,8 @@ class ScriptedControl final : public IMsRdpClient6,
     HRESULT HandOutSettings(const char* call, Settings** out);
     HRESULT InvokeProperty(DISPID dispid, WORD flags, DISPPARAMS* params, VARIANT* result, UINT* argError);
 
+    // A query for an interface the control has, that the script answers as a failing call.
+    bool QueryRefused(REFIID iid) noexcept;
     HRESULT ActivateInPlace(IOleClientSite* site, bool uiActivate);
     HRESULT ActivateUI();
     void DeactivateUI();

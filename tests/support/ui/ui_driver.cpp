@@ -2,6 +2,8 @@
 
 #include "app/application.h"
 
+#include <algorithm>
+
 namespace {
 
 void SetModifierState(unsigned modifiers) {
@@ -116,6 +118,48 @@ int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) 
     EnumThreadWindows(GetCurrentThreadId(), CollectDisabled, reinterpret_cast<LPARAM>(&box.disabledWindows));
     RecordedBoxes().push_back(std::move(box));
     return IDOK;
+}
+
+namespace {
+
+// The platform's boxes that were answered while the outermost AnswerMessageBox showed its own.
+std::vector<HWND> g_answeredBoxes;
+
+BOOL CALLBACK PressEnterInBox(HWND hwnd, LPARAM) {
+    char name[16] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpA(name, "#32770") != 0 || !IsWindowVisible(hwnd) || GetActiveWindow() != hwnd ||
+        std::find(g_answeredBoxes.begin(), g_answeredBoxes.end(), hwnd) != g_answeredBoxes.end())
+        return TRUE;
+    g_answeredBoxes.push_back(hwnd);
+    const HWND focus = GetFocus();
+    const HWND target = focus && IsChild(hwnd, focus) ? focus : hwnd;
+    PostMessageA(target, WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageA(target, WM_KEYUP, VK_RETURN, 1 | (LPARAM(3) << 30));
+    return FALSE;
+}
+
+void CALLBACK AnswerTick(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), PressEnterInBox, 0);
+}
+
+} // namespace
+
+int WINAPI AnswerMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    RecordMessageBox(owner, text, caption, type);
+    if (RecordedBoxes().size() > kAnsweredBoxesLimit)
+        return IDOK;
+    // One timer answers the boxes of every nesting level, each once.
+    static int depth = 0;
+    static UINT_PTR timer = 0;
+    if (depth++ == 0)
+        timer = SetTimer(nullptr, 0, 10, AnswerTick);
+    const int answer = MessageBoxA(owner, text, caption, type);
+    if (--depth == 0) {
+        KillTimer(nullptr, timer);
+        g_answeredBoxes.clear();
+    }
+    return answer;
 }
 
 HWND FindChildByClass(HWND parent, const char* className) {

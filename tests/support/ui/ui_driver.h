@@ -43,6 +43,13 @@ struct RecordedBox {
 
 // A replacement for MessageBoxA that records each box and answers IDOK.
 int WINAPI RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+// A replacement for MessageBoxA that records each box as RecordMessageBox does, then shows the
+// platform's box and presses Enter in it once it is up, as a user answers it: the box takes the
+// activation from the program's windows, and they get it back when it closes. Past
+// kAnsweredBoxesLimit recorded boxes a box is only recorded, so that a program that puts boxes
+// up without end still lets the test end (and fail).
+int WINAPI AnswerMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+constexpr size_t kAnsweredBoxesLimit = 12;
 std::vector<RecordedBox>& RecordedBoxes();
 
 // The first descendant window of `parent` with the given class name, or nullptr.
