@@ -11,6 +11,9 @@
 
 namespace e2e {
 
+// Registers the stand-in control (its DllRegisterServer) in this prefix, as the run command does.
+bool RegisterStandin(const wchar_t* dll);
+
 // The program, started in a process of its own; ended by force if a scenario leaves it running.
 class Program {
   public:
