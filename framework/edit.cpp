@@ -128,7 +128,6 @@ const TControlMessageMap& TEdit::ClassMessages() {
         OnMessage<&TEdit::ForeignRequest>(EM_SETHANDLE),
         OnMessage<&TEdit::CopyRequest>(WM_COPY),
         OnMessage<&TEdit::CopyRequest>(WM_CUT),
-        OnMessage<&TEdit::StyleChanging>(WM_STYLECHANGING),
     };
     static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
     return map;
@@ -175,13 +174,6 @@ bool TEdit::CopyRequest(TMessage& m) {
         return false;
     m.result = 0;
     return true;
-}
-
-// Another program's SetWindowLong cannot take the mask off.
-bool TEdit::StyleChanging(TMessage& m) {
-    if (passwordChar_ && !ownRequest_ && int(m.wParam) == GWL_STYLE)
-        reinterpret_cast<STYLESTRUCT*>(m.lParam)->styleNew |= ES_PASSWORD;
-    return false;
 }
 
 void TEdit::Command(WORD notification) {

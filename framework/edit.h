@@ -47,10 +47,9 @@ class TEdit : public TWinControl {
     bool TextAsked(TMessage& m);
     bool TextLengthAsked(TMessage& m);
     // A masked field: EM_SETPASSWORDCHAR, EM_GETHANDLE and EM_SETHANDLE other than the
-    // program's own; WM_COPY and WM_CUT; a style change that would drop ES_PASSWORD.
+    // program's own; WM_COPY and WM_CUT.
     bool ForeignRequest(TMessage& m);
     bool CopyRequest(TMessage& m);
-    bool StyleChanging(TMessage& m);
 
     bool border_ = true;
     char passwordChar_ = '\0';

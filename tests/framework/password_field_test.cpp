@@ -58,10 +58,6 @@ TEST(PasswordField, RequestsFromAnotherThreadNeitherUnmaskItNorHandOutItsText) {
     } cases[] = {
         {"EM_SETPASSWORDCHAR 0", [](HWND h) { SendMessageW(h, EM_SETPASSWORDCHAR, 0, 0); }},
         {"EM_SETPASSWORDCHAR 0, posted", [](HWND h) { PostMessageW(h, EM_SETPASSWORDCHAR, 0, 0); }},
-        {"ES_PASSWORD taken from the style",
-         [](HWND h) {
-             SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) & ~LONG_PTR(ES_PASSWORD));
-         }},
         {"EM_SETHANDLE", [](HWND h) { SendMessageW(h, EM_SETHANDLE, WPARAM(LocalAlloc(LHND, 64)), 0); }},
     };
     for (const auto& c : cases) {
