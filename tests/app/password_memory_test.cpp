@@ -7,6 +7,7 @@
 #include "session/rdp_ids.h"
 #include "tests/app/program_runner.h"
 #include "tests/app/scripted_host.h"
+#include "tests/app/sign_in_form.h"
 #include "tests/support/ui/ui_driver.h"
 
 namespace {
@@ -68,7 +69,7 @@ TEST(PasswordMemory, TheTypedPasswordIsInMemoryUntilTheSessionIsConnectedAndNowh
         Pump();
         signingIn = PasswordCopies();
 
-        SendMessageA(form.btnLogin->Handle(), BM_CLICK, 0, 0);
+        ClickLogin(form);
         Pump();
         auto control = HostedControl().LastInstance();
         ASSERT_TRUE(control->Connecting());

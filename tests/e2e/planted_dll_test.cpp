@@ -89,9 +89,12 @@ TEST(PlantedDll, AnOleaccBesideTheProgramIsNeverLoadedAndTheFieldsStillReadByNam
     PlantedFolder folder;
     ASSERT_TRUE(folder.Copied());
     // As on Windows, where no built-in copy takes precedence over a DLL found on the search path.
-    SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"oleacc=n,b");
+    // Wine reads the preference from the environment it starts with, which the test's command
+    // sets for the whole run.
+    wchar_t overrides[256] = L"";
+    GetEnvironmentVariableW(L"WINEDLLOVERRIDES", overrides, 256);
+    ASSERT_NE(std::wstring(overrides).find(L"oleacc=n,b"), std::wstring::npos) << "WINEDLLOVERRIDES";
     e2e::Program program(folder.Program());
-    SetEnvironmentVariableW(L"WINEDLLOVERRIDES", nullptr);
     ASSERT_TRUE(program.Started());
 
     HWND form = nullptr;
