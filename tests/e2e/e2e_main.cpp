@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tests/e2e/desktop.h"
 #include "tests/e2e/scenarios.h"
 
 int wmain(int argc, wchar_t** argv) {
