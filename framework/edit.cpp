@@ -182,6 +182,7 @@ void TEdit::Command(WORD notification) {
     // A masked field keeps no copy of its text: the password stays in the window alone. Only
     // its length is noted, for the wipe.
     if (passwordChar_) {
+        const ScopedValue<bool> own(ownRequest_, true);
         longestText_ = std::max(
             {longestText_, GetWindowTextLengthW(WindowHandle()), GetWindowTextLengthA(WindowHandle())});
         return;
