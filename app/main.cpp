@@ -146,6 +146,8 @@ void TFrmConnexionORLIX::btnLoginClick(TComponent*) {
 }
 
 void TFrmConnexionORLIX::msrdpConnected(TComponent*) {
+    // The control has the password and the session is open: it leaves the field's memory.
+    edit2->WipeText();
     // The panel goes first: while it shows, the window refuses every change of size.
     Panel1->SetVisible(false);
     FrmConnexionORLIX->SetWindowState(wsMaximized);

@@ -5,12 +5,44 @@
 #include <atomic>
 
 #include "base/win/com_ptr.h"
+#include "base/win/system_library.h"
+#include "framework/com_entry.h"
 #include "framework/win_control.h"
 #include "framework/window_class.h"
 
 const IID kIidAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
 namespace {
+
+// oleacc.dll is not among the DLLs Windows always takes from System32, so it is not imported
+// (the loader would look for it beside the program first): it is loaded from System32 when a
+// window is first asked for its object, once, and kept until the program ends. Without it the
+// windows leave the question to the platform.
+class OleaccLibrary {
+  public:
+    static const OleaccLibrary* Loaded() {
+        static const OleaccLibrary library;
+        return library.createStandard_ && library.lresultFromObject_ ? &library : nullptr;
+    }
+
+    HRESULT CreateStandard(HWND hwnd, LONG object, REFIID iid, void** out) const {
+        return createStandard_(hwnd, object, iid, out);
+    }
+    LRESULT ResultFromObject(REFIID iid, WPARAM wParam, IUnknown* object) const {
+        return lresultFromObject_(iid, wParam, object);
+    }
+
+  private:
+    OleaccLibrary()
+        : module_(LoadSystemLibrary(L"oleacc.dll")),
+          createStandard_(
+              module_.Function<decltype(&CreateStdAccessibleObject)>("CreateStdAccessibleObject")),
+          lresultFromObject_(module_.Function<decltype(&LresultFromObject)>("LresultFromObject")) {}
+
+    LibraryModule module_;
+    decltype(&CreateStdAccessibleObject) createStandard_;
+    decltype(&LresultFromObject) lresultFromObject_;
+};
 
 bool IsSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -163,15 +195,13 @@ class AccessibleProxy final : public IAccessible, public IOleWindow {
     HRESULT Describe(const VARIANT& child, AccessibleTraits& traits) const noexcept {
         if (!IsSelf(child))
             return S_FALSE;
-        try {
-            const TWinControl* control = FindControl(hwnd_);
-            if (!control)
-                return S_FALSE;
+        TWinControl* control = FindControl(hwnd_);
+        if (!control)
+            return S_FALSE;
+        return ComEntry(control, [&] {
             control->DescribeAccessible(traits);
             return S_OK;
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
+        });
     }
 
     std::atomic<ULONG> refs_{1};
@@ -189,11 +219,13 @@ bool AnswerAccessibleObject(TWinControl& control, TMessage& m) {
     if (!traits.ChangesAnything())
         return false;
     const HWND hwnd = control.WindowHandle();
+    const OleaccLibrary* oleacc = OleaccLibrary::Loaded();
     ComPtr<IAccessible> standard;
-    LRESULT result = CreateStdAccessibleObject(hwnd, OBJID_CLIENT, kIidAccessible, standard.PutVoid());
+    LRESULT result =
+        oleacc ? oleacc->CreateStandard(hwnd, OBJID_CLIENT, kIidAccessible, standard.PutVoid()) : E_NOTIMPL;
     if (SUCCEEDED(HRESULT(result))) {
         const auto proxy = ComPtr<IAccessible>::Adopt(new AccessibleProxy(hwnd, std::move(standard)));
-        result = LresultFromObject(kIidAccessible, m.wParam, proxy.Get());
+        result = oleacc->ResultFromObject(kIidAccessible, m.wParam, proxy.Get());
     }
     // Left to the platform, a secret field would be named by its text: the failure is the answer.
     if (FAILED(HRESULT(result)) && !traits.secret)

@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <algorithm>
+#include <string>
 #include <utility>
 
 #include "base/scope_guard.h"
@@ -34,6 +36,7 @@ void TEdit::CreateParams(TCreateParams& p) {
 
 void TEdit::CreateWnd() {
     TWinControl::CreateWnd();
+    const ScopedValue<bool> own(ownRequest_, true);
     if (passwordChar_)
         SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(passwordChar_)),
                      0);
@@ -57,14 +60,34 @@ void TEdit::SetPasswordChar(char c) {
         return;
     passwordChar_ = c;
     if (HandleAllocated()) {
+        const ScopedValue<bool> own(ownRequest_, true);
         SendMessageA(WindowHandle(), EM_SETPASSWORDCHAR, WPARAM(static_cast<unsigned char>(c)), 0);
         Invalidate();
     }
 }
 
 SecretText TEdit::TypedText() {
-    const ScopedValue<bool> reading(typedTextRead_, true);
+    const ScopedValue<bool> reading(ownRequest_, true);
     return SecretText::FromWindow(Handle());
+}
+
+void TEdit::WipeText() {
+    if (!HandleAllocated())
+        return;
+    const HWND h = WindowHandle();
+    const ScopedValue<bool> own(ownRequest_, true);
+    // As long as the longest text the field held, and no longer, so that the buffer is
+    // overwritten where it is rather than grown into a new one (emptying only moves the end).
+    const int length = std::max({longestText_, GetWindowTextLengthW(h), GetWindowTextLengthA(h)});
+    const std::wstring filler(size_t(length), L'*');
+    SetWindowTextW(h, filler.c_str());
+    // Deleting the filler as an undoable edit writes it over what earlier deletions left in the
+    // undo buffer.
+    SendMessageW(h, EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(h, EM_SETSEL, 0, -1);
+    SendMessageW(h, EM_REPLACESEL, TRUE, LPARAM(L""));
+    SendMessageW(h, EM_EMPTYUNDOBUFFER, 0, 0);
+    longestText_ = 0;
 }
 
 void TEdit::SelectAll() {
@@ -100,6 +123,11 @@ const TControlMessageMap& TEdit::ClassMessages() {
         OnMessage<&TEdit::TextAsked>(WM_GETTEXT),
         OnMessage<&TEdit::TextLengthAsked>(WM_GETTEXTLENGTH),
         OnMessage<&TEdit::TextLengthAsked>(EM_GETLINE),
+        OnMessage<&TEdit::ForeignRequest>(EM_SETPASSWORDCHAR),
+        OnMessage<&TEdit::ForeignRequest>(EM_GETHANDLE),
+        OnMessage<&TEdit::ForeignRequest>(EM_SETHANDLE),
+        OnMessage<&TEdit::CopyRequest>(WM_COPY),
+        OnMessage<&TEdit::CopyRequest>(WM_CUT),
     };
     static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
     return map;
@@ -108,7 +136,7 @@ const TControlMessageMap& TEdit::ClassMessages() {
 // A masked field gives its text to no other thread or program, as the platform's own password
 // fields do; the program reads it with TypedText.
 bool TEdit::RefusesText() const {
-    return passwordChar_ && !typedTextRead_ && InSendMessageEx(nullptr) != ISMEX_NOSEND;
+    return passwordChar_ && !ownRequest_ && InSendMessageEx(nullptr) != ISMEX_NOSEND;
 }
 
 bool TEdit::TextAsked(TMessage& m) {
@@ -131,10 +159,34 @@ bool TEdit::TextLengthAsked(TMessage& m) {
     return true;
 }
 
+// The program itself never sends these to a masked field: whoever does, also by posting (which
+// cannot be told apart from the user's own input), would unmask it or read its buffer.
+bool TEdit::ForeignRequest(TMessage& m) {
+    if (!passwordChar_ || ownRequest_)
+        return false;
+    m.result = 0;
+    return true;
+}
+
+// A masked field gives its text to nobody, the user included, as the platform's own do.
+bool TEdit::CopyRequest(TMessage& m) {
+    if (!passwordChar_)
+        return false;
+    m.result = 0;
+    return true;
+}
+
 void TEdit::Command(WORD notification) {
-    // A masked field keeps no copy of its text: the password stays in the window alone.
-    if (notification != EN_CHANGE || passwordChar_)
+    if (notification != EN_CHANGE)
         return;
+    // A masked field keeps no copy of its text: the password stays in the window alone. Only
+    // its length is noted, for the wipe.
+    if (passwordChar_) {
+        const ScopedValue<bool> own(ownRequest_, true);
+        longestText_ = std::max(
+            {longestText_, GetWindowTextLengthW(WindowHandle()), GetWindowTextLengthA(WindowHandle())});
+        return;
+    }
     const int n = GetWindowTextLengthA(WindowHandle());
     std::string text(size_t(n) + 1, '\0');
     GetWindowTextA(WindowHandle(), text.data(), n + 1);

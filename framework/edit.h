@@ -21,6 +21,9 @@ class TEdit : public TWinControl {
     // plain text request: while this thread answers a message that another thread sent (a
     // sign-in that another program starts), the platform counts its own requests as sent too.
     SecretText TypedText();
+    // Empties the field so that its text leaves memory: every character the field held is
+    // overwritten in place, in its text and in its undo buffer, before it is emptied.
+    void WipeText();
 
     void SelectAll();
     // The selected range as character positions (start, end).
@@ -43,9 +46,17 @@ class TEdit : public TWinControl {
     // WM_GETTEXT; WM_GETTEXTLENGTH and EM_GETLINE.
     bool TextAsked(TMessage& m);
     bool TextLengthAsked(TMessage& m);
+    // A masked field: EM_SETPASSWORDCHAR, EM_GETHANDLE and EM_SETHANDLE other than the
+    // program's own; WM_COPY and WM_CUT.
+    bool ForeignRequest(TMessage& m);
+    bool CopyRequest(TMessage& m);
 
     bool border_ = true;
     char passwordChar_ = '\0';
     bool autoSelect_ = true;
-    bool typedTextRead_ = false;
+    // The program itself is sending the window a message (TypedText, SetPasswordChar, WipeText).
+    bool ownRequest_ = false;
+    // The most characters (or, for an 8-bit buffer, bytes) a masked field has held: how much of
+    // its buffer a wipe overwrites.
+    int longestText_ = 0;
 };

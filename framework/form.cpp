@@ -11,8 +11,10 @@
 #include "framework/screen.h"
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {
-    // The controls of a form answer for the accessible object that reads their descriptions.
-    AttachAccessibleObject(&AnswerAccessibleObject);
+    // The controls of forms answer for the accessible object that reads their descriptions:
+    // installed once, with the first form.
+    static const bool attached = (AttachAccessibleObject(&AnswerAccessibleObject), true);
+    (void)attached;
     SetVisible(false);
     SetColor(clBtnFace);
 }

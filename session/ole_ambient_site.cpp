@@ -4,7 +4,7 @@
 #include "session/ole_control_site.h"
 
 #include "base/win/ansi.h"
-#include "session/com_entry.h"
+#include "framework/com_entry.h"
 #include "session/ole_font.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "session/ole_control_site.h"
 
-#include "session/com_entry.h"
+#include "framework/com_entry.h"
 #include "session/himetric.h"
 
 #include <cmath>

@@ -6,7 +6,7 @@
 
 #include "base/win/rect.h"
 #include "framework/form.h"
-#include "session/com_entry.h"
+#include "framework/com_entry.h"
 
 namespace {
 

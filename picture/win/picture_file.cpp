@@ -1,6 +1,7 @@
 #include "picture/win/picture_file.h"
 
 #include <windows.h>
+#include <ntsecapi.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -32,23 +33,6 @@ constexpr uint64_t kMaxFileBytes = uint64_t(256) << 20;
     ThrowFileError("L'image n'a pas pu être lue depuis ", path, reason);
 }
 
-// A file made for the new content, deleted again unless it was moved into place.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!path_.empty())
-            DeleteFileW(path_.c_str());
-    }
-    const std::wstring& Path() const { return path_; }
-    void Kept() { path_.clear(); }
-
-  private:
-    std::wstring path_;
-};
-
 class FileHandle {
   public:
     explicit FileHandle(HANDLE h) : h_(h) {}
@@ -59,53 +43,124 @@ class FileHandle {
             CloseHandle(h_);
     }
     HANDLE Get() const { return h_; }
-    // Closes now, so that a failure to close is seen; false then.
-    bool Close() { return CloseHandle(std::exchange(h_, INVALID_HANDLE_VALUE)) != 0; }
 
   private:
     HANDLE h_;
 };
 
-std::wstring FolderOf(const std::wstring& path) {
-    const size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+bool SystemRandom(uint8_t* bytes, size_t count) {
+    return RtlGenRandom(bytes, ULONG(count)) != FALSE;
 }
 
-void WriteAll(const std::wstring& path, const std::wstring& target, const std::vector<uint8_t>& bytes) {
-    FileHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE)
-        ThrowSaveError(target, GetLastError());
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD piece = DWORD(std::min<size_t>(bytes.size() - done, 1u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), bytes.data() + done, piece, &written, nullptr) || written == 0)
-            ThrowSaveError(target, GetLastError());
-        done += written;
-    }
-    if (!FlushFileBuffers(file.Get()) || !file.Close())
-        ThrowSaveError(target, GetLastError());
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? L"" : path.substr(0, slash + 1);
 }
+
+// A name in the target's folder that nobody can guess ahead of the program.
+std::wstring UnpredictableName(const std::wstring& target, const RandomSource& random) {
+    uint8_t bytes[16];
+    if (!random(bytes, sizeof bytes))
+        ThrowSaveError(target, ERROR_GEN_FAILURE);
+    static constexpr wchar_t kDigits[] = L"0123456789abcdef";
+    std::wstring name = FolderOf(target) + L"~cx";
+    for (const uint8_t b : bytes) {
+        name += kDigits[b >> 4];
+        name += kDigits[b & 15];
+    }
+    return name + L".tmp";
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    const DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(n, L'\0');
+    const DWORD written = n ? GetFullPathNameW(path.c_str(), n, full.data(), nullptr) : 0;
+    if (written == 0 || written >= n)
+        ThrowSaveError(path, GetLastError());
+    full.resize(written);
+    return full;
+}
+
+// The new content's file, which this program created and reaches only through its handle: it
+// takes the target's place, or it is deleted when its holder goes.
+class NewFile {
+  public:
+    NewFile(const std::wstring& target, DWORD attributes, const RandomSource& random) : target_(target) {
+        // A name that exists is never opened: another is drawn.
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const std::wstring name = UnpredictableName(target, random);
+            handle_ = CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, attributes,
+                                  nullptr);
+            if (handle_ != INVALID_HANDLE_VALUE)
+                return;
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+                ThrowSaveError(target, error);
+        }
+        ThrowSaveError(target, ERROR_FILE_EXISTS);
+    }
+    NewFile(const NewFile&) = delete;
+    NewFile& operator=(const NewFile&) = delete;
+    ~NewFile() {
+        if (!placed_) {
+            FILE_DISPOSITION_INFO dispose = {TRUE};
+            SetFileInformationByHandle(handle_, FileDispositionInfo, &dispose, sizeof dispose);
+        }
+        CloseHandle(handle_);
+    }
+
+    void Write(const std::vector<uint8_t>& bytes) {
+        size_t done = 0;
+        while (done < bytes.size()) {
+            const DWORD piece = DWORD(std::min<size_t>(bytes.size() - done, 1u << 20));
+            DWORD written = 0;
+            if (!WriteFile(handle_, bytes.data() + done, piece, &written, nullptr) || written == 0)
+                ThrowSaveError(target_, GetLastError());
+            done += written;
+        }
+        if (!FlushFileBuffers(handle_))
+            ThrowSaveError(target_, GetLastError());
+    }
+
+    // Renames this very file to the target: a name swapped meanwhile for a link cannot redirect
+    // it. An existing target is replaced only when `replace` says so. The rename takes a full path.
+    void TakePlace(bool replace) {
+        const std::wstring full = FullPath(target_);
+        const size_t nameBytes = full.size() * sizeof(wchar_t);
+        std::vector<uint8_t> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+        auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+        rename->ReplaceIfExists = replace ? TRUE : FALSE;
+        rename->RootDirectory = nullptr;
+        rename->FileNameLength = DWORD(nameBytes);
+        std::copy(full.begin(), full.end(), rename->FileName);
+        if (!SetFileInformationByHandle(handle_, FileRenameInfo, rename, DWORD(buffer.size())))
+            ThrowSaveError(target_, GetLastError());
+        placed_ = true;
+    }
+
+  private:
+    std::wstring target_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+    bool placed_ = false;
+};
 
 } // namespace
 
 bool SaveGraphicToFile(const TGraphic& graphic, const std::wstring& path,
-                       const std::function<bool()>& confirmReplace) {
+                       const std::function<bool()>& confirmReplace, const RandomSource& random) {
     std::vector<uint8_t> bytes;
     graphic.SaveToStream(bytes);
-    if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES && !confirmReplace())
+    const DWORD existing = GetFileAttributesW(path.c_str());
+    const bool exists = existing != INVALID_FILE_ATTRIBUTES;
+    if (exists && !confirmReplace())
         return false;
+    if (exists && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+        ThrowSaveError(path, ERROR_ACCESS_DENIED);
 
-    wchar_t name[MAX_PATH];
-    if (!GetTempFileNameW(FolderOf(path).c_str(), L"cxi", 0, name))
-        ThrowSaveError(path, GetLastError());
-    TemporaryFile temporary(name);
-    WriteAll(temporary.Path(), path, bytes);
-    if (!MoveFileExW(temporary.Path().c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        ThrowSaveError(path, GetLastError());
-    temporary.Kept();
+    const DWORD kept = exists ? existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) : 0;
+    NewFile file(path, kept ? kept : FILE_ATTRIBUTE_NORMAL, random ? random : RandomSource(SystemRandom));
+    file.Write(bytes);
+    file.TakePlace(exists);
     return true;
 }
 

@@ -10,6 +10,18 @@
 
 namespace e2e {
 
+bool RegisterStandin(const wchar_t* dll) {
+    const HMODULE module = LoadLibraryW(dll);
+    if (!module)
+        return false;
+    using Register = HRESULT(STDAPICALLTYPE*)();
+    const auto reg =
+        reinterpret_cast<Register>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
+    const bool ok = reg && SUCCEEDED(reg());
+    FreeLibrary(module);
+    return ok;
+}
+
 namespace {
 
 struct Search {

@@ -14,6 +14,9 @@ namespace e2e {
 // How a program is started: directly, or through the shell as a shortcut or "start /max" does.
 enum class StartedBy { CreateProcess, Shell };
 
+// Registers the stand-in control (its DllRegisterServer) in this prefix, as the run command does.
+bool RegisterStandin(const wchar_t* dll);
+
 // The program, started in a process of its own; ended by force if a scenario leaves it running.
 class Program {
   public:

@@ -8,24 +8,8 @@
 #include <string>
 
 #include "base/win/ansi.h"
+#include "tests/e2e/desktop.h"
 #include "tests/e2e/scenarios.h"
-
-namespace {
-
-// The stand-in control in this prefix, as the run command registers it.
-bool RegisterStandin(const wchar_t* dll) {
-    const HMODULE module = LoadLibraryW(dll);
-    if (!module)
-        return false;
-    using Register = HRESULT(STDAPICALLTYPE*)();
-    const auto reg =
-        reinterpret_cast<Register>(reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
-    const bool ok = reg && SUCCEEDED(reg());
-    FreeLibrary(module);
-    return ok;
-}
-
-} // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 5 && argc != 6) {
@@ -33,7 +17,7 @@ int wmain(int argc, wchar_t** argv) {
                      "usage: sign_in_e2e PROGRAM STANDIN_DLL SCREENSHOT_DIR PICTURE_PNG [NAME_PART]\n");
         return 2;
     }
-    if (!RegisterStandin(argv[2])) {
+    if (!e2e::RegisterStandin(argv[2])) {
         std::fprintf(stderr, "sign_in_e2e: cannot register the stand-in control %ls\n", argv[2]);
         return 2;
     }

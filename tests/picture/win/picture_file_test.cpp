@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -147,6 +148,102 @@ TEST(SaveGraphicToFile, FailureLeavesTheOldFileIntactAndNoPartialFile) {
 
     EXPECT_EQ(ReadFileBytes(Narrow(folder / L"old.png")), kOld);
     EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"folder.png", L"old.png"}));
+}
+
+// The name a save draws from the bytes `fill`, as it makes its new file in `folder`.
+std::wstring DrawnName(uint8_t fill) {
+    std::wstring name = L"~cx";
+    for (int i = 0; i < 16; ++i) {
+        static constexpr wchar_t kDigits[] = L"0123456789abcdef";
+        name += kDigits[fill >> 4];
+        name += kDigits[fill & 15];
+    }
+    return name + L".tmp";
+}
+
+// Draws 16 bytes of `fills[0]`, then of `fills[1]`...
+RandomSource Draws(std::vector<uint8_t> fills) {
+    return [fills, next = size_t(0)](uint8_t* bytes, size_t count) mutable {
+        if (next == fills.size())
+            return false;
+        std::fill(bytes, bytes + count, fills[next++]);
+        return true;
+    };
+}
+
+TEST(SaveGraphicToFile, AFileAtADrawnNameIsNeverOpenedAnotherNameIsDrawn) {
+    TFolder folder;
+    const auto png = LoadPng(SmallGreyPng(4, 3));
+    const TBytes planted = {'p', 'l', 'a', 'n', 't'};
+    WriteBytes(folder / DrawnName(0x11), planted);
+    WriteBytes(folder / DrawnName(0x22), planted);
+    ASSERT_TRUE(SaveGraphicToFile(
+        *png, folder / L"new.png", [] { return true; }, Draws({0x11, 0x22, 0x33})));
+    EXPECT_EQ(LoadPng(ReadFileBytes(Narrow(folder / L"new.png")))->Width(), 4);
+    EXPECT_EQ(ReadFileBytes(Narrow(folder / DrawnName(0x11))), planted);
+    EXPECT_EQ(ReadFileBytes(Narrow(folder / DrawnName(0x22))), planted);
+    EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"new.png", DrawnName(0x11), DrawnName(0x22)}));
+
+    // Every name drawn is taken, or nothing more can be drawn: the save fails and touches nothing.
+    for (const auto& fills : {std::vector<uint8_t>(8, 0x11), std::vector<uint8_t>{0x22}}) {
+        WriteBytes(folder / L"new.png", kOld);
+        EXPECT_THROW(SaveGraphicToFile(
+                         *png, folder / L"new.png", [] { return true; }, Draws(fills)),
+                     Exception);
+        EXPECT_EQ(ReadFileBytes(Narrow(folder / L"new.png")), kOld);
+        EXPECT_EQ(ReadFileBytes(Narrow(folder / DrawnName(0x11))), planted);
+        EXPECT_EQ(folder.Names(), (std::set<std::wstring>{L"new.png", DrawnName(0x11), DrawnName(0x22)}));
+    }
+}
+
+TEST(SaveGraphicToFile, AReplacedFileKeepsItsHiddenAndSystemAttributesAndAReadOnlyOneIsRefused) {
+    const auto png = LoadPng(SmallGreyPng(4, 3));
+    const struct {
+        DWORD before;
+        bool saved;
+    } cases[] = {
+        {FILE_ATTRIBUTE_NORMAL, true},
+        {FILE_ATTRIBUTE_HIDDEN, true},
+        {FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, true},
+        {FILE_ATTRIBUTE_READONLY, false},
+        {FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN, false},
+    };
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY;
+    for (const auto& c : cases) {
+        TFolder folder;
+        const std::wstring target = folder / L"old.png";
+        WriteBytes(target, kOld);
+        ASSERT_TRUE(SetFileAttributesW(target.c_str(), c.before));
+        bool saved = false;
+        try {
+            saved = SaveGraphicToFile(*png, target, [] { return true; });
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "The picture could not be saved to " + Narrow(target) + ": " +
+                                       SystemMessage(ERROR_ACCESS_DENIED))
+                << c.before;
+        }
+        EXPECT_EQ(saved, c.saved) << c.before;
+        EXPECT_EQ(GetFileAttributesW(target.c_str()) & kKept, c.before & kKept) << c.before;
+        EXPECT_EQ(ReadFileBytes(Narrow(target)).size() == kOld.size(), !c.saved) << c.before;
+        EXPECT_EQ(folder.Names(), std::set<std::wstring>{L"old.png"}) << c.before;
+    }
+}
+
+// /sys refuses new files to everyone, root included, where a read-only folder does not stop root.
+TEST(SaveGraphicToFile, AFolderThatRefusesNewFilesGivesTheErrorAndLeavesNoFile) {
+    const std::wstring folder = L"Z:\\sys\\kernel";
+    if (GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "no Z:\\sys\\kernel to try";
+    const auto png = LoadPng(SmallGreyPng(4, 3));
+    const std::wstring target = folder + L"\\saved.png";
+    try {
+        SaveGraphicToFile(*png, target, [] { return true; });
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "The picture could not be saved to " + Narrow(target) + ": " +
+                                   SystemMessage(ERROR_ACCESS_DENIED));
+    }
+    EXPECT_EQ(GetFileAttributesW(target.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(LoadGraphicFromFile, ReadsTheKindFromTheFileOrSaysWhyNot) {

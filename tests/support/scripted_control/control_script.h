@@ -97,6 +97,10 @@ class ControlScript {
     // Connect plays the development account that the user code (UserName) names, on the
     // control's window (demo_session.h); otherwise the control stays connecting.
     bool SimulateAccounts = false;
+    // The control keeps the password (ClearTextPassword) among its settings and in its record;
+    // false: it takes it as a control that hands it straight on would, keeping no copy and
+    // recording the call without the value.
+    bool KeepsPassword = true;
     // Called with the text of every call the control receives, once it is recorded: a test can
     // look at what the host holds at that moment (its references, its window).
     std::function<void(const std::string& call)> Observer;

@@ -3,6 +3,8 @@
 #include "tests/support/scripted_control/module_count.h"
 #include "tests/support/scripted_control/value_text.h"
 
+#include <string_view>
+
 namespace scripted {
 
 namespace {
@@ -82,6 +84,10 @@ HRESULT ScriptedSettings::Invoke(DISPID dispid, REFIID, LCID, WORD flags, DISPPA
 template <class T>
 HRESULT ScriptedSettings::Put(const char* call, const char* name, T value) {
     try {
+        if (std::string_view(name) == "ClearTextPassword" && !instance_->Script().KeepsPassword) {
+            const auto answer = instance_->Enter(std::string(call) + "(withheld)");
+            return answer ? *answer : S_OK;
+        }
         if (auto answer = instance_->Enter(std::string(call) + "(" + ArgText(value) + ")"))
             return *answer;
         instance_->settings_.insert_or_assign(name, ToVariant(value));

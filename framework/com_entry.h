@@ -1,7 +1,7 @@
 #pragma once
-// The edge of every COM method that the host implements: no C++ exception crosses it. An
-// escaping exception goes to the application's exception handler with the host as sender, and
-// the caller gets a failure code.
+// The edge of every COM method the program implements (the ActiveX host's, the accessible
+// objects'): no C++ exception crosses it. An escaping exception goes to the application's
+// exception handler with the implementing component as sender, and the caller gets a failure code.
 
 #include "framework/application_services.h"
 
