@@ -95,15 +95,9 @@ void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
     TWinControl::DescribeAccessible(traits);
 }
 
-const TControlMessageMap& TEdit::ClassMessages() {
-    static const TControlMessageEntry entries[] = {
-        OnMessage<&TEdit::TextAsked>(WM_GETTEXT),
-        OnMessage<&TEdit::TextLengthAsked>(WM_GETTEXTLENGTH),
-        OnMessage<&TEdit::TextLengthAsked>(EM_GETLINE),
-    };
-    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-    return map;
-}
+DEFINE_MESSAGE_MAP(TEdit, OnMessage<&TEdit::TextAsked>(WM_GETTEXT),
+                   OnMessage<&TEdit::TextLengthAsked>(WM_GETTEXTLENGTH),
+                   OnMessage<&TEdit::TextLengthAsked>(EM_GETLINE))
 
 // A masked field gives its text to no other thread or program, as the platform's own password
 // fields do; the program reads it with TypedText.

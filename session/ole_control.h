@@ -96,8 +96,7 @@ class TOleControl : public TWinControl {
     void HandleDestroyed(HWND hwnd) override;
 
   protected:
-    static const TControlMessageMap& ClassMessages();
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TOleControl)
 
     // Calls the handler of event slot `slot` (the index of the event's DISPID in the
     // control-data record) with the event's arguments; the wrapper supplies the slots.
@@ -134,6 +133,8 @@ class TOleControl : public TWinControl {
     void Unadvise(REFIID iid, DWORD& cookie) noexcept;
     void ReleaseRunningInterfaces() noexcept;
 
+    // The control's in-place object while it is active in place, for the site's requests.
+    ComPtr<IOleInPlaceObject> InPlaceObject() const { return inPlaceObject_; }
     bool InvisibleAtRunTime() const { return (miscStatus_ & OLEMISC_INVISIBLEATRUNTIME) != 0; }
     HWND ParentHandle();
     TForm* Form() const;
