@@ -3,17 +3,45 @@
 #include "app/modal_bracket.h"
 #include "base/exception.h"
 #include "base/text.h"
+#include "base/win/module_path.h"
 #include "framework/form.h"
-#include "framework/message_map.h"
+#include "framework/win_control.h"
 #include "framework/window_class.h"
 
 TApplication* Application = nullptr;
 
-namespace {
+// The zero-size owner window, bound to its window as every control is. It passes the messages
+// the application answers on to it, until the application detaches it as it ends.
+class TApplication::TOwnerWindow : public TWinControl {
+  public:
+    explicit TOwnerWindow(TApplication& app) : TWinControl(nullptr), app_(&app) {}
+    const char* ClassName() const override { return "TApplication"; }
+    void Detach() { app_ = nullptr; }
 
-constexpr char kOwnerClass[] = "TApplication";
-// WM_KEYFIRST to here are offered to the focused control first (WM_KEYLAST varies by SDK).
-constexpr UINT kLastKeyMessage = 0x0108;
+  protected:
+    DECLARE_MESSAGE_MAP(TOwnerWindow)
+    void CreateParams(TCreateParams& p) override {
+        p.caption = app_->Title();
+        p.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+        p.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+        p.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+        p.windowClass = {ClassName(), nullptr, 0};
+    }
+    bool IsTopLevel() const override { return true; }
+
+  private:
+    bool SysCommand(TMessage& m) { return app_ && app_->OwnerSysCommand(m); }
+    bool CloseRequested(TMessage& m) { return app_ && app_->OwnerClose(m); }
+    bool FocusReceived(TMessage& m) { return app_ && app_->OwnerFocused(m); }
+
+    TApplication* app_;
+};
+
+DEFINE_MESSAGE_MAP(TApplication::TOwnerWindow, OnMessage<&TOwnerWindow::SysCommand>(WM_SYSCOMMAND),
+                   OnMessage<&TOwnerWindow::CloseRequested>(WM_CLOSE),
+                   OnMessage<&TOwnerWindow::FocusReceived>(WM_SETFOCUS))
+
+namespace {
 
 std::string LowerCase(std::string s) {
     if (!s.empty())
@@ -27,9 +55,7 @@ HICON LoadMainIcon(int widthMetric, int heightMetric) {
 }
 
 std::string ModuleTitle() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return ApplicationTitleFromPath(path);
+    return ApplicationTitleFromPath(ModulePath());
 }
 
 } // namespace
@@ -52,30 +78,13 @@ TApplication::~TApplication() {
     if (Application == this)
         Application = nullptr;
     // The owner window, destroyed with its member after this body, gets default handling only.
-    if (handle_)
-        SetWindowLongPtrA(Handle(), GWLP_USERDATA, 0);
+    if (window_)
+        window_->Detach();
 }
 
 void TApplication::CreateOwnerWindow() {
-    static const ATOM atom = [] {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = OwnerWindowProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = kOwnerClass;
-        return RegisterClassExA(&wc);
-    }();
-    if (!atom)
-        throw Exception("Cannot register the application window class");
-    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
-    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    handle_.Reset(CreateWindowExA(0, kOwnerClass, title_.c_str(),
-                                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
-                                  0, 0, nullptr, nullptr, GetModuleHandleA(nullptr), this));
-    if (!handle_)
-        throw Exception("Cannot create the application window");
-    SetWindowLongPtrA(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_ = std::make_unique<TOwnerWindow>(*this);
+    window_->HandleNeeded();
     if (icon_)
         SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
     if (smallIcon_)
@@ -85,29 +94,8 @@ void TApplication::CreateOwnerWindow() {
         DeleteMenu(menu, cmd, MF_BYCOMMAND);
 }
 
-LRESULT CALLBACK TApplication::OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!app)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    try {
-        return app->OwnerWindowMessage(msg, wParam, lParam);
-    } catch (...) {
-        app->HandleException(app, std::current_exception());
-        return 0;
-    }
-}
-
-LRESULT TApplication::OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    static const TMessageEntry<TApplication> entries[] = {
-        MessageEntry<TApplication, &TApplication::OwnerSysCommand>(WM_SYSCOMMAND, WM_SYSCOMMAND),
-        MessageEntry<TApplication, &TApplication::OwnerClose>(WM_CLOSE, WM_CLOSE),
-        MessageEntry<TApplication, &TApplication::OwnerFocused>(WM_SETFOCUS, WM_SETFOCUS),
-    };
-    static const TMessageMap<TApplication> map(nullptr, entries);
-    TMessage m{msg, wParam, lParam, 0};
-    if (WalkMessageMap(map, *this, m))
-        return m.result;
-    return DefWindowProcA(Handle(), msg, wParam, lParam);
+HWND TApplication::Handle() const {
+    return window_ ? window_->WindowHandle() : nullptr;
 }
 
 bool TApplication::OwnerSysCommand(TMessage& m) {
@@ -203,7 +191,7 @@ bool TApplication::ProcessMessage() {
 }
 
 bool TApplication::IsKeyMessage(const MSG& msg) {
-    if (msg.message < WM_KEYFIRST || msg.message > kLastKeyMessage)
+    if (msg.message < WM_KEYFIRST || msg.message > kKeyboardMessageLast)
         return false;
     HWND target = nullptr;
     if (const HWND capture = GetCapture()) {
@@ -229,7 +217,7 @@ void TApplication::Terminate() {
 }
 
 void TApplication::FormVisibilityChanged(TForm* form) {
-    if (!handle_ || form != mainForm_)
+    if (!Handle() || form != mainForm_)
         return;
     if (form->Visible()) {
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,

@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "base/win/gdi.h"
-#include "base/win/window_handle.h"
 #include "framework/application_services.h"
 #include "framework/component.h"
 #include "framework/messages.h"
@@ -25,7 +25,7 @@ class TApplication : public TComponent, public IApplicationServices {
 
     const std::string& Title() const { return title_; }
     HICON Icon() const { return icon_.Get(); }
-    HWND Handle() const { return handle_.Get(); }
+    HWND Handle() const;
     // The first form created becomes the main form.
     void FormCreated(TForm* form);
     bool Terminated() const { return terminated_; }
@@ -52,7 +52,7 @@ class TApplication : public TComponent, public IApplicationServices {
 
     // IApplicationServices
     void HandleException(TComponent* sender, std::exception_ptr error) noexcept override;
-    HWND OwnerWindow() const override { return handle_.Get(); }
+    HWND OwnerWindow() const override { return Handle(); }
     bool IsMainForm(const TForm* form) const override { return form && form == mainForm_; }
     void Terminate() override;
     void ProcessMessages() override;
@@ -61,10 +61,9 @@ class TApplication : public TComponent, public IApplicationServices {
   private:
     bool ProcessMessage();
     bool IsKeyMessage(const MSG& msg);
+    class TOwnerWindow;
     void CreateOwnerWindow();
-    static LRESULT CALLBACK OwnerWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    // The owner window's messages, through its message map.
-    LRESULT OwnerWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The owner window's messages that the application answers.
     bool OwnerSysCommand(TMessage& m);
     bool OwnerClose(TMessage& m);
     bool OwnerFocused(TMessage& m);
@@ -72,7 +71,7 @@ class TApplication : public TComponent, public IApplicationServices {
     std::string title_;
     IconHandle icon_;
     IconHandle smallIcon_;
-    WindowHandle handle_;
+    std::unique_ptr<TOwnerWindow> window_;
     TForm* mainForm_ = nullptr;
     bool terminated_ = false;
     int showCommand_ = SW_SHOWNORMAL;

@@ -32,7 +32,7 @@ TMessageForm::TMessageForm(TComponent* owner, std::string message)
     SetPosition(poScreenCenter);
     SetText(LoadResourceString(IDS_WARNING_CAPTION));
     UseMessageFont();
-    button_ = new TButton(this);
+    button_ = CreateOwned<TButton>(this);
     button_->SetName("OK");
     button_->SetText("OK");
     button_->SetDefault(true);
@@ -110,11 +110,7 @@ bool TMessageForm::PreviewKey(WPARAM key) {
     return true;
 }
 
-const TControlMessageMap& TMessageForm::ClassMessages() {
-    static const TControlMessageEntry entries[] = {OnMessage<&TMessageForm::CloseRequested>(WM_CLOSE)};
-    static const TControlMessageMap map(&TForm::ClassMessages(), entries);
-    return map;
-}
+DEFINE_MESSAGE_MAP(TMessageForm, OnMessage<&TMessageForm::CloseRequested>(WM_CLOSE))
 
 // Closing the box by its close box or Alt+F4 cancels it.
 bool TMessageForm::CloseRequested(TMessage&) {

@@ -32,8 +32,7 @@ class TMessageForm : public TForm {
     bool PreviewKey(WPARAM key) override;
 
   protected:
-    static const TControlMessageMap& ClassMessages();
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TMessageForm)
 
     void CreateWnd() override;
 

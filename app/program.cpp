@@ -5,6 +5,7 @@
 #include "app/main.h"
 #include "base/text.h"
 #include "base/win/com_initialization.h"
+#include "base/win/module_path.h"
 #include "controls/register_controls.h"
 #include "framework/component_registry.h"
 #include "framework/mouse_tracking.h"
@@ -16,9 +17,7 @@ namespace {
 constexpr char kDescriptionResource[] = "TFRMCONNEXIONORLIX";
 
 std::string ModuleFileName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(FileNameOfPath(path));
+    return std::string(FileNameOfPath(ModulePath()));
 }
 
 void ShowStartupFailure(std::exception_ptr error, TApplication::MessageBoxFunction messageBox) {
@@ -43,7 +42,7 @@ void RegisterProgramClasses() {
 
 DescObject LoadBuiltInDescription() {
     const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC found = FindResourceA(module, kDescriptionResource, MAKEINTRESOURCEA(10));
+    const HRSRC found = FindResourceA(module, kDescriptionResource, RT_RCDATA);
     const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (!data)

@@ -16,6 +16,10 @@ struct TRect {
     constexpr int Width() const { return right - left; }
     constexpr int Height() const { return bottom - top; }
     constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
+    // The right and bottom edges lie outside, as the platform's rectangles have them.
+    constexpr bool Contains(TPoint p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     constexpr TRect Inflated(int d) const { return {left - d, top - d, right + d, bottom + d}; }
     constexpr TRect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     // The part shared with another rectangle; empty (IsEmpty) when they do not meet.

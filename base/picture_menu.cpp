@@ -31,8 +31,8 @@ std::array<TPictureMenuEntry, 9> PictureMenuEntries(TPictureMenuItems items, con
         return TPictureMenuEntry{false, i, items.Has(i), enabled};
     };
     std::array<TPictureMenuEntry, 9> entries = {
-        item(TPictureMenuItem::Cut, f.canModify && picture && !f.iconKind),
-        item(TPictureMenuItem::Copy, picture && !f.iconKind),
+        item(TPictureMenuItem::Cut, f.canModify && picture && !f.kindCannotCopy),
+        item(TPictureMenuItem::Copy, picture && !f.kindCannotCopy),
         item(TPictureMenuItem::Paste, f.canModify && f.pasteAvailable),
         item(TPictureMenuItem::Delete, f.canModify && picture),
         TPictureMenuEntry{true},

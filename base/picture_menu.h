@@ -30,7 +30,7 @@ class TPictureMenuItems {
 struct TPictureMenuFacts {
     bool canModify = false; // Properties.ReadOnly is off
     bool pictureEmpty = true;
-    bool iconKind = false;       // GraphicClassName is the icon kind: it cannot be copied
+    bool kindCannotCopy = false; // GraphicClassName is a kind that cannot be copied (icons)
     bool pasteAvailable = false; // the clipboard holds the format GraphicClassName pastes
 };
 

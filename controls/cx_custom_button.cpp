@@ -1,27 +1,24 @@
 #include "controls/cx_custom_button.h"
 
+#include "base/scope_guard.h"
 #include "base/win/gdi.h"
 #include "base/win/offscreen.h"
-#include "base/win/rect.h"
+#include "base/win/solid_fill.h"
 #include "framework/colors_win.h"
 #include "framework/description/description.h"
 #include "framework/reader.h"
 
 namespace {
 
-bool Inside(const TRect& r, TPoint p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
+// The stored properties of the colour slots: "Colors." then the slot's name.
+constexpr std::string_view kColorsPrefix = "Colors.";
 
 } // namespace
 
-TcxCustomButton::TcxCustomButton(TComponent* owner) : TButton(owner) {
+TcxCustomButton::TcxCustomButton(TComponent* owner)
+    : TButton(owner), THotTracking(static_cast<TWinControl&>(*this)) {
     colors_.OnChange = [this] { Invalidate(); };
     lookAndFeel_.OnChange = [this] { Invalidate(); };
-}
-
-TcxCustomButton::~TcxCustomButton() {
-    StopMouseLeaveTracking(*this);
 }
 
 void TcxCustomButton::CreateParams(TCreateParams& p) {
@@ -34,7 +31,7 @@ TcxButtonState TcxCustomButton::State() const {
         return cxbsDisabled;
     if (pressed_)
         return cxbsPressed;
-    if (hot_ && Painter().TracksHot())
+    if (Hot() && Painter().TracksHot())
         return cxbsHot;
     // The Default state belongs to buttons that cannot take the focus; these always can, so
     // the default button and the focused one look Normal and differ by the focus rectangle.
@@ -50,7 +47,7 @@ void TcxCustomButton::EnabledChanged() {
     TButton::EnabledChanged();
     // The tracker ends itself on its next tick: the window is no longer usable.
     if (!Enabled())
-        hot_ = false;
+        ResetHot(false);
     Invalidate();
 }
 
@@ -75,13 +72,8 @@ void TcxCustomButton::DrawButton(HDC dc) {
         IntersectClipRect(dc, inside.left, inside.top, inside.right, inside.bottom);
         DrawCaption(dc, client.Inflated(-painter.FrameWidth(cxbsDefault)), state);
     }
-    if (Focused()) {
-        SetBkColor(dc, RGB(255, 255, 255));
-        SetTextColor(dc, RGB(0, 0, 0));
-        const TRect f = painter.FocusBounds(client);
-        const RECT focus = ToRECT(f);
-        DrawFocusRect(dc, &focus);
-    }
+    if (Focused())
+        DrawFocusFrame(dc, painter.FocusBounds(client));
 }
 
 void TcxCustomButton::DrawCaption(HDC dc, const TRect& area, TcxButtonState state) {
@@ -116,26 +108,23 @@ void TcxCustomButton::DrawCaption(HDC dc, const TRect& area, TcxButtonState stat
 // Pointer
 
 void TcxCustomButton::Enter() {
-    if (hot_)
+    if (!EnterHot())
         return;
-    StartMouseLeaveTracking(*this, ClientRect(), *this);
-    hot_ = true;
     // Immediate feedback on entering; leaving repaints later.
     if (Enabled() && HandleAllocated())
         RedrawWindow(WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void TcxCustomButton::Leave() {
-    StopMouseLeaveTracking(*this);
-    hot_ = false;
+    LeaveHot();
     Invalidate();
 }
 
 void TcxCustomButton::MouseMove(unsigned keys, TPoint p) {
-    const bool inside = Inside(ClientRect(), p);
-    if (inside && !hot_)
+    const bool inside = ClientRect().Contains(p);
+    if (inside && !Hot())
         Enter();
-    else if (!inside && hot_)
+    else if (!inside && Hot())
         Leave();
     TButton::MouseMove(keys, p);
 }
@@ -143,11 +132,9 @@ void TcxCustomButton::MouseMove(unsigned keys, TPoint p) {
 void TcxCustomButton::CaptureChanged(HWND newCapture) {
     TButton::CaptureChanged(newCapture);
     POINT cursor;
-    hot_ = GetCursorPos(&cursor) && HandleAllocated() && WindowFromPoint(cursor) == WindowHandle();
     // A press by Space ends here too, with the pointer possibly resting on the button since
     // its tracker ended; without a tracker the hot look would stay after the pointer left.
-    if (hot_)
-        StartMouseLeaveTracking(*this, ClientRect(), *this);
+    ResetHot(GetCursorPos(&cursor) && HandleAllocated() && WindowFromPoint(cursor) == WindowHandle());
 }
 
 // Clicks
@@ -155,15 +142,11 @@ void TcxCustomButton::CaptureChanged(HWND newCapture) {
 bool TcxCustomButton::FocusForPress() {
     if (Focused())
         return true;
-    clicksDisabled_ = true;
-    try {
+    {
+        const ScopedValue<bool> noClicks(clicksDisabled_, true);
         if (CanFocus())
             SetFocus();
-    } catch (...) {
-        clicksDisabled_ = false;
-        throw;
     }
-    clicksDisabled_ = false;
     return Focused();
 }
 
@@ -196,7 +179,8 @@ void TcxCustomButton::Command(WORD notification) {
 bool TcxCustomButton::ReadProperty(TReader& reader, const DescProperty& p) {
     const std::string& n = p.name;
     TcxButtonAssignedColor slot;
-    if (n.rfind("Colors.", 0) == 0 && TcxButtonColors::SlotByName(std::string_view(n).substr(7), slot))
+    if (n.rfind(kColorsPrefix, 0) == 0 &&
+        TcxButtonColors::SlotByName(std::string_view(n).substr(kColorsPrefix.size()), slot))
         colors_.Set(slot, reader.Color(p));
     else if (n == "LookAndFeel.Kind")
         lookAndFeel_.SetKind(reader.Enumeration<TcxLookAndFeelKind>(p, kLookAndFeelKindNames));
@@ -216,7 +200,7 @@ void TcxCustomButton::WriteProperties(DescObject& object) const {
             continue;
         const TColor c = colors_.Get(slot);
         const auto name = ColorIdentifier(c);
-        object.Set("Colors." + std::string(TcxButtonColors::SlotName(slot)),
+        object.Set(std::string(kColorsPrefix) + std::string(TcxButtonColors::SlotName(slot)),
                    name ? DescValue::Identifier(std::string(*name)) : DescValue::Integer(c));
     }
     const unsigned assigned = lookAndFeel_.AssignedValues();

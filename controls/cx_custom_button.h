@@ -10,10 +10,9 @@
 
 struct DescObject;
 
-class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
+class TcxCustomButton : public TButton, public THotTracking {
   public:
     explicit TcxCustomButton(TComponent* owner);
-    ~TcxCustomButton() override;
     const char* ClassName() const override { return "TcxCustomButton"; }
 
     TcxButtonColors& Colors() { return colors_; }
@@ -23,8 +22,7 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
 
     // The visual state a paint would show now.
     TcxButtonState State() const;
-    // The pointer is over the button.
-    bool Hot() const { return hot_; }
+    // The pointer is over the button: Hot().
     // Face colour of the state before the painter's fallback (clDefault: the painter's), and
     // the caption colour of the state.
     TColor FaceColorOf(TcxButtonState state) const { return colors_.Face(state); }
@@ -52,7 +50,7 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
 
   private:
     // The mouse-leave tracker found the pointer gone.
-    void NotifyMouseLeft() override { Leave(); }
+    void HotLeft() override { Leave(); }
     void Enter();
     void Leave();
     // A press on a button without the focus first focuses it; answers whether it has it.
@@ -63,7 +61,6 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
 
     TcxButtonColors colors_;
     TcxLookAndFeel lookAndFeel_;
-    bool hot_ = false;
     bool pressed_ = false;
     bool clicksDisabled_ = false;
 };

@@ -12,20 +12,17 @@
 #include "framework/reader.h"
 #include "picture/bitmap_graphic.h"
 #include "picture/bmp_format.h"
+#include "picture/byte_reader.h"
 #include "picture/file_formats.h"
 #include "picture/win/dc_canvas.h"
 #include "picture/win/render_bitmap.h"
 
-TcxImage::TcxImage(TComponent* owner) : TWinControl(owner) {
+TcxImage::TcxImage(TComponent* owner) : TWinControl(owner), THotTracking(static_cast<TWinControl&>(*this)) {
     SetBounds(0, 0, 140, 100);
     SetTabStop(true);
     SetParentColor(false);
     SetColor(clWindow);
     picture_.SetOnChange([this] { PictureChanged(); });
-}
-
-TcxImage::~TcxImage() {
-    StopMouseLeaveTracking(*this);
 }
 
 void TcxImage::PictureChanged() {
@@ -67,20 +64,14 @@ void TcxImage::FocusChangedLook() {
 }
 
 void TcxImage::MouseMove(unsigned keys, TPoint p) {
-    if (!hot_) {
-        StartMouseLeaveTracking(*this, ClientRect(), *this);
-        hot_ = true;
+    if (EnterHot())
         InvalidateFrame();
-    }
     TWinControl::MouseMove(keys, p);
 }
 
-void TcxImage::NotifyMouseLeft() {
-    StopMouseLeaveTracking(*this);
-    if (hot_) {
-        hot_ = false;
+void TcxImage::HotLeft() {
+    if (LeaveHot())
         InvalidateFrame();
-    }
 }
 
 TRect TcxImage::PictureRect() const {
@@ -116,15 +107,11 @@ void TcxImage::PaintContent(HDC dc) {
     } else {
         FillSolid(dc, ClientRect(), ColorToRGB(Color()));
     }
-    FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() || hot_ ? clHighlight : clBtnShadow));
+    FrameSolid(dc, ClientRect().Inflated(-1), ColorToRGB(Focused() || Hot() ? clHighlight : clBtnShadow));
     // The focus rectangle runs along the content's edge; the picture stays inside it.
     const bool focusRect = showFocusRect_ && Focused();
-    if (focusRect) {
-        const RECT r = ToRECT(content);
-        SetBkColor(dc, RGB(255, 255, 255));
-        SetTextColor(dc, RGB(0, 0, 0));
-        DrawFocusRect(dc, &r);
-    }
+    if (focusRect)
+        DrawFocusFrame(dc, content);
     if (!picture_.Empty()) {
         SavedDCState clip(dc);
         const TRect c = focusRect ? content.Inflated(-1) : content;
@@ -229,8 +216,7 @@ BitmapHandle TcxImage::ReadStoredGlyph(TReader& reader, const DescProperty& p) {
     const std::vector<uint8_t>& data = reader.Bytes(p);
     TByteReader stream(data.data(), data.size());
     const auto length = stream.Take(4);
-    if (!length || (uint32_t(length[0]) | uint32_t(length[1]) << 8 | uint32_t(length[2]) << 16 |
-                    uint32_t(length[3]) << 24) != stream.Remaining())
+    if (!length || LoadU32LE(length) != stream.Remaining())
         reader.Invalid(p, "The stored glyph's length does not match its data");
     TBitmapGraphic glyph;
     try {

@@ -24,10 +24,9 @@
 enum TGraphicTransparency { gtDefault, gtOpaque, gtTransparent };
 inline constexpr std::array kGraphicTransparencyNames{"gtDefault", "gtOpaque", "gtTransparent"};
 
-class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
+class TcxImage : public TWinControl, public THotTracking {
   public:
     explicit TcxImage(TComponent* owner);
-    ~TcxImage() override;
     const char* ClassName() const override { return "TcxImage"; }
 
     bool Transparent() const { return transparent_; }
@@ -88,8 +87,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void SetPictureBufferFunction(OffscreenBitmap::CreateFunction create) {
         pictureBuffer_ = OffscreenBitmap(create);
     }
-    // The pointer is over the box.
-    bool Hot() const { return hot_; }
+    // The pointer is over the box: Hot().
     // Where the picture is drawn, in the box's client coordinates.
     TRect PictureRect() const;
 
@@ -110,7 +108,7 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void Paint(HDC dc) override;
     void MouseDown(TMouseButton button, unsigned keys, TPoint p) override;
     void MouseMove(unsigned keys, TPoint p) override;
-    void MouseLeave() override { NotifyMouseLeft(); }
+    void MouseLeave() override { HotLeft(); }
     void KeyDown(UINT key, LPARAM keyData) override;
     void ContextMenu(TPoint screenPoint) override;
     bool MeasureMenuItem(MEASUREITEMSTRUCT& item) override { return menu_.MeasureItem(item); }
@@ -119,7 +117,8 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     void DoExit() override { FocusChangedLook(); }
 
   private:
-    void NotifyMouseLeft() override;
+    // The pointer left the box: its mouse-leave tracker or message.
+    void HotLeft() override;
     void PictureChanged();
     // The box drawn in its client coordinates: backdrop or colour, frame, focus rectangle, and
     // the picture or the caption.
@@ -163,5 +162,4 @@ class TcxImage : public TWinControl, public IcxMouseTrackingCaller {
     bool proportional_ = true;
     bool stretch_ = false;
     bool showFocusRect_ = true;
-    bool hot_ = false;
 };

@@ -5,7 +5,6 @@
 #include "controls/picture_dialogs.h"
 #include "framework/application_services.h"
 #include "picture/file_formats.h"
-#include "picture/icon_graphic.h"
 #include "picture/win/clipboard_copy.h"
 #include "picture/win/clipboard_paste.h"
 #include "picture/win/picture_file.h"
@@ -60,7 +59,7 @@ void TcxImage::ContextMenu(TPoint screenPoint) {
     TPictureMenuFacts facts;
     facts.canModify = !readOnly_;
     facts.pictureEmpty = picture_.Empty();
-    facts.iconKind = &GraphicClass() == &TIconGraphic::StaticClass();
+    facts.kindCannotCopy = !GraphicClass().copyable;
     facts.pasteAvailable = CanPasteGraphic(LoadKind(true));
     menu_.Update(menuItems_, facts, {customCaption_, customGlyph_.Get()});
     // From the keyboard the menu opens at (10, 10) of the box.

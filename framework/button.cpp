@@ -71,7 +71,7 @@ void TButton::DialogKey(TMessage& m) {
     // Enter and Escape click only without Shift, Ctrl or Alt, and only a button that could
     // take the focus.
     const bool modifiers =
-        GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || (m.lParam & 0x20000000);
+        GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || (m.lParam & kKeyDataAltDown);
     const bool key = (m.wParam == VK_RETURN && active_) || (m.wParam == VK_ESCAPE && cancel_);
     if (key && !modifiers && CanFocus()) {
         Click();

@@ -10,7 +10,7 @@ class TButton : public TWinControl {
     explicit TButton(TComponent* owner);
     const char* ClassName() const override { return "TButton"; }
 
-    bool Default() const { return default_; }
+    bool IsDefault() const { return default_; }
     void SetDefault(bool v);
     bool Cancel() const { return cancel_; }
     void SetCancel(bool v) { cancel_ = v; }

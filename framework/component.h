@@ -50,3 +50,10 @@ class TComponent {
     std::vector<TComponent*> components_;
     bool loading_ = false;
 };
+
+// Creates a component that `owner` owns: the owner frees it with itself, so the pointer
+// answered is a reference that needs no release.
+template <class T>
+T* CreateOwned(TComponent* owner) {
+    return new T(owner);
+}

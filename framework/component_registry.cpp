@@ -21,10 +21,6 @@ void RegisterComponentClass(std::string_view className, ComponentFactory factory
     Registry()[std::string(className)] = factory;
 }
 
-bool IsComponentClassRegistered(std::string_view className) {
-    return Registry().count(className) != 0;
-}
-
 TComponent* CreateComponent(std::string_view className, TComponent* owner) {
     const auto it = Registry().find(className);
     if (it == Registry().end())

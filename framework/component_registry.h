@@ -4,8 +4,7 @@
 #include <string_view>
 
 #include "base/exception.h"
-
-class TComponent;
+#include "framework/component.h"
 
 class EClassNotFound : public Exception {
   public:
@@ -16,13 +15,12 @@ class EClassNotFound : public Exception {
 using ComponentFactory = TComponent* (*)(TComponent* owner);
 
 void RegisterComponentClass(std::string_view className, ComponentFactory factory);
-bool IsComponentClassRegistered(std::string_view className);
 // Creates an instance owned by `owner`; EClassNotFound for a class that was not registered.
 TComponent* CreateComponent(std::string_view className, TComponent* owner);
 
 template <typename T>
 void RegisterComponentClass(std::string_view className) {
-    RegisterComponentClass(className, [](TComponent* owner) -> TComponent* { return new T(owner); });
+    RegisterComponentClass(className, [](TComponent* owner) -> TComponent* { return CreateOwned<T>(owner); });
 }
 
 // The framework's own classes: TPanel, TEdit, TButton.

@@ -118,20 +118,13 @@ void TEdit::DescribeAccessible(AccessibleTraits& traits) const {
     TWinControl::DescribeAccessible(traits);
 }
 
-const TControlMessageMap& TEdit::ClassMessages() {
-    static const TControlMessageEntry entries[] = {
-        OnMessage<&TEdit::TextAsked>(WM_GETTEXT),
-        OnMessage<&TEdit::TextLengthAsked>(WM_GETTEXTLENGTH),
-        OnMessage<&TEdit::TextLengthAsked>(EM_GETLINE),
-        OnMessage<&TEdit::ForeignRequest>(EM_SETPASSWORDCHAR),
-        OnMessage<&TEdit::ForeignRequest>(EM_GETHANDLE),
-        OnMessage<&TEdit::ForeignRequest>(EM_SETHANDLE),
-        OnMessage<&TEdit::CopyRequest>(WM_COPY),
-        OnMessage<&TEdit::CopyRequest>(WM_CUT),
-    };
-    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-    return map;
-}
+DEFINE_MESSAGE_MAP(TEdit, OnMessage<&TEdit::TextAsked>(WM_GETTEXT),
+                   OnMessage<&TEdit::TextLengthAsked>(WM_GETTEXTLENGTH),
+                   OnMessage<&TEdit::TextLengthAsked>(EM_GETLINE),
+                   OnMessage<&TEdit::ForeignRequest>(EM_SETPASSWORDCHAR),
+                   OnMessage<&TEdit::ForeignRequest>(EM_GETHANDLE),
+                   OnMessage<&TEdit::ForeignRequest>(EM_SETHANDLE), OnMessage<&TEdit::CopyRequest>(WM_COPY),
+                   OnMessage<&TEdit::CopyRequest>(WM_CUT))
 
 // A masked field gives its text to no other thread or program, as the platform's own password
 // fields do; the program reads it with TypedText.

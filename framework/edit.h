@@ -33,8 +33,7 @@ class TEdit : public TWinControl {
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
   protected:
-    static const TControlMessageMap& ClassMessages();
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TEdit)
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;

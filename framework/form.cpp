@@ -238,17 +238,10 @@ void TForm::Close() {
         Hide();
 }
 
-const TControlMessageMap& TForm::ClassMessages() {
-    static const TControlMessageEntry entries[] = {
-        OnMessage<&TForm::Activated>(WM_ACTIVATE),
-        OnMessage<&TForm::FocusReceived>(WM_SETFOCUS),
-        OnMessage<&TForm::CloseRequested>(WM_CLOSE),
-        OnMessage<&TForm::PositionChanging>(WM_WINDOWPOSCHANGING),
-        OnMessage<&TForm::Resized>(WM_SIZE),
-    };
-    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-    return map;
-}
+DEFINE_MESSAGE_MAP(TForm, OnMessage<&TForm::Activated>(WM_ACTIVATE),
+                   OnMessage<&TForm::FocusReceived>(WM_SETFOCUS), OnMessage<&TForm::CloseRequested>(WM_CLOSE),
+                   OnMessage<&TForm::PositionChanging>(WM_WINDOWPOSCHANGING),
+                   OnMessage<&TForm::Resized>(WM_SIZE))
 
 bool TForm::Activated(TMessage& m) {
     if (LOWORD(m.wParam) == WA_INACTIVE || HIWORD(m.wParam))

@@ -117,8 +117,7 @@ class TForm : public TWinControl, public IFocusHost {
     bool ReadProperty(TReader& reader, const DescProperty& prop) override;
 
   protected:
-    static const TControlMessageMap& ClassMessages();
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TForm)
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;

@@ -26,8 +26,7 @@ void ReadChildren(TReader& reader, TForm& form, TComponent& container, const Des
         created.push_back(c);
         if (auto* control = dynamic_cast<TWinControl*>(c)) {
             if (!parent)
-                throw EReadError("Error reading " + child.name +
-                                 ": a control must lie in a windowed control");
+                throw EReadError("Error reading " + child.name + ": a control must lie in another control");
             control->SetParent(parent);
         } else {
             container.AddStoredChild(c);
@@ -47,7 +46,7 @@ void ReadForm(TForm& form, const DescObject& desc) {
                          ", not " + form.ClassName());
     form.BeginLoading();
     form.SetName(desc.name);
-    TReader reader(&form, form.Methods());
+    TReader reader(form.Methods());
     ReadProperties(reader, form, desc);
     std::vector<TComponent*> created;
     ReadChildren(reader, form, form, desc, created);

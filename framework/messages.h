@@ -31,6 +31,17 @@ constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 
+// The reflected messages are the system's own, below WM_USER; the framework's messages end there.
+constexpr UINT CN_END = CN_BASE + WM_USER;
+
+// The keyboard messages that the message loop offers to the focused control first: WM_KEYFIRST
+// up to 0x0108, where older headers end WM_KEYLAST. Newer ones end it at WM_UNICHAR (0x0109),
+// which the loop leaves alone.
+constexpr UINT kKeyboardMessageLast = 0x0108;
+
+// Bit 29 of a key message's data: Alt was down (the context code).
+constexpr LPARAM kKeyDataAltDown = 0x20000000;
+
 struct TMessage {
     UINT msg;
     WPARAM wParam;

@@ -26,10 +26,6 @@ void CALLBACK TrackerTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-bool Contains(const TRect& r, POINT p) {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
 // The window and its ancestors up to its top-level window are enabled: otherwise a modal box
 // or a disabled parent keeps the pointer from the control.
 bool Usable(HWND hwnd) {
@@ -89,7 +85,7 @@ void TMouseTrackingTimerList::Tick(UINT_PTR timer) {
         cursor = {-1, -1};
     const HWND hwnd = t.control->WindowHandle();
     const bool usable = Usable(hwnd);
-    if (usable && Contains(t.screenBounds, cursor))
+    if (usable && t.screenBounds.Contains({cursor.x, cursor.y}))
         return;
 
     // The notifications may stop this tracker; nothing of it is touched after them, and it is
@@ -106,7 +102,7 @@ void TMouseTrackingTimerList::Tick(UINT_PTR timer) {
         ScreenToClient(hwnd, &client);
         RECT r;
         GetClientRect(hwnd, &r);
-        if (!usable || !Contains(ToTRect(r), client))
+        if (!usable || !ToTRect(r).Contains({client.x, client.y}))
             control->Perform(CM_MOUSELEAVE);
     }
     caller->NotifyMouseLeft();
@@ -124,4 +120,27 @@ void StartMouseLeaveTracking(TWinControl& control, const TRect& bounds, IcxMouse
 
 void StopMouseLeaveTracking(IcxMouseTrackingCaller& caller) {
     MouseTrackingTimerList().Stop(caller);
+}
+
+THotTracking::~THotTracking() {
+    StopMouseLeaveTracking(*this);
+}
+
+bool THotTracking::EnterHot() {
+    if (hot_)
+        return false;
+    StartMouseLeaveTracking(control_, control_.ClientRect(), *this);
+    hot_ = true;
+    return true;
+}
+
+bool THotTracking::LeaveHot() {
+    StopMouseLeaveTracking(*this);
+    return std::exchange(hot_, false);
+}
+
+void THotTracking::ResetHot(bool hot) {
+    hot_ = hot;
+    if (hot_)
+        StartMouseLeaveTracking(control_, control_.ClientRect(), *this);
 }

@@ -56,3 +56,31 @@ TMouseTrackingTimerList& MouseTrackingTimerList();
 
 void StartMouseLeaveTracking(TWinControl& control, const TRect& bounds, IcxMouseTrackingCaller& caller);
 void StopMouseLeaveTracking(IcxMouseTrackingCaller& caller);
+
+// The hot look of a control that shows the pointer over it: entering starts the mouse-leave
+// tracking with the control as its caller, leaving stops it, and the control's end leaves no
+// tracker behind. The tracker's notification reaches the control as HotLeft.
+class THotTracking : public IcxMouseTrackingCaller {
+  public:
+    bool Hot() const { return hot_; }
+
+  protected:
+    explicit THotTracking(TWinControl& control) : control_(control) {}
+    ~THotTracking();
+    THotTracking(const THotTracking&) = delete;
+    THotTracking& operator=(const THotTracking&) = delete;
+
+    // Makes the control hot and tracks the pointer; false when it already was hot.
+    bool EnterHot();
+    // Ends the hot look and its tracking; false when the control was not hot.
+    bool LeaveHot();
+    // Sets the hot look as found by the control; a hot control is tracked from here on.
+    void ResetHot(bool hot);
+
+  private:
+    void NotifyMouseLeft() override { HotLeft(); }
+    virtual void HotLeft() = 0;
+
+    TWinControl& control_;
+    bool hot_ = false;
+};

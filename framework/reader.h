@@ -12,8 +12,6 @@
 #include "framework/description/description.h"
 #include "framework/method_table.h"
 
-class TComponent;
-
 class EReadError : public Exception {
   public:
     using Exception::Exception;
@@ -22,9 +20,7 @@ class EReadError : public Exception {
 
 class TReader {
   public:
-    TReader(TComponent* root, const MethodTable& methods) : root_(root), methods_(methods) {}
-
-    TComponent* Root() const { return root_; }
+    explicit TReader(const MethodTable& methods) : methods_(methods) {}
 
     // The name of the object being read, for error messages.
     void SetCurrentObject(std::string name) { current_ = std::move(name); }
@@ -67,7 +63,6 @@ class TReader {
     unsigned FlagsOf(const DescProperty& p, const char* const* names, size_t count) const;
     const DescValue& Expect(const DescProperty& p, DescValue::Kind kind, const char* what) const;
 
-    TComponent* root_;
     const MethodTable& methods_;
     std::string current_;
 };

@@ -2,10 +2,13 @@
 // a window description gives them.
 #include "framework/win_control.h"
 
+#include <algorithm>
+#include <climits>
 #include <exception>
 
 #include "base/win/ansi.h"
 #include "framework/focus_host.h"
+#include "framework/popup_menu.h"
 #include "framework/reader.h"
 
 namespace {
@@ -163,11 +166,6 @@ void TWinControl::Invalidate() {
         InvalidateRect(handle_, nullptr, TRUE);
 }
 
-void TWinControl::Update() {
-    if (handle_)
-        UpdateWindow(handle_);
-}
-
 bool TWinControl::ReadProperty(TReader& reader, const DescProperty& p) {
     const std::string& n = p.name;
     if (n == "Left")
@@ -211,4 +209,15 @@ bool TWinControl::ReadProperty(TReader& reader, const DescProperty& p) {
     else
         return TComponent::ReadProperty(reader, p);
     return true;
+}
+
+void TWinControl::Loaded() {
+    TComponent::Loaded();
+    if (!popupMenuName_.empty() && !PopupMenu())
+        throw EReadError("Invalid PopupMenu " + popupMenuName_ + " of " + Name());
+    std::stable_sort(tabList_.begin(), tabList_.end(), [](const TWinControl* a, const TWinControl* b) {
+        const int ka = a->storedTabOrder_ < 0 ? INT_MAX : a->storedTabOrder_;
+        const int kb = b->storedTabOrder_ < 0 ? INT_MAX : b->storedTabOrder_;
+        return ka < kb;
+    });
 }

@@ -54,7 +54,9 @@ class TWinControl;
 using TControlMessageMap = TMessageMap<TWinControl>;
 using TControlMessageEntry = TMessageEntry<TWinControl>;
 
-// An entry of a control class's map: `OnMessage<&TForm::Close>(WM_CLOSE)`, or a range of messages.
+// An entry of a control class's map, for one message or a range of them. The handler is a member
+// `bool Handler(TMessage&)` of the class, `OnMessage<&TForm::CloseRequested>(WM_CLOSE)`, or a
+// function `bool Handler(TWinControl&, TMessage&)`; it answers whether it took the message.
 template <auto Handler>
 constexpr TControlMessageEntry OnMessage(UINT msg) {
     return MessageEntry<TWinControl, Handler>(msg, msg);
@@ -63,6 +65,27 @@ template <auto Handler>
 constexpr TControlMessageEntry OnMessages(UINT first, UINT last) {
     return MessageEntry<TWinControl, Handler>(first, last);
 }
+
+// A control class's map: DECLARE_MESSAGE_MAP(TForm) in the class's body, and its entries where
+// the class is defined:
+//
+//     DEFINE_MESSAGE_MAP(TForm, OnMessage<&TForm::Activated>(WM_ACTIVATE), ...)
+//
+// The map chains to the map of the nearest base class that has one, and the class's Messages()
+// answers it: a map can neither be left unused nor chained past a base's.
+#define DECLARE_MESSAGE_MAP(Class)                                                                           \
+    friend Class* MessageMapTag(Class*, TMessageMapExcept<Class>);                                           \
+    static const TControlMessageMap& ClassMessages();                                                        \
+    const TControlMessageMap& Messages() const override {                                                    \
+        return ClassMessages();                                                                              \
+    }
+
+#define DEFINE_MESSAGE_MAP(Class, ...)                                                                       \
+    const TControlMessageMap& Class::ClassMessages() {                                                       \
+        static const TControlMessageEntry entries[] = {__VA_ARGS__};                                         \
+        static const TControlMessageMap map(&MappedBaseOf<Class>::ClassMessages(), entries);                 \
+        return map;                                                                                          \
+    }
 
 class TWinControl : public TComponent {
   public:
@@ -148,7 +171,6 @@ class TWinControl : public TComponent {
     // Whether the window is shown: the control and all its parents are visible.
     bool Showing() const { return showing_; }
     void Invalidate();
-    void Update();
 
     // Offers a message to the children in creation order until one sets a non-zero result.
     void Broadcast(TMessage& m);
@@ -265,8 +287,9 @@ class TWinControl : public TComponent {
     virtual void VisibleChanged();
     virtual void EnabledChanged();
 
-    // The class's message map. A class that handles messages of its own declares both, and its
-    // map names the base class's map (TControlMessageMap::base).
+    // The root of the message maps: the typed handlers and the framework's own messages, by group
+    // (win_control_dispatch.cpp). A derived class declares its map with DECLARE_MESSAGE_MAP.
+    friend TWinControl* MessageMapTag(TWinControl*, TMessageMapExcept<TWinControl>);
     static const TControlMessageMap& ClassMessages();
     virtual const TControlMessageMap& Messages() const { return ClassMessages(); }
 
@@ -274,6 +297,9 @@ class TWinControl : public TComponent {
     virtual void DialogKey(TMessage& m);
 
   private:
+    // The handlers of the root map and its groups of entries.
+    struct BaseMessages;
+
     void InsertControl(TWinControl* c);
     void RemoveControl(TWinControl* c);
     void ParentFontChanged();

@@ -18,18 +18,6 @@ TPoint PointOf(LPARAM lParam) {
     return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
 }
 
-constexpr TControlMessageEntry On(UINT msg, bool (*handle)(TWinControl&, TMessage&)) {
-    return {msg, msg, handle};
-}
-
-// A mouse button's message to its typed handler, with the button it is for.
-using MouseButtonHandler = void (TWinControl::*)(TMouseButton, unsigned, TPoint);
-template <MouseButtonHandler Handler, TMouseButton Button>
-bool MouseButtonMessage(TWinControl& c, TMessage& m) {
-    (c.*Handler)(Button, unsigned(m.wParam), PointOf(m.lParam));
-    return true;
-}
-
 LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC unbound) {
     TWinControl* control = FindControl(hwnd);
     if (!control && (control = BindCreatingControl(hwnd)) != nullptr) {
@@ -87,7 +75,7 @@ void TWinControl::WndProc(TMessage& m) {
 
 void TWinControl::DefaultHandler(TMessage& m) {
     // The framework's own messages mean nothing to a window class's procedure.
-    if (!handle_ || (m.msg >= CM_BASE && m.msg < CN_BASE + 0x400)) {
+    if (!handle_ || (m.msg >= CM_BASE && m.msg < CN_END)) {
         return;
     }
     m.result = IsWindowUnicode(handle_) ? CallWindowProcW(defProc_, handle_, m.msg, m.wParam, m.lParam)
@@ -99,96 +87,154 @@ void TWinControl::Default() {
         DefaultHandler(*current_);
 }
 
-const TControlMessageMap& TWinControl::ClassMessages() {
+// The root map's handlers unpack each message for its typed handler. The groups are chained:
+// mouse, keys, focus, the window's own messages, then what a parent reflects to its children.
+struct TWinControl::BaseMessages {
     using C = TWinControl;
     using M = TMessage;
-    static const TControlMessageEntry entries[] = {
-        On(WM_LBUTTONDOWN, MouseButtonMessage<&C::MouseDown, mbLeft>),
-        On(WM_RBUTTONDOWN, MouseButtonMessage<&C::MouseDown, mbRight>),
-        On(WM_MBUTTONDOWN, MouseButtonMessage<&C::MouseDown, mbMiddle>),
-        On(WM_LBUTTONUP, MouseButtonMessage<&C::MouseUp, mbLeft>),
-        On(WM_RBUTTONUP, MouseButtonMessage<&C::MouseUp, mbRight>),
-        On(WM_MBUTTONUP, MouseButtonMessage<&C::MouseUp, mbMiddle>),
-        On(WM_LBUTTONDBLCLK, MouseButtonMessage<&C::DblClick, mbLeft>),
-        On(WM_RBUTTONDBLCLK, MouseButtonMessage<&C::DblClick, mbRight>),
-        On(WM_MBUTTONDBLCLK, MouseButtonMessage<&C::DblClick, mbMiddle>),
-        On(WM_MOUSEMOVE, [](C& c, M& m) { return c.MouseMove(unsigned(m.wParam), PointOf(m.lParam)), true; }),
-        On(CM_MOUSELEAVE, [](C& c, M&) { return c.MouseLeave(), true; }),
-        On(WM_KEYDOWN, [](C& c, M& m) { return c.KeyDown(UINT(m.wParam), m.lParam), true; }),
-        On(WM_CONTEXTMENU, [](C& c, M& m) { return c.ContextMenu(PointOf(m.lParam)), true; }),
-        On(WM_SETFOCUS, [](C& c, M& m) { return c.FocusIn(reinterpret_cast<HWND>(m.wParam)), true; }),
-        On(WM_KILLFOCUS, [](C& c, M& m) { return c.FocusOut(reinterpret_cast<HWND>(m.wParam)), true; }),
-        On(WM_CAPTURECHANGED,
-           [](C& c, M& m) { return c.CaptureChanged(reinterpret_cast<HWND>(m.lParam)), true; }),
-        On(WM_ERASEBKGND,
-           [](C& c, M& m) {
-               m.result = 1;
-               c.EraseBackground(reinterpret_cast<HDC>(m.wParam));
-               return true;
-           }),
-        On(WM_PAINT, [](C& c, M&) { return c.PaintOwnClass(); }),
-        On(WM_PRINTCLIENT, [](C& c, M& m) { return c.PrintOwnClass(m); }),
-        On(WM_WINDOWPOSCHANGED,
-           [](C& c, M& m) {
-               c.DefaultHandler(m);
-               c.UpdateBoundsFromWindow();
-               return true;
-           }),
-        On(WM_GETOBJECT, [](C& c, M& m) { return g_accessibleObject && g_accessibleObject(c, m); }),
 
-        // What the control's window notifies its parent of goes back to the child that sent it.
-        On(WM_COMMAND,
-           [](C& c, M& m) { return m.lParam && c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
-        On(WM_DRAWITEM,
-           [](C& c, M& m) {
-               const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
-               if (item.CtlType != ODT_MENU)
-                   return c.ReflectToChild(m, item.hwndItem);
-               m.result = c.DrawMenuItem(item) ? TRUE : FALSE;
-               return m.result == TRUE;
-           }),
-        On(WM_MEASUREITEM,
-           [](C& c, M& m) {
-               auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
-               m.result = item.CtlType == ODT_MENU && c.MeasureMenuItem(item) ? TRUE : FALSE;
-               return m.result == TRUE;
-           }),
-        On(WM_CTLCOLOREDIT, [](C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
-        On(WM_CTLCOLORSTATIC,
-           [](C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
-        On(WM_CTLCOLORBTN, [](C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }),
-        On(CN_CTLCOLOREDIT, [](C& c, M& m) { return c.ColorReflected(m); }),
-        On(CN_CTLCOLORSTATIC, [](C& c, M& m) { return c.ColorReflected(m); }),
-        On(CN_CTLCOLORBTN, [](C& c, M& m) { return c.ColorReflected(m); }),
-        On(CN_COMMAND, [](C& c, M& m) { return c.Command(HIWORD(m.wParam)), true; }),
-        On(CN_DRAWITEM,
-           [](C& c, M& m) {
-               m.result = c.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) ? TRUE : FALSE;
-               return true;
-           }),
+    // A mouse button's message to its typed handler, with the button it is for.
+    template <void (C::*Handler)(TMouseButton, unsigned, TPoint), TMouseButton Button>
+    static bool MouseButton(C& c, M& m) {
+        (c.*Handler)(Button, unsigned(m.wParam), PointOf(m.lParam));
+        return true;
+    }
+    static bool MouseMove(C& c, M& m) { return c.MouseMove(unsigned(m.wParam), PointOf(m.lParam)), true; }
+    static bool MouseLeave(C& c, M&) { return c.MouseLeave(), true; }
+    static bool CaptureChanged(C& c, M& m) {
+        return c.CaptureChanged(reinterpret_cast<HWND>(m.lParam)), true;
+    }
+    static const TControlMessageMap& Mouse() {
+        static const TControlMessageEntry entries[] = {
+            OnMessage<MouseButton<&C::MouseDown, mbLeft>>(WM_LBUTTONDOWN),
+            OnMessage<MouseButton<&C::MouseDown, mbRight>>(WM_RBUTTONDOWN),
+            OnMessage<MouseButton<&C::MouseDown, mbMiddle>>(WM_MBUTTONDOWN),
+            OnMessage<MouseButton<&C::MouseUp, mbLeft>>(WM_LBUTTONUP),
+            OnMessage<MouseButton<&C::MouseUp, mbRight>>(WM_RBUTTONUP),
+            OnMessage<MouseButton<&C::MouseUp, mbMiddle>>(WM_MBUTTONUP),
+            OnMessage<MouseButton<&C::DblClick, mbLeft>>(WM_LBUTTONDBLCLK),
+            OnMessage<MouseButton<&C::DblClick, mbRight>>(WM_RBUTTONDBLCLK),
+            OnMessage<MouseButton<&C::DblClick, mbMiddle>>(WM_MBUTTONDBLCLK),
+            OnMessage<MouseMove>(WM_MOUSEMOVE),
+            OnMessage<MouseLeave>(CM_MOUSELEAVE),
+            OnMessage<CaptureChanged>(WM_CAPTURECHANGED),
+        };
+        static const TControlMessageMap map(nullptr, entries);
+        return map;
+    }
 
-        // The keyboard step's notifications and the framework's own messages.
-        On(CN_KEYDOWN, [](C& c, M& m) { return c.KeyDownNotification(m, true); }),
-        On(CN_SYSKEYDOWN, [](C& c, M& m) { return c.KeyDownNotification(m, false); }),
-        On(CN_CHAR, [](C& c, M& m) { return c.CharNotification(m, false); }),
-        On(CN_SYSCHAR, [](C& c, M& m) { return c.CharNotification(m, true); }),
-        On(CM_DIALOGKEY, [](C& c, M& m) { return c.DialogKey(m), true; }),
-        On(CM_DIALOGCHAR,
-           [](C& c, M& m) {
-               m.result = c.DialogChar(char(m.wParam)) ? 1 : 0;
-               return true;
-           }),
-        On(CM_FOCUSCHANGED,
-           [](C& c, M& m) {
-               c.FocusChanged(reinterpret_cast<TWinControl*>(m.lParam));
-               m.result = 0;
-               return true;
-           }),
-        On(CM_ENTER, [](C& c, M&) { return c.DoEnter(), true; }),
-        On(CM_EXIT, [](C& c, M&) { return c.DoExit(), true; }),
-    };
-    static const TControlMessageMap map(nullptr, entries);
-    return map;
+    // The keyboard step's notifications, and the dialog keys and characters they lead to.
+    static bool KeyDown(C& c, M& m) { return c.KeyDown(UINT(m.wParam), m.lParam), true; }
+    static bool KeyDownNotification(C& c, M& m) { return c.KeyDownNotification(m, true); }
+    static bool SysKeyDownNotification(C& c, M& m) { return c.KeyDownNotification(m, false); }
+    static bool CharNotification(C& c, M& m) { return c.CharNotification(m, false); }
+    static bool SysCharNotification(C& c, M& m) { return c.CharNotification(m, true); }
+    static bool DialogKey(C& c, M& m) { return c.DialogKey(m), true; }
+    static bool DialogChar(C& c, M& m) {
+        m.result = c.DialogChar(char(m.wParam)) ? 1 : 0;
+        return true;
+    }
+    static const TControlMessageMap& Keys() {
+        static const TControlMessageEntry entries[] = {
+            OnMessage<KeyDown>(WM_KEYDOWN),
+            OnMessage<KeyDownNotification>(CN_KEYDOWN),
+            OnMessage<SysKeyDownNotification>(CN_SYSKEYDOWN),
+            OnMessage<CharNotification>(CN_CHAR),
+            OnMessage<SysCharNotification>(CN_SYSCHAR),
+            OnMessage<DialogKey>(CM_DIALOGKEY),
+            OnMessage<DialogChar>(CM_DIALOGCHAR),
+        };
+        static const TControlMessageMap map(&Mouse(), entries);
+        return map;
+    }
+
+    static bool FocusIn(C& c, M& m) { return c.FocusIn(reinterpret_cast<HWND>(m.wParam)), true; }
+    static bool FocusOut(C& c, M& m) { return c.FocusOut(reinterpret_cast<HWND>(m.wParam)), true; }
+    static bool FocusChanged(C& c, M& m) {
+        c.FocusChanged(reinterpret_cast<TWinControl*>(m.lParam));
+        m.result = 0;
+        return true;
+    }
+    static bool Enter(C& c, M&) { return c.DoEnter(), true; }
+    static bool Exit(C& c, M&) { return c.DoExit(), true; }
+    static const TControlMessageMap& Focus() {
+        static const TControlMessageEntry entries[] = {
+            OnMessage<FocusIn>(WM_SETFOCUS),
+            OnMessage<FocusOut>(WM_KILLFOCUS),
+            OnMessage<FocusChanged>(CM_FOCUSCHANGED),
+            OnMessage<Enter>(CM_ENTER),
+            OnMessage<Exit>(CM_EXIT),
+        };
+        static const TControlMessageMap map(&Keys(), entries);
+        return map;
+    }
+
+    static bool EraseBackground(C& c, M& m) {
+        m.result = 1;
+        c.EraseBackground(reinterpret_cast<HDC>(m.wParam));
+        return true;
+    }
+    static bool Paint(C& c, M&) { return c.PaintOwnClass(); }
+    static bool PrintClient(C& c, M& m) { return c.PrintOwnClass(m); }
+    static bool PositionChanged(C& c, M& m) {
+        c.DefaultHandler(m);
+        c.UpdateBoundsFromWindow();
+        return true;
+    }
+    static bool ContextMenu(C& c, M& m) { return c.ContextMenu(PointOf(m.lParam)), true; }
+    static bool AccessibleObject(C& c, M& m) { return g_accessibleObject && g_accessibleObject(c, m); }
+    static const TControlMessageMap& Window() {
+        static const TControlMessageEntry entries[] = {
+            OnMessage<EraseBackground>(WM_ERASEBKGND), OnMessage<Paint>(WM_PAINT),
+            OnMessage<PrintClient>(WM_PRINTCLIENT),    OnMessage<PositionChanged>(WM_WINDOWPOSCHANGED),
+            OnMessage<ContextMenu>(WM_CONTEXTMENU),    OnMessage<AccessibleObject>(WM_GETOBJECT),
+        };
+        static const TControlMessageMap map(&Focus(), entries);
+        return map;
+    }
+
+    // What the control's window notifies its parent of goes back to the child that sent it.
+    static bool ReflectToSender(C& c, M& m) { return c.ReflectToChild(m, reinterpret_cast<HWND>(m.lParam)); }
+    static bool Command(C& c, M& m) { return m.lParam && ReflectToSender(c, m); }
+    static bool DrawItem(C& c, M& m) {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        if (item.CtlType != ODT_MENU)
+            return c.ReflectToChild(m, item.hwndItem);
+        m.result = c.DrawMenuItem(item) ? TRUE : FALSE;
+        return m.result == TRUE;
+    }
+    static bool MeasureItem(C& c, M& m) {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
+        m.result = item.CtlType == ODT_MENU && c.MeasureMenuItem(item) ? TRUE : FALSE;
+        return m.result == TRUE;
+    }
+    static bool ColorReflected(C& c, M& m) { return c.ColorReflected(m); }
+    static bool CommandReflected(C& c, M& m) { return c.Command(HIWORD(m.wParam)), true; }
+    static bool DrawItemReflected(C& c, M& m) {
+        m.result = c.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam)) ? TRUE : FALSE;
+        return true;
+    }
+    static const TControlMessageMap& Reflected() {
+        static const TControlMessageEntry entries[] = {
+            OnMessage<Command>(WM_COMMAND),
+            OnMessage<DrawItem>(WM_DRAWITEM),
+            OnMessage<MeasureItem>(WM_MEASUREITEM),
+            OnMessage<ReflectToSender>(WM_CTLCOLOREDIT),
+            OnMessage<ReflectToSender>(WM_CTLCOLORSTATIC),
+            OnMessage<ReflectToSender>(WM_CTLCOLORBTN),
+            OnMessage<ColorReflected>(CN_CTLCOLOREDIT),
+            OnMessage<ColorReflected>(CN_CTLCOLORSTATIC),
+            OnMessage<ColorReflected>(CN_CTLCOLORBTN),
+            OnMessage<CommandReflected>(CN_COMMAND),
+            OnMessage<DrawItemReflected>(CN_DRAWITEM),
+        };
+        static const TControlMessageMap map(&Window(), entries);
+        return map;
+    }
+};
+
+const TControlMessageMap& TWinControl::ClassMessages() {
+    return BaseMessages::Reflected();
 }
 
 bool TWinControl::PaintOwnClass() {

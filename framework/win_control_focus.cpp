@@ -1,10 +1,7 @@
 // Tab order, focus and dialog keys of controls.
 #include <algorithm>
-#include <climits>
 
 #include "framework/focus_host.h"
-#include "framework/popup_menu.h"
-#include "framework/reader.h"
 #include "framework/win_control.h"
 
 IFocusHost* TWinControl::FocusHost() const {
@@ -37,17 +34,6 @@ void TWinControl::SetTabOrder(int order) {
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
     const size_t at = size_t(std::clamp(order, 0, int(list.size())));
     list.insert(list.begin() + at, this);
-}
-
-void TWinControl::Loaded() {
-    TComponent::Loaded();
-    if (!popupMenuName_.empty() && !PopupMenu())
-        throw EReadError("Invalid PopupMenu " + popupMenuName_ + " of " + Name());
-    std::stable_sort(tabList_.begin(), tabList_.end(), [](const TWinControl* a, const TWinControl* b) {
-        const int ka = a->storedTabOrder_ < 0 ? INT_MAX : a->storedTabOrder_;
-        const int kb = b->storedTabOrder_ < 0 ? INT_MAX : b->storedTabOrder_;
-        return ka < kb;
-    });
 }
 
 bool TWinControl::CanFocus() const {

@@ -1,6 +1,7 @@
 // Fonts, colours, text and the background of controls.
 #include "framework/win_control.h"
 
+#include "base/scope_guard.h"
 #include "base/win/ansi.h"
 #include "base/win/rect.h"
 #include "base/win/solid_fill.h"
@@ -37,9 +38,8 @@ void TWinControl::SetParentFont(bool v) {
 void TWinControl::ParentFontChanged() {
     if (!parent_)
         return;
-    followingParent_ = true;
+    const ScopedValue<bool> following(followingParent_, true);
     font_.Assign(parent_->Font());
-    followingParent_ = false;
 }
 
 void TWinControl::SetText(const std::string& text) {

@@ -6,7 +6,11 @@
 namespace {
 
 constexpr size_t kFileHeaderSize = 14;
-constexpr uint32_t kCoreInfoSize = 40;
+constexpr uint32_t kCoreInfoSize = 40;      // BITMAPINFOHEADER
+constexpr uint32_t kV4InfoSize = 108;       // BITMAPV4HEADER
+constexpr uint32_t kV5InfoSize = 124;       // BITMAPV5HEADER
+constexpr size_t kBitsOffsetAt = 10;        // the file header's bfOffBits
+constexpr uint32_t kColorMasksSize = 3 * 4; // red, green and blue masks of BI_BITFIELDS
 constexpr uint32_t kBiRgb = 0;
 constexpr uint32_t kBiBitfields = 3;
 constexpr uint32_t kMaxSide = 65535;
@@ -36,11 +40,11 @@ TDecodedImage ReadBmp(TByteReader& stream) {
         Fail("the file is too short for its headers");
     if (start[0] != 'B' || start[1] != 'M')
         Fail("the file does not start with \"BM\"");
-    const uint32_t bitsOffset = LoadU32LE(start + 10);
+    const uint32_t bitsOffset = LoadU32LE(start + kBitsOffsetAt);
     const uint8_t* info = start + kFileHeaderSize;
     const TBitmapInfoHeader header = ReadBitmapInfoHeader(info);
     const uint32_t infoSize = header.biSize;
-    if (infoSize != 40 && infoSize != 108 && infoSize != 124)
+    if (infoSize != kCoreInfoSize && infoSize != kV4InfoSize && infoSize != kV5InfoSize)
         Fail("its header kind is not supported");
     if (infoSize > total - kFileHeaderSize)
         Fail("the file is too short for its headers");
@@ -59,12 +63,12 @@ TDecodedImage ReadBmp(TByteReader& stream) {
     size_t tableOffset = kFileHeaderSize + infoSize;
     if (header.biCompression == kBiBitfields && bitCount == 32) {
         if (infoSize == kCoreInfoSize) { // the masks follow the header
-            if (total - tableOffset < 12)
+            if (total - tableOffset < kColorMasksSize)
                 Fail("the file is too short for its colour masks");
             CheckMasks(start + tableOffset);
-            tableOffset += 12;
+            tableOffset += kColorMasksSize;
         } else {
-            CheckMasks(info + 40);
+            CheckMasks(info + kCoreInfoSize); // the larger headers hold them after its fields
         }
     } else if (header.biCompression != kBiRgb) {
         Fail("compressed bitmaps are not supported");

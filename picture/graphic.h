@@ -26,6 +26,8 @@ struct TGraphicClass {
     // Whether a paste reads the clipboard's device bitmap (CF_BITMAP) instead, handed to the kind
     // as a .bmp stream.
     bool pastesDeviceBitmap = false;
+    // Whether a picture of the kind can be cut or copied to the clipboard.
+    bool copyable = true;
 
     bool InheritsFrom(const TGraphicClass& other) const;
 };

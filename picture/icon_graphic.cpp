@@ -11,7 +11,8 @@ std::unique_ptr<TGraphic> CreateIconGraphic() {
 } // namespace
 
 const TGraphicClass& TIconGraphic::StaticClass() {
-    static const TGraphicClass iconClass = {"TIcon", &TGraphic::StaticClass(), CreateIconGraphic};
+    static const TGraphicClass iconClass = {
+        "TIcon", &TGraphic::StaticClass(), CreateIconGraphic, nullptr, false, false};
     return iconClass;
 }
 

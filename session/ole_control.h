@@ -104,8 +104,7 @@ class TOleControl : public TWinControl {
     void SetFocus() override;
 
   protected:
-    static const TControlMessageMap& ClassMessages();
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TOleControl)
 
     // Calls the handler of event slot `slot` (the index of the event's DISPID in the
     // control-data record) with the event's arguments; the wrapper supplies the slots.
@@ -144,6 +143,8 @@ class TOleControl : public TWinControl {
     void Unadvise(REFIID iid, DWORD& cookie) noexcept;
     void ReleaseRunningInterfaces() noexcept;
 
+    // The control's in-place object while it is active in place, for the site's requests.
+    ComPtr<IOleInPlaceObject> InPlaceObject() const { return inPlaceObject_; }
     bool InvisibleAtRunTime() const { return (miscStatus_ & OLEMISC_INVISIBLEATRUNTIME) != 0; }
     HWND ParentHandle();
     TForm* Form() const;

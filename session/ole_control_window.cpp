@@ -141,17 +141,13 @@ void TOleControl::InPlaceDeactivated() noexcept {
 
 // Messages
 
-const TControlMessageMap& TOleControl::ClassMessages() {
-    static const TControlMessageEntry entries[] = {
-        OnMessages<&TOleControl::TranslateKey>(CN_BASE + WM_KEYFIRST, CN_BASE + WM_KEYLAST),
-        OnMessages<&TOleControl::Reflected>(CN_BASE, CN_BASE + WM_KEYFIRST - 1),
-        OnMessages<&TOleControl::Reflected>(CN_BASE + WM_KEYLAST + 1, CN_BASE + WM_USER - 1),
-        OnMessage<&TOleControl::UIActivateRequested>(CM_UIACTIVATE),
-        OnMessage<&TOleControl::UIDeactivateRequested>(CM_UIDEACTIVATE),
-    };
-    static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-    return map;
-}
+DEFINE_MESSAGE_MAP(TOleControl,
+                   OnMessages<&TOleControl::TranslateKey>(CN_BASE + WM_KEYFIRST,
+                                                          CN_BASE + kKeyboardMessageLast),
+                   OnMessages<&TOleControl::Reflected>(CN_BASE, CN_BASE + WM_KEYFIRST - 1),
+                   OnMessages<&TOleControl::Reflected>(CN_BASE + kKeyboardMessageLast + 1, CN_END - 1),
+                   OnMessage<&TOleControl::UIActivateRequested>(CM_UIACTIVATE),
+                   OnMessage<&TOleControl::UIDeactivateRequested>(CM_UIDEACTIVATE))
 
 // Notifications the control's window sent its parent, reflected back by the parent: the control
 // expects them as OCM_ messages.

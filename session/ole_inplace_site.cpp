@@ -68,8 +68,7 @@ HRESULT TOleControl::TSite::TInPlaceSite::GetWindowContext(IOleInPlaceFrame** fr
             frameInfo->hwndFrame = GetAncestor(parent, GA_ROOT);
         frameInfo->haccel = nullptr;
         frameInfo->cAccelEntries = 0;
-        *frame = site_.Frame();
-        (*frame)->AddRef();
+        *frame = ComPtr<IOleInPlaceFrame>(site_.Frame()).Detach();
         return S_OK;
     });
 }
@@ -96,7 +95,7 @@ HRESULT TOleControl::TSite::TInPlaceSite::DiscardUndoState() {
 }
 
 HRESULT TOleControl::TSite::TInPlaceSite::DeactivateAndUndo() {
-    if (const ComPtr<IOleInPlaceObject> object = Host().inPlaceObject_)
+    if (const ComPtr<IOleInPlaceObject> object = Host().InPlaceObject())
         object->UIDeactivate();
     return S_OK;
 }
@@ -104,7 +103,7 @@ HRESULT TOleControl::TSite::TInPlaceSite::DeactivateAndUndo() {
 HRESULT TOleControl::TSite::TInPlaceSite::OnPosRectChange(LPCRECT position) {
     if (!position)
         return E_POINTER;
-    if (const ComPtr<IOleInPlaceObject> object = Host().inPlaceObject_)
+    if (const ComPtr<IOleInPlaceObject> object = Host().InPlaceObject())
         object->SetObjectRects(position, &kClipRect);
     return S_OK;
 }

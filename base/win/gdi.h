@@ -6,34 +6,20 @@
 
 #include <utility>
 
+#include "base/win/owned_handle.h"
+
+// The release functions of the owners below.
+template <typename H>
+void DeleteGdiObject(H h) {
+    DeleteObject(h);
+}
+inline void DestroyIconHandle(HICON h) {
+    DestroyIcon(h);
+}
+
 // A GDI object (font, brush, pen, bitmap, region, palette) deleted with DeleteObject.
 template <typename H>
-class GdiObject {
-  public:
-    GdiObject() = default;
-    explicit GdiObject(H h) : h_(h) {}
-    GdiObject(GdiObject&& o) noexcept : h_(std::exchange(o.h_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& o) noexcept {
-        if (this != &o)
-            Reset(std::exchange(o.h_, nullptr));
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { Reset(); }
-
-    H Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-    void Reset(H h = nullptr) {
-        if (h_)
-            DeleteObject(h_);
-        h_ = h;
-    }
-    H Release() { return std::exchange(h_, nullptr); }
-
-  private:
-    H h_ = nullptr;
-};
+using GdiObject = OwnedHandle<H, DeleteGdiObject<H>>;
 
 using FontHandle = GdiObject<HFONT>;
 using BrushHandle = GdiObject<HBRUSH>;
@@ -128,18 +114,4 @@ class SavedDCState {
 };
 
 // An icon or cursor made by CreateIconFromResourceEx and the like, destroyed with DestroyIcon.
-class IconHandle {
-  public:
-    explicit IconHandle(HICON h) : h_(h) {}
-    IconHandle(const IconHandle&) = delete;
-    IconHandle& operator=(const IconHandle&) = delete;
-    ~IconHandle() {
-        if (h_)
-            DestroyIcon(h_);
-    }
-    HICON Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-
-  private:
-    HICON h_;
-};
+using IconHandle = OwnedHandle<HICON, DestroyIconHandle>;

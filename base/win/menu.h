@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "base/win/owned_handle.h"
 
 // Shows a context menu at a point on the screen for the window `owner` and answers the command
 // identifier of the chosen line, 0 when none was chosen.
@@ -12,22 +12,7 @@ inline UINT TrackContextMenu(HMENU menu, HWND owner, int x, int y) {
                                owner, nullptr));
 }
 
-class MenuHandle {
-  public:
-    MenuHandle() = default;
-    explicit MenuHandle(HMENU h) : h_(h) {}
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    ~MenuHandle() { Reset(); }
-
-    void Reset(HMENU h = nullptr) {
-        if (h_)
-            DestroyMenu(h_);
-        h_ = h;
-    }
-    HMENU Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-
-  private:
-    HMENU h_ = nullptr;
-};
+inline void DestroyMenuHandle(HMENU h) {
+    DestroyMenu(h);
+}
+using MenuHandle = OwnedHandle<HMENU, DestroyMenuHandle>;

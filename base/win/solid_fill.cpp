@@ -19,3 +19,10 @@ void FrameSolid(HDC dc, const TRect& r, COLORREF color) {
     FillSolid(dc, {r.left, r.top, r.right, r.top + 1}, color);
     FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, color);
 }
+
+void DrawFocusFrame(HDC dc, const TRect& r) {
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+    const RECT focus = ToRECT(r);
+    DrawFocusRect(dc, &focus);
+}

@@ -3,23 +3,9 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "base/win/owned_handle.h"
 
-class WindowHandle {
-  public:
-    WindowHandle() = default;
-    explicit WindowHandle(HWND h) : h_(h) {}
-    WindowHandle(const WindowHandle&) = delete;
-    WindowHandle& operator=(const WindowHandle&) = delete;
-    ~WindowHandle() { Reset(); }
-
-    void Reset(HWND h = nullptr) {
-        if (const HWND old = std::exchange(h_, h))
-            DestroyWindow(old);
-    }
-    HWND Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-
-  private:
-    HWND h_ = nullptr;
-};
+inline void DestroyWindowHandle(HWND h) {
+    DestroyWindow(h);
+}
+using WindowHandle = OwnedHandle<HWND, DestroyWindowHandle>;

@@ -18,6 +18,7 @@
 // codes and, across lines, with '+'; identifiers (enumerations, colours, True/False, handler
 // names); sets of identifiers in brackets; binary values as hexadecimal digits in braces.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -94,6 +95,7 @@ std::string WriteDescription(const DescObject& root);
 //   property line u32, name str, kind u8 (DescValue::Kind), value
 //   value    Integer: i32; String, Identifier: str; Set: count u32, str each; Binary: bytes
 //   str, bytes  length u32, then that many bytes
+inline constexpr std::array<uint8_t, 4> kBinaryDescriptionMagic{'O', 'D', 'B', '1'};
 std::vector<uint8_t> WriteBinaryDescription(const DescObject& root);
 // Raises EParserError, naming the offset, for data that is cut short or malformed.
 DescObject ReadBinaryDescription(const uint8_t* data, size_t size);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "picture/byte_reader.h"
+
 namespace {
 
 class BinaryReader {
@@ -9,9 +11,10 @@ class BinaryReader {
     BinaryReader(const uint8_t* data, size_t size) : p_(data), size_(size) {}
 
     DescObject Root() {
-        if (size_ < 4 || std::memcmp(p_, "ODB1", 4) != 0)
+        const size_t magic = kBinaryDescriptionMagic.size();
+        if (size_ < magic || std::memcmp(p_, kBinaryDescriptionMagic.data(), magic) != 0)
             Fail("not a binary window description");
-        pos_ = 4;
+        pos_ = magic;
         DescObject root = Object(0);
         if (pos_ != size_)
             Fail("data after the last object");
@@ -32,9 +35,9 @@ class BinaryReader {
 
     uint32_t U32() {
         Need(4);
-        const uint8_t* b = p_ + pos_;
+        const uint32_t v = LoadU32LE(p_ + pos_);
         pos_ += 4;
-        return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+        return v;
     }
 
     int Line() {

@@ -18,7 +18,7 @@ class BinaryWriter {
             Object(child);
     }
 
-    void Magic() { out_.insert(out_.end(), {'O', 'D', 'B', '1'}); }
+    void Magic() { out_.insert(out_.end(), kBinaryDescriptionMagic.begin(), kBinaryDescriptionMagic.end()); }
 
   private:
     void U32(uint32_t v) {

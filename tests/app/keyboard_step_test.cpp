@@ -19,13 +19,7 @@ class KeyRecorder : public TWinControl {
     bool consume = false;
 
   protected:
-    static const TControlMessageMap& ClassMessages() {
-        static const TControlMessageEntry entries[] = {
-            OnMessages<&KeyRecorder::Offered>(CN_KEYDOWN, CN_BASE + 0x0108)};
-        static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-        return map;
-    }
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(KeyRecorder)
 
   private:
     bool Offered(TMessage& m) {
@@ -34,6 +28,8 @@ class KeyRecorder : public TWinControl {
         return true;
     }
 };
+
+DEFINE_MESSAGE_MAP(KeyRecorder, OnMessages<&KeyRecorder::Offered>(CN_KEYDOWN, CN_BASE + 0x0108))
 
 // A window of another module (its instance handle is user32's), created inside a control.
 struct ForeignWindow {

@@ -29,7 +29,7 @@ TEST(PictureMenu, VisibilityAndEnablingFollowTheBoxAndTheClipboard) {
     TPictureMenuFacts readOnlyPasteable = windowBox;
     readOnlyPasteable.pasteAvailable = true;
     TPictureMenuFacts icon = editable;
-    icon.iconKind = true;
+    icon.kindCannotCopy = true;
 
     const TPictureMenuItems all = TPictureMenuItems::Default();
     TPictureMenuItems withCustom = TPictureMenuItems::Default();

@@ -118,7 +118,7 @@ TEST(FormReader, RefusesWhatTheFormCannotTake) {
         {Replace(kForm, "  object Panel: TPanel\n",
                  "  object Marker: TWinXP\n    object Stray: TEdit\n    end\n  end\n"
                  "  object Panel: TPanel\n"),
-         "Error reading Stray: a control must lie in a windowed control"},
+         "Error reading Stray: a control must lie in another control"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ReadError(c.text), c.message);

@@ -17,12 +17,7 @@ class TBaseRecorder : public TWinControl {
     std::vector<std::string> heard;
 
   protected:
-    static const TControlMessageMap& ClassMessages() {
-        static const TControlMessageEntry entries[] = {OnMessage<&TBaseRecorder::Asked>(kAsked)};
-        static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-        return map;
-    }
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TBaseRecorder)
     void KeyDown(UINT key, LPARAM) override { heard.push_back("typed key " + std::to_string(key)); }
 
   private:
@@ -33,22 +28,21 @@ class TBaseRecorder : public TWinControl {
     }
 };
 
-class TDerivedRecorder : public TBaseRecorder {
+DEFINE_MESSAGE_MAP(TBaseRecorder, OnMessage<&TBaseRecorder::Asked>(kAsked))
+
+// A class between the two without a map of its own: the derived map chains past it to the base's.
+class TMiddle : public TBaseRecorder {
   public:
     using TBaseRecorder::TBaseRecorder;
+};
+
+class TDerivedRecorder : public TMiddle {
+  public:
+    using TMiddle::TMiddle;
     bool take = false;
 
   protected:
-    static const TControlMessageMap& ClassMessages() {
-        static const TControlMessageEntry entries[] = {
-            OnMessage<&TDerivedRecorder::Asked>(kAsked),
-            OnMessage<&TDerivedRecorder::Key>(WM_KEYDOWN),
-            OnMessages<&TDerivedRecorder::Ranged>(kRangeFirst, kRangeFirst + 2),
-        };
-        static const TControlMessageMap map(&TBaseRecorder::ClassMessages(), entries);
-        return map;
-    }
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TDerivedRecorder)
 
   private:
     bool Asked(TMessage&) {
@@ -64,6 +58,10 @@ class TDerivedRecorder : public TBaseRecorder {
         return true;
     }
 };
+
+DEFINE_MESSAGE_MAP(TDerivedRecorder, OnMessage<&TDerivedRecorder::Asked>(kAsked),
+                   OnMessage<&TDerivedRecorder::Key>(WM_KEYDOWN),
+                   OnMessages<&TDerivedRecorder::Ranged>(kRangeFirst, kRangeFirst + 2))
 
 } // namespace
 

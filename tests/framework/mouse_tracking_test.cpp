@@ -103,3 +103,60 @@ TEST(MouseTracking, LeavingTheWindowOrADisabledWindowSendsTheMouseLeaveNotificat
         EXPECT_EQ(MouseTrackingTimerList().Count(), 0u) << c.what;
     }
 }
+
+namespace {
+
+// A panel with a hot look, as the styled controls have one.
+class THotPanel : public TPanel, public THotTracking {
+  public:
+    explicit THotPanel(TComponent* owner) : TPanel(owner), THotTracking(static_cast<TWinControl&>(*this)) {}
+    using THotTracking::EnterHot;
+    using THotTracking::LeaveHot;
+    using THotTracking::ResetHot;
+    int left = 0;
+
+  private:
+    void HotLeft() override {
+        ++left;
+        LeaveHot();
+    }
+};
+
+} // namespace
+
+TEST(HotTracking, TracksThePointerWhileHotAndLeavesNoTrackerBehind) {
+    TPlainForm form(nullptr);
+    form.SetBounds(100, 100, 300, 200);
+    auto* panel = Place<THotPanel>(form, &form, 10, 10, 100, 50);
+    form.Show();
+    POINT inside{50, 25};
+    ClientToScreen(panel->Handle(), &inside);
+    SetCursorPos(inside.x, inside.y);
+    auto& list = MouseTrackingTimerList();
+    const size_t before = list.Count();
+
+    EXPECT_TRUE(panel->EnterHot());
+    EXPECT_FALSE(panel->EnterHot()) << "already hot";
+    EXPECT_TRUE(panel->Hot());
+    EXPECT_TRUE(list.IsTracking(*panel));
+    EXPECT_EQ(list.Count(), before + 1);
+    EXPECT_TRUE(panel->LeaveHot());
+    EXPECT_FALSE(panel->LeaveHot()) << "no longer hot";
+    EXPECT_FALSE(list.IsTracking(*panel));
+
+    panel->ResetHot(false);
+    EXPECT_FALSE(list.IsTracking(*panel)) << "not hot: nothing to track";
+    panel->ResetHot(true);
+    EXPECT_TRUE(panel->Hot());
+    EXPECT_TRUE(list.IsTracking(*panel));
+    PumpFor(60);
+    EXPECT_EQ(panel->left, 0) << "the pointer is still inside";
+    SetCursorPos(inside.x + 200, inside.y + 200);
+    PumpFor(60);
+    EXPECT_EQ(panel->left, 1);
+    EXPECT_FALSE(panel->Hot());
+
+    panel->EnterHot();
+    delete panel;
+    EXPECT_EQ(list.Count(), before) << "a control that ends stops its tracking";
+}

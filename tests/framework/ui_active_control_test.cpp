@@ -19,13 +19,7 @@ class TEmbedded : public TWinControl {
     std::vector<UINT> received;
 
   protected:
-    static const TControlMessageMap& ClassMessages() {
-        static const TControlMessageEntry entries[] = {OnMessage<&TEmbedded::Activated>(CM_UIACTIVATE),
-                                                       OnMessage<&TEmbedded::Deactivated>(CM_UIDEACTIVATE)};
-        static const TControlMessageMap map(&TWinControl::ClassMessages(), entries);
-        return map;
-    }
-    const TControlMessageMap& Messages() const override { return ClassMessages(); }
+    DECLARE_MESSAGE_MAP(TEmbedded)
 
   private:
     bool Activated(TMessage& m) {
@@ -39,6 +33,9 @@ class TEmbedded : public TWinControl {
         return true;
     }
 };
+
+DEFINE_MESSAGE_MAP(TEmbedded, OnMessage<&TEmbedded::Activated>(CM_UIACTIVATE),
+                   OnMessage<&TEmbedded::Deactivated>(CM_UIDEACTIVATE))
 
 } // namespace
 

@@ -131,7 +131,7 @@ class EventNameTest : public EventTest {
         MethodTable methods;
         methods.Add<std::function<void(TComponent*, Args...)>>(
             "record", [this, event](TComponent* s, Args...) { Seen(s, event); });
-        TReader reader(form.get(), methods);
+        TReader reader(methods);
         try {
             return host->ReadProperty(reader, DescProperty{event, DescValue::Identifier("record"), 0});
         } catch (const EReadError&) {
