@@ -10,7 +10,13 @@ orlix_apt_install() {
     done
     ((${#missing[@]})) || return 0
     local sudo=""
-    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "setup: ${missing[*]} must be installed, which needs root: run this as root, or install sudo" >&2
+            return 1
+        }
+        sudo="sudo"
+    fi
     echo "setup: installing ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -qq
