@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, then runs every test of the project.
+# The test command: installs what is missing, checks that every tool it calls is there, then runs
+# every test of the project.
 #   0. every C++ source is formatted as .clang-format says
 #   1. portable code, natively with AddressSanitizer and UndefinedBehaviorSanitizer
 #   2. the fuzz targets of the PNG reader and the window description, for a bounded time
@@ -10,6 +11,13 @@
 #      install, upgrade, downgrade and uninstall of both packages under Wine
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+# Step 4 registers an emulator with binfmt_misc and enters the userland with chroot: say so now,
+# not after the steps before it.
+if [ "$(id -u)" -ne 0 ]; then
+    echo "test: run the test command as root (sudo tools/test.sh): its i686 step needs root" >&2
+    exit 1
+fi
+# Installs what is missing, then stops here, naming the package, if any tool is still absent.
 ./tools/setup.sh
 
 step() { printf '\n=== %s ===\n' "$*"; }
