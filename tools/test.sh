@@ -42,12 +42,17 @@ check_hardening() {
             exit 1
         fi
     done
-    if grep 'DLL Name' <<<"$headers" | grep -viqE "DLL Name: ($known_dlls)\.dll\$"; then
+    # Whole outputs in variables: with pipefail, a "grep -q" that stops reading early fails the
+    # command that feeds it.
+    local imports symbol_table
+    imports=$(grep 'DLL Name' <<<"$headers" || true)
+    if grep -viqE "DLL Name: ($known_dlls)\.dll\$" <<<"$imports"; then
         echo "test: $program imports a DLL that is not a KnownDLL:" >&2
-        grep 'DLL Name' <<<"$headers" >&2
+        echo "$imports" >&2
         exit 1
     fi
-    if ! "$tool-nm" -A "$symbols" 2>/dev/null | grep -q '__stack_chk_fail'; then
+    symbol_table=$("$tool-nm" -A "$symbols" 2>/dev/null || true)
+    if ! grep -q '__stack_chk_fail' <<<"$symbol_table"; then
         echo "test: $symbols has no stack protector" >&2
         exit 1
     fi
