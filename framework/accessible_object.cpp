@@ -36,8 +36,8 @@ class OleaccLibrary {
     OleaccLibrary()
         : module_(LoadSystemLibrary(L"oleacc.dll")),
           createStandard_(
-              module_.Function<decltype(&CreateStdAccessibleObject)>("CreateStdAccessibleObject")),
-          lresultFromObject_(module_.Function<decltype(&LresultFromObject)>("LresultFromObject")) {}
+              LibraryFunction<decltype(&CreateStdAccessibleObject)>(module_, "CreateStdAccessibleObject")),
+          lresultFromObject_(LibraryFunction<decltype(&LresultFromObject)>(module_, "LresultFromObject")) {}
 
     LibraryModule module_;
     decltype(&CreateStdAccessibleObject) createStandard_;

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "base/win/owned_handle.h"
 
 // Limits the DLL search of this process to System32 and removes the current directory from it.
 // The first thing the program does. Where the system lacks SetDefaultDllDirectories (Windows 7
@@ -14,35 +14,19 @@
 // System32 itself.
 void RestrictDllSearchToSystem();
 
+inline void FreeLibraryModule(HMODULE h) {
+    FreeLibrary(h);
+}
+
 // A loaded DLL, freed with its holder.
-class LibraryModule {
-  public:
-    LibraryModule() = default;
-    explicit LibraryModule(HMODULE h) : h_(h) {}
-    LibraryModule(LibraryModule&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    LibraryModule& operator=(LibraryModule&& other) noexcept {
-        std::swap(h_, other.h_);
-        return *this;
-    }
-    LibraryModule(const LibraryModule&) = delete;
-    LibraryModule& operator=(const LibraryModule&) = delete;
-    ~LibraryModule() {
-        if (h_)
-            FreeLibrary(h_);
-    }
+using LibraryModule = OwnedHandle<HMODULE, FreeLibraryModule>;
 
-    HMODULE Get() const { return h_; }
-    explicit operator bool() const { return h_ != nullptr; }
-
-    // The exported function `name` as the type F; null when the DLL does not export it.
-    template <class F>
-    F Function(const char* name) const {
-        return h_ ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(h_, name))) : nullptr;
-    }
-
-  private:
-    HMODULE h_ = nullptr;
-};
+// The function `name` that `library` exports, as the type F; null when it exports none.
+template <class F>
+F LibraryFunction(const LibraryModule& library, const char* name) {
+    return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library.Get(), name)))
+                   : nullptr;
+}
 
 // The DLL `name` ("oleacc.dll") from System32, never from the program's folder or the current
 // directory; empty when it cannot be loaded (GetLastError says why).

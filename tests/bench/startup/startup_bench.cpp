@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/bench/startup/median.h"
+
 namespace {
 
 double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
@@ -41,12 +43,6 @@ double TimeStartup(const std::string& program) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return waited == 0 && running ? 1000 * Seconds(start, idle) : -1;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/bench/startup/median.h"
+
 namespace {
 
 // The phases in the order first reported, each with its times.
@@ -73,12 +75,6 @@ bool RunOnce(const std::string& exe, const char* which, Phases& phases) {
         at = end + 1;
     }
     return true;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace
