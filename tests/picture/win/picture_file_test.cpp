@@ -23,6 +23,13 @@ std::string Narrow(const std::wstring& w) {
     return std::string(w.begin(), w.end());
 }
 
+// The error of a save refused for `code`, written out as the user reads it.
+std::string SaveFailure(const std::wstring& target, DWORD code) {
+    return "L'image n'a pas pu \xEAtre enregistr\xE9"
+           "e dans " +
+           WideToAnsi(target) + " : " + SystemMessage(code);
+}
+
 // A fresh, empty folder under the temporary folder, removed with what it holds.
 class TFolder {
   public:
@@ -218,9 +225,7 @@ TEST(SaveGraphicToFile, AReplacedFileKeepsItsHiddenAndSystemAttributesAndAReadOn
         try {
             saved = SaveGraphicToFile(*png, target, [] { return true; });
         } catch (const Exception& e) {
-            EXPECT_EQ(e.Message(), "The picture could not be saved to " + Narrow(target) + ": " +
-                                       SystemMessage(ERROR_ACCESS_DENIED))
-                << c.before;
+            EXPECT_EQ(e.Message(), SaveFailure(target, ERROR_ACCESS_DENIED)) << c.before;
         }
         EXPECT_EQ(saved, c.saved) << c.before;
         EXPECT_EQ(GetFileAttributesW(target.c_str()) & kKept, c.before & kKept) << c.before;
@@ -240,8 +245,7 @@ TEST(SaveGraphicToFile, AFolderThatRefusesNewFilesGivesTheErrorAndLeavesNoFile) 
         SaveGraphicToFile(*png, target, [] { return true; });
         ADD_FAILURE() << "no error";
     } catch (const Exception& e) {
-        EXPECT_EQ(e.Message(), "The picture could not be saved to " + Narrow(target) + ": " +
-                                   SystemMessage(ERROR_ACCESS_DENIED));
+        EXPECT_EQ(e.Message(), SaveFailure(target, ERROR_ACCESS_DENIED));
     }
     EXPECT_EQ(GetFileAttributesW(target.c_str()), INVALID_FILE_ATTRIBUTES);
 }
