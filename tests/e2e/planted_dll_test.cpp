@@ -53,19 +53,18 @@ class PlantedFolder {
     bool copied_ = false;
 };
 
+BOOL CALLBACK CollectEntryField(HWND child, LPARAM list) {
+    char cls[32] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpA(cls, "TEdit") == 0)
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
 // The names a screen reader reads of the window's entry fields, in their order.
 std::vector<std::optional<std::wstring>> FieldNames(HWND form) {
     std::vector<HWND> fields;
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM list) {
-            char cls[32] = "";
-            GetClassNameA(child, cls, sizeof cls);
-            if (lstrcmpA(cls, "TEdit") == 0)
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&fields));
+    EnumChildWindows(form, CollectEntryField, reinterpret_cast<LPARAM>(&fields));
     std::vector<std::optional<std::wstring>> names;
     for (const HWND field : fields) {
         ComPtr<IAccessible> object;
