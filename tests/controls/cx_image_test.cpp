@@ -127,7 +127,8 @@ TEST(PictureBoxPaint, EveryChangeOfThePictureShowsAtTheNextPaintThoughItsConvert
     const TBytes rgbFile = PngSuiteFile("basn2c08.png");
     const TBytes greyFile = PngSuiteFile("basn0g08.png");
     const auto shows = [&](const TBytes& file) {
-        const TDecodedImage& image = LoadPng(file)->Image();
+        const auto png = LoadPng(file);
+        const TDecodedImage& image = png->Image();
         const TRect r = f.box->PictureRect();
         const auto painted = f.Paint();
         int wrong = 0;
