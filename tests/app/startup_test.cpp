@@ -257,14 +257,6 @@ LRESULT CALLBACK WatchRestores(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(g_hook, code, wParam, lParam);
 }
 
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        Pump();
-        Sleep(10);
-    }
-}
-
 // Maximized over the work area, the remote desktop filling the client area.
 void ExpectSessionFillsTheScreen(TFrmConnexionORLIX& form, const char* when) {
     const HWND h = form.Handle();

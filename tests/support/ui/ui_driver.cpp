@@ -51,6 +51,14 @@ void Pump() {
     }
 }
 
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        Pump();
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
 namespace {
 
 void PostMouse(UINT msg, HWND hwnd, int x, int y, unsigned keys) {
@@ -82,11 +90,7 @@ void DoubleClickMouse(HWND hwnd, int x, int y) {
 void JumpCursor(POINT screen) {
     SetCursorPos(screen.x, screen.y);
     // Some 150 ms: many ticks of the 10 ms trackers, even on a busy machine.
-    const DWORD end = GetTickCount() + 150;
-    do {
-        Pump();
-        Sleep(5);
-    } while (GetTickCount() < end);
+    PumpFor(150);
 }
 
 void PressKey(UINT vk, unsigned modifiers) {

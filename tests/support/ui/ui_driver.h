@@ -31,6 +31,8 @@ void JumpCursor(POINT screen);
 // Runs the application's loop until the queue is empty, a few times, so that messages posted
 // while handling others are handled too.
 void Pump();
+// Keeps pumping for `milliseconds`, so that timers and late posts are handled as they come.
+void PumpFor(DWORD milliseconds);
 
 struct RecordedBox {
     HWND owner;
